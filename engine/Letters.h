@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+
+// Byte-level letter handling for Windows-1252 text. Words and guesses are
+// byte strings in that code page, so every rule here is a table over bytes.
+
+bool IsLetter(unsigned char c);
+
+// True for a space and for every byte that BlankControlChars turns into one.
+bool BecomesSpace(unsigned char c);
+
+// Turns control bytes (and the C1 range that cleaning treats the same way)
+// into spaces.
+void BlankControlChars(std::string& text);
+
+// Blanks control bytes, shrinks every run of spaces to one and trims one
+// space at each end. Linear in the text's length.
+void CleanWord(std::string& text);
+
+void LowerCaseWord(std::string& text);
+
+unsigned CountDistinctChars(const std::string& text);
+
+// The word rules applied to an already cleaned, lower-cased text: 3 to 35
+// bytes, letters only, at least three different letters.
+bool IsValidWord(const std::string& word);
+
+enum : unsigned { MIN_WORD_LENGTH = 3, MAX_WORD_LENGTH = 35 };

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+enum : unsigned { GAME_HANGMAN, GAME_ANAGRAM, GAME_MIXWORD, GAME_ALTERNATING, GAME_RANDOM };
+enum : unsigned { GUESS_NONE, GUESS_SOLVED, GUESS_WRONG_LETTER };
+enum : int { SORT_ALPHABETICAL = 0, SORT_BY_LENGTH = 1 };
+
+enum : unsigned {
+    GAME_COUNT = 3,          // games with a table of their own (hangman, anagram, mixword)
+    HIGHSCORE_PLACES = 100,
+    HIGHSCORE_NOT_ELIGIBLE = 101, // hangman solved under a penalty below 3 seconds
+    RULE_COUNT = 6,
+};
+
+struct Player {
+    std::string m_strName;
+    uint32_t m_nPoints = 0;
+    uint32_t m_nBonus = 0;
+};
+
+struct CHighscoreEntry {
+    std::string m_strName = "-", m_strDate = "-";
+    int16_t m_nWordLength = 0, m_nTimeUsed = 0;
+
+    // (120 - seconds used) x word length; never stored.
+    int32_t Score() const { return (120 - int32_t{m_nTimeUsed}) * int32_t{m_nWordLength}; }
+};
+
+// All game state that is not window state: the word list and its file, the
+// puzzle of the current turn, rules, players and highscore tables. The game
+// window owns one; the word-list editor owns a second as its working copy.
+class CWordEngine {
+public:
+    CWordEngine();
+
+    std::string m_strFileName;
+    std::vector<std::string> m_words;
+    std::vector<Player> m_players;
+    std::string m_strPuzzle, m_strAnswer[3], m_strGuessed, m_strAnswerText;
+    uint32_t m_nGameTypeSetting = GAME_ALTERNATING, m_nGameType = GAME_HANGMAN, m_nCurPlayer = 0;
+    int32_t m_nLastPoints = 0;
+    uint32_t m_nRound = 0, m_nMinLetters = 5, m_nMaxLetters = 8, m_nHangmanPenalty = 4;
+    uint32_t m_nTime[3] = {60, 60, 60};
+    CHighscoreEntry m_highscores[GAME_COUNT][HIGHSCORE_PLACES];
+    uint32_t m_nLastGameType = GAME_HANGMAN, m_nHighscoreRank = 0, m_nLengthCount[36] = {};
+
+    // Word store and word-list file.
+    bool LoadWordList();
+    bool SaveWordList();
+    void AddWord(std::string& word);
+    void AddWordsFromText(const std::string& text, int mode);
+    void SortWords(int mode);
+    void DeleteWord(unsigned index);
+    unsigned CountWords(unsigned lo, unsigned hi) const;
+    unsigned CountAvailableWords() const;
+    void SetRule(unsigned index, unsigned value);
+    void ClearWords();
+    void CopyWordsFrom(const CWordEngine& source);
+
+    // Puzzles.
+    bool NewPuzzle();
+    void BuildPuzzle();
+    std::string PickWord(unsigned minLen, unsigned maxLen,
+                         std::string_view avoid1 = {}, std::string_view avoid2 = {});
+    std::string GetAnswerText();
+
+    // Checking, scoring and highscores.
+    unsigned CheckGuess(const std::string& guess, unsigned secondsLeft);
+    void RecordSolve(unsigned secondsLeft);
+    void ResetHighscores(unsigned game);
+    void AddHighscore(unsigned game, unsigned index, const std::string& name,
+                      const std::string& date, int16_t wordLength, int16_t timeUsed);
+
+    // Players.
+    void AddPlayer(const std::string& name);
+    void DeletePlayer(unsigned index);
+    void NextPlayer();
+    void ResetScores();
+};

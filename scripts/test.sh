@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Builds Ordkamp twice, plainly and with AddressSanitizer and
+# UndefinedBehaviorSanitizer, and runs every test in both builds.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j2
+(cd build && ctest -j2 --output-on-failure)
+
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DORDKAMP_SANITIZE=ON -DORDKAMP_BENCHMARKS=OFF
+cmake --build build-sanitize -j2
+(cd build-sanitize && ctest -j2 --output-on-failure)

@@ -1,0 +1,129 @@
+#include "WordEngine.h"
+
+#include "EngineFixtures.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+
+namespace {
+
+struct HighscoreTurn : ::testing::Test {
+    CWordEngine engine;
+
+    void SetUp() override
+    {
+        FillWords(engine, ManyWords(100));
+        engine.AddPlayer("Anna");
+    }
+
+    // A solve of a word of `length` letters in `game` with `secondsLeft`.
+    unsigned Solve(unsigned game, std::size_t length, unsigned secondsLeft)
+    {
+        engine.m_nGameType = game;
+        engine.m_nHighscoreRank = 0;
+        engine.m_strAnswer[0] = std::string(length, 'x');
+        engine.RecordSolve(secondsLeft);
+        return engine.m_nHighscoreRank;
+    }
+
+    // Fills a table with entries scoring 1000, 990, ..., 10.
+    void FillTable(unsigned game)
+    {
+        for (unsigned i = 0; i < HIGHSCORE_PLACES; ++i)
+            engine.AddHighscore(game, i, "P" + std::to_string(i), "2020-01-01", 10,
+                                static_cast<int16_t>(20 + i));
+    }
+};
+
+TEST_F(HighscoreTurn, EntryHoldsPlayerDateLengthAndTimeUsed)
+{
+    EXPECT_EQ(Solve(GAME_ANAGRAM, 7, 45), 1u);
+    const CHighscoreEntry& entry = engine.m_highscores[GAME_ANAGRAM][0];
+    EXPECT_EQ(entry.m_strName, "Anna");
+    EXPECT_TRUE(std::regex_match(entry.m_strDate, std::regex(R"(\d{4}-\d{2}-\d{2})"))) << entry.m_strDate;
+    EXPECT_EQ(entry.m_nWordLength, 7);
+    EXPECT_EQ(entry.m_nTimeUsed, 15);
+    EXPECT_EQ(entry.Score(), 735);
+    EXPECT_EQ(engine.m_highscores[GAME_HANGMAN][0].m_strName, "-");
+    EXPECT_EQ(engine.m_highscores[GAME_MIXWORD][0].m_strName, "-");
+}
+
+TEST_F(HighscoreTurn, PlacesInAnEmptyTableAndTies)
+{
+    EXPECT_EQ(Solve(GAME_MIXWORD, 6, 50), 1u);   // (120 - 10) * 6 = 660
+    EXPECT_EQ(Solve(GAME_MIXWORD, 5, 50), 2u);   // 550
+    EXPECT_EQ(Solve(GAME_MIXWORD, 6, 50), 2u);   // equal to the first goes below it
+    EXPECT_EQ(Solve(GAME_MIXWORD, 8, 60), 1u);   // 960
+    EXPECT_EQ(Solve(GAME_MIXWORD, 5, 0), 5u);    // no time left counts as one second: 445
+    EXPECT_EQ(engine.m_highscores[GAME_MIXWORD][4].m_nTimeUsed, 59);
+    EXPECT_EQ(engine.m_highscores[GAME_MIXWORD][5].m_strName, "-");
+}
+
+TEST_F(HighscoreTurn, NoEntryWhenTheResultCannotCount)
+{
+    const struct { const char* what; unsigned available, penalty, time, game, secondsLeft, rank; } cases[] = {
+        {"99 available words", 99, 4, 60, GAME_ANAGRAM, 59, 0},
+        {"hangman penalty 2", 100, 2, 60, GAME_HANGMAN, 59, HIGHSCORE_NOT_ELIGIBLE},
+        {"hangman penalty 3", 100, 3, 60, GAME_HANGMAN, 59, 1},
+        {"penalty 2 outside hangman", 100, 2, 60, GAME_ANAGRAM, 59, 1},
+        {"120 seconds used", 100, 4, 150, GAME_ANAGRAM, 30, 0},
+        {"140 seconds used", 100, 4, 200, GAME_ANAGRAM, 60, 0},
+    };
+    for (const auto& c : cases) {
+        CWordEngine fresh;
+        FillWords(fresh, ManyWords(c.available));
+        fresh.AddPlayer("Bo");
+        fresh.m_nHangmanPenalty = c.penalty;
+        fresh.m_nTime[c.game] = c.time;
+        fresh.m_nGameType = c.game;
+        fresh.m_strAnswer[0] = "ekorre";
+        fresh.RecordSolve(c.secondsLeft);
+        EXPECT_EQ(fresh.m_nHighscoreRank, c.rank) << c.what;
+        EXPECT_EQ(fresh.m_highscores[c.game][0].m_strName, c.rank == 1 ? "Bo" : "-") << c.what;
+    }
+}
+
+TEST_F(HighscoreTurn, FullTablePushesEntriesDownAndDropsTheLast)
+{
+    FillTable(GAME_HANGMAN);
+    // 505 beats entry 50 (500) and ties nothing: place 51.
+    engine.m_nTime[GAME_HANGMAN] = 120;
+    EXPECT_EQ(Solve(GAME_HANGMAN, 5, 101), 51u);
+    const CHighscoreEntry* table = engine.m_highscores[GAME_HANGMAN];
+    EXPECT_EQ(table[49].m_strName, "P49");
+    EXPECT_EQ(table[50].m_strName, "Anna");
+    EXPECT_EQ(table[51].m_strName, "P50");
+    EXPECT_EQ(table[99].m_strName, "P98");
+    for (unsigned i = 1; i < HIGHSCORE_PLACES; ++i)
+        EXPECT_GE(table[i - 1].Score(), table[i].Score());
+
+    EXPECT_EQ(Solve(GAME_HANGMAN, 1, 20), 0u); // 20 only ties the last entry
+    EXPECT_EQ(table[99].m_strName, "P98");
+}
+
+TEST_F(HighscoreTurn, ResetClearsOneTable)
+{
+    FillTable(GAME_ANAGRAM);
+    FillTable(GAME_MIXWORD);
+    engine.ResetHighscores(GAME_ANAGRAM);
+    EXPECT_EQ(engine.m_highscores[GAME_ANAGRAM][0].m_strName, "-");
+    EXPECT_EQ(engine.m_highscores[GAME_ANAGRAM][99].m_strDate, "-");
+    EXPECT_EQ(engine.m_highscores[GAME_ANAGRAM][50].Score(), 0);
+    EXPECT_EQ(engine.m_highscores[GAME_MIXWORD][0].m_strName, "P0");
+    engine.ResetHighscores(7);
+    engine.AddHighscore(GAME_MIXWORD, 100, "out", "of", 1, 1);
+    engine.AddHighscore(3, 0, "out", "of", 1, 1);
+    EXPECT_EQ(engine.m_highscores[GAME_MIXWORD][99].m_strName, "P99");
+}
+
+TEST(HighscoreEntry, ScoreIsSignedFromSixteenBitFields)
+{
+    const struct { int16_t length, used; int32_t score; } cases[] = {
+        {5, 130, -50}, {7, 15, 735}, {0, 0, 0}, {35, -32768, 35 * 32888}, {-3, 20, -300},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ((CHighscoreEntry{"n", "d", c.length, c.used}.Score()), c.score);
+}
+
+} // namespace

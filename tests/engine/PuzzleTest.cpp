@@ -1,0 +1,223 @@
+#include "WordEngine.h"
+
+#include "EngineFixtures.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+namespace {
+
+using Words = std::vector<std::string>;
+
+std::vector<std::string> Rows(const std::string& puzzle)
+{
+    std::vector<std::string> rows;
+    std::size_t start = 0;
+    for (std::size_t end; (end = puzzle.find('\n', start)) != std::string::npos; start = end + 1)
+        rows.push_back(puzzle.substr(start, end - start));
+    rows.push_back(puzzle.substr(start));
+    return rows;
+}
+
+std::string Sorted(std::string text)
+{
+    std::sort(text.begin(), text.end());
+    return text;
+}
+
+// Checks every rule a built mixword puzzle keeps.
+void ExpectValidMixword(const CWordEngine& engine)
+{
+    const std::vector<std::string> rows = Rows(engine.m_strPuzzle);
+    ASSERT_EQ(rows.size(), 3u) << engine.m_strPuzzle;
+    const std::string* words = engine.m_strAnswer;
+    const std::size_t length = words[0].size();
+    ASSERT_GE(length, engine.m_nMinLetters);
+    ASSERT_LE(length, engine.m_nMaxLetters);
+    EXPECT_NE(words[0], words[1]);
+    EXPECT_NE(words[0], words[2]);
+    EXPECT_NE(words[1], words[2]);
+    for (int k = 0; k < 3; ++k) {
+        ASSERT_EQ(words[k].size(), length);
+        ASSERT_EQ(rows[k].size(), length);
+        EXPECT_EQ(rows[k][0], words[k][0]);
+        EXPECT_NE(rows[k], words[k]);
+        EXPECT_TRUE(std::binary_search(engine.m_words.begin(), engine.m_words.end(), words[k],
+                                       [](const std::string& a, const std::string& b) {
+                                           return a.size() != b.size() ? a.size() < b.size() : a < b;
+                                       }));
+    }
+    for (std::size_t c = 1; c < length; ++c)
+        EXPECT_EQ(Sorted({rows[0][c], rows[1][c], rows[2][c]}),
+                  Sorted({words[0][c], words[1][c], words[2][c]}));
+}
+
+TEST(Puzzle, NoWordInTheRulesGivesNoPuzzle)
+{
+    for (unsigned game : {GAME_HANGMAN, GAME_ANAGRAM, GAME_MIXWORD}) {
+        CWordEngine engine;
+        FillWords(engine, {"bil", "hus", "sol", "katt", "hund", "fisk"});
+        engine.m_nGameTypeSetting = game;
+        EXPECT_TRUE(engine.NewPuzzle());
+        EXPECT_EQ(engine.m_strPuzzle, "");
+        EXPECT_EQ(engine.m_strAnswer[0], "");
+    }
+    CWordEngine empty;
+    empty.m_nGameTypeSetting = GAME_HANGMAN;
+    EXPECT_TRUE(empty.NewPuzzle());
+}
+
+TEST(Puzzle, HangmanHidesEveryLetter)
+{
+    CWordEngine engine;
+    FillWords(engine, {"ekorre"});
+    engine.m_nGameTypeSetting = GAME_HANGMAN;
+    engine.m_strGuessed = "xy";
+    engine.m_nHighscoreRank = 5;
+    EXPECT_FALSE(engine.NewPuzzle());
+    EXPECT_EQ(engine.m_strPuzzle, "------");
+    EXPECT_EQ(engine.m_strAnswer[0], "ekorre");
+    EXPECT_EQ(engine.m_strGuessed, "");
+    EXPECT_EQ(engine.m_nHighscoreRank, 0u);
+    EXPECT_EQ(engine.m_nLastGameType, unsigned{GAME_HANGMAN});
+}
+
+TEST(Puzzle, AnagramIsAnotherArrangementOfTheWord)
+{
+    CWordEngine engine;
+    FillWords(engine, {"abba", "hus", "ekorre", "b\xE5tar", "kakao", "\xE4\xE5\xF6"});
+    engine.m_nGameTypeSetting = GAME_ANAGRAM;
+    engine.SetRule(0, 3);
+    for (unsigned seed = 0; seed < 500; ++seed) {
+        srand(seed);
+        ASSERT_FALSE(engine.NewPuzzle());
+        EXPECT_NE(engine.m_strPuzzle, engine.m_strAnswer[0]);
+        EXPECT_EQ(Sorted(engine.m_strPuzzle), Sorted(engine.m_strAnswer[0]));
+        EXPECT_EQ(engine.GetAnswerText(), engine.m_strAnswer[0]);
+    }
+}
+
+TEST(Puzzle, MixwordKeepsItsRulesOverManyDraws)
+{
+    CWordEngine engine;
+    FillWords(engine, {"bakar", "filar", "m\xE5ste", "hakar", "lakar", "ekorre", "ekarna",
+                       "sovande", "bilarna", "kastade", "ost", "apa"});
+    engine.m_nGameTypeSetting = GAME_MIXWORD;
+    std::set<std::size_t> lengths;
+    for (unsigned seed = 0; seed < 1000; ++seed) {
+        srand(seed);
+        ASSERT_FALSE(engine.NewPuzzle());
+        ExpectValidMixword(engine);
+        lengths.insert(engine.m_strAnswer[0].size());
+        EXPECT_EQ(engine.GetAnswerText(),
+                  engine.m_strAnswer[0] + ", " + engine.m_strAnswer[1] + ", " + engine.m_strAnswer[2]);
+    }
+    EXPECT_EQ(lengths, (std::set<std::size_t>{5, 7})); // two words of length 6 are too few
+}
+
+TEST(Puzzle, MixwordFindsAMixableTripleOrEnds)
+{
+    const struct { const char* what; Words words; std::size_t length; } cases[] = {
+        {"two words of each length", {"bakar", "filar", "ekorre", "ekarna", "sovande", "bilarna"}, 0},
+        {"a third word of one length", {"bakar", "filar", "ekorre", "ekarna", "ekollon", "sovande", "bilarna"}, 7},
+        {"only first letters differ", {"bakar", "hakar", "lakar", "rakar", "takar"}, 0},
+        {"tails differ in one column", {"bakar", "hakar", "lakar", "bikar", "fikar"}, 0},
+        {"tails differ in two columns", {"bakar", "hakar", "bilar", "filar"}, 5},
+        {"a third tail among unmixable words", {"bakar", "hakar", "lakar", "bilar", "filar", "kulor"}, 5},
+        {"one column all different", {"bakar", "hikar", "lokar"}, 5},
+        {"one rare tail two columns off", {"bakar", "hakar", "lakar", "rakar", "bokor"}, 5},
+    };
+    for (const auto& c : cases) {
+        CWordEngine engine;
+        FillWords(engine, c.words);
+        engine.m_nGameTypeSetting = GAME_MIXWORD;
+        for (unsigned seed = 0; seed < 200; ++seed) {
+            srand(seed);
+            const bool none = engine.NewPuzzle();
+            ASSERT_EQ(none, c.length == 0) << c.what;
+            if (none) {
+                EXPECT_EQ(engine.m_strPuzzle, "") << c.what;
+                continue;
+            }
+            EXPECT_EQ(engine.m_strAnswer[0].size(), c.length) << c.what;
+            ExpectValidMixword(engine);
+        }
+    }
+}
+
+TEST(Puzzle, MixwordOnThreeGivenWords)
+{
+    CWordEngine engine;
+    FillWords(engine, {"bakar", "filar", "m\xE5ste"});
+    engine.m_nGameTypeSetting = GAME_MIXWORD;
+    for (unsigned seed = 0; seed < 100; ++seed) {
+        srand(seed);
+        ASSERT_FALSE(engine.NewPuzzle());
+        const auto rows = Rows(engine.m_strPuzzle);
+        std::string firstLetters;
+        for (int k = 0; k < 3; ++k)
+            firstLetters += engine.m_strAnswer[k][0];
+        EXPECT_EQ(Sorted(firstLetters), "bfm");
+        EXPECT_EQ(Sorted({rows[0][2], rows[1][2], rows[2][2]}), "kls");
+        ExpectValidMixword(engine);
+    }
+}
+
+TEST(Puzzle, PickWordStaysInRangeAndAvoidsTexts)
+{
+    CWordEngine engine;
+    FillWords(engine, {"bil", "hus", "katt", "hund", "b\xE5tar"});
+    for (unsigned seed = 0; seed < 200; ++seed) {
+        srand(seed);
+        const std::string word = engine.PickWord(4, 4, "katt");
+        EXPECT_EQ(word, "hund");
+        EXPECT_EQ(engine.PickWord(3, 3, "bil", "hus"), "");
+        const std::string any = engine.PickWord(0, 100);
+        EXPECT_NE(std::find(engine.m_words.begin(), engine.m_words.end(), any), engine.m_words.end());
+    }
+    EXPECT_EQ(engine.PickWord(6, 35), "");
+    EXPECT_EQ(engine.PickWord(5, 4), "");
+
+    // Words added without a sort leave the counts behind the list.
+    std::string extra = "ekorre";
+    engine.AddWord(extra);
+    engine.DeleteWord(0);
+    engine.DeleteWord(0);
+    engine.DeleteWord(0);
+    EXPECT_EQ(engine.PickWord(3, 35), "");
+}
+
+TEST(Puzzle, RandomSettingDrawsEveryGame)
+{
+    CWordEngine engine;
+    FillWords(engine, {"bakar", "filar", "m\xE5ste"});
+    engine.m_nGameTypeSetting = GAME_RANDOM;
+    std::set<unsigned> games;
+    for (unsigned seed = 0; seed < 100; ++seed) {
+        srand(seed);
+        engine.NewPuzzle();
+        games.insert(engine.m_nGameType);
+        EXPECT_EQ(engine.m_nLastGameType, engine.m_nGameType);
+    }
+    EXPECT_EQ(games, (std::set<unsigned>{GAME_HANGMAN, GAME_ANAGRAM, GAME_MIXWORD}));
+}
+
+TEST(Puzzle, AlternatingGameMovesOnAfterEveryRound)
+{
+    CWordEngine engine;
+    FillWords(engine, {"bakar", "filar", "m\xE5ste"});
+    engine.AddPlayer("Anna");
+    engine.AddPlayer("Bo");
+    std::vector<unsigned> games;
+    for (int turn = 0; turn < 7; ++turn) {
+        engine.NewPuzzle();
+        games.push_back(engine.m_nGameType);
+        engine.NextPlayer();
+    }
+    EXPECT_EQ(games, (std::vector<unsigned>{GAME_HANGMAN, GAME_HANGMAN, GAME_ANAGRAM, GAME_ANAGRAM,
+                                            GAME_MIXWORD, GAME_MIXWORD, GAME_HANGMAN}));
+}
+
+} // namespace

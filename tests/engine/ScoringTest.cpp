@@ -1,0 +1,123 @@
+#include "WordEngine.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A turn of the given game on the given answers, the puzzle as the game
+// would show it before any guess.
+CWordEngine Turn(unsigned game, std::string word, std::string second = {}, std::string third = {})
+{
+    CWordEngine engine;
+    engine.AddPlayer("Anna");
+    engine.m_nGameType = game;
+    engine.m_strAnswer[0] = word;
+    engine.m_strAnswer[1] = second;
+    engine.m_strAnswer[2] = third;
+    engine.m_strPuzzle = game == GAME_HANGMAN ? std::string(word.size(), '-') : word;
+    return engine;
+}
+
+TEST(Scoring, HangmanUncoversLettersAndPunishesWrongOnes)
+{
+    CWordEngine engine = Turn(GAME_HANGMAN, "ekorre");
+    const struct { std::string guess; unsigned result; const char* puzzle; const char* guessed; } steps[] = {
+        {"E", GUESS_NONE, "e----e", "e"},
+        {"e", GUESS_NONE, "e----e", "e"},
+        {"x", GUESS_WRONG_LETTER, "e----e", "ex"},
+        {"x", GUESS_NONE, "e----e", "ex"},
+        {"1", GUESS_NONE, "e----e", "ex"},
+        {" k", GUESS_NONE, "e----e", "ex"},
+        {"k", GUESS_NONE, "ek---e", "ekx"},
+        {"o", GUESS_NONE, "eko--e", "ekox"},
+        {"rst", GUESS_SOLVED, "ekorre", "ekorx"},
+    };
+    for (const auto& step : steps) {
+        EXPECT_EQ(engine.CheckGuess(step.guess, 30), step.result) << step.guess;
+        EXPECT_EQ(engine.m_strPuzzle, step.puzzle) << step.guess;
+        EXPECT_EQ(engine.m_strGuessed, step.guessed) << step.guess;
+    }
+}
+
+TEST(Scoring, HangmanTriedLettersStayInByteOrder)
+{
+    CWordEngine engine = Turn(GAME_HANGMAN, "ekorre");
+    for (const char* letter : {"r", "e", "k"})
+        engine.CheckGuess(letter, 30);
+    EXPECT_EQ(engine.m_strGuessed, "ekr");
+    for (const char* letter : {"\xF6", "\xE5", "z", "a"})
+        engine.CheckGuess(letter, 30);
+    EXPECT_EQ(engine.m_strGuessed, "aekrz\xE5\xF6");
+}
+
+TEST(Scoring, HangmanFoldsUpperCaseSwedishLetters)
+{
+    CWordEngine engine = Turn(GAME_HANGMAN, "\xE4pple");
+    EXPECT_EQ(engine.CheckGuess("\xC4", 30), unsigned{GUESS_NONE});
+    EXPECT_EQ(engine.m_strPuzzle, "\xE4----");
+    EXPECT_EQ(engine.m_strGuessed, "\xE4");
+}
+
+TEST(Scoring, TypedWordsSolveAnagramAndMixword)
+{
+    const struct { unsigned game; std::string guess; unsigned result; } cases[] = {
+        {GAME_ANAGRAM, "hu", GUESS_NONE},
+        {GAME_ANAGRAM, "HUS", GUESS_SOLVED},
+        {GAME_ANAGRAM, "hus ", GUESS_NONE},
+        {GAME_ANAGRAM, "bil", GUESS_NONE}, // a second answer counts only in mixword
+        {GAME_MIXWORD, "hus", GUESS_SOLVED},
+        {GAME_MIXWORD, "Bil", GUESS_SOLVED},
+        {GAME_MIXWORD, "sol", GUESS_SOLVED},
+        {GAME_MIXWORD, "hul", GUESS_NONE},
+    };
+    for (const auto& c : cases) {
+        CWordEngine engine = Turn(c.game, "hus", "bil", "sol");
+        EXPECT_EQ(engine.CheckGuess(c.guess, 10), c.result) << c.game << ' ' << c.guess;
+    }
+}
+
+TEST(Scoring, PointsFromLengthBonusAndTimeLeft)
+{
+    const struct { std::string word; unsigned minimum, bonusBefore, secondsLeft; int32_t points; } cases[] = {
+        {"ekorre", 5, 0, 40, 80},
+        {"ekorre", 5, 0, 0, 2},
+        {"kastade", 5, 2, 30, 150},
+        {"bil", 3, 0, 1, 1},
+        {"katt", 4, 4, 10, 50},
+    };
+    for (const auto& c : cases) {
+        CWordEngine engine = Turn(GAME_ANAGRAM, c.word);
+        engine.m_nMinLetters = c.minimum;
+        engine.m_players[0].m_nBonus = c.bonusBefore;
+        engine.m_players[0].m_nPoints = 7;
+        EXPECT_EQ(engine.CheckGuess(c.word, c.secondsLeft), unsigned{GUESS_SOLVED});
+        EXPECT_EQ(engine.m_nLastPoints, c.points) << c.word;
+        EXPECT_EQ(engine.m_players[0].m_nBonus, c.bonusBefore + 1);
+        EXPECT_EQ(engine.m_players[0].m_nPoints, 7u + unsigned(c.points));
+    }
+}
+
+TEST(Scoring, SolvesGoToTheCurrentPlayer)
+{
+    CWordEngine engine = Turn(GAME_ANAGRAM, "hus");
+    engine.AddPlayer("Bo");
+    engine.m_nMinLetters = 3;
+    engine.m_nCurPlayer = 1;
+    engine.CheckGuess("hus", 5);
+    EXPECT_EQ(engine.m_players[0].m_nPoints, 0u);
+    EXPECT_EQ(engine.m_players[1].m_nPoints, 5u);
+}
+
+TEST(Scoring, NoPuzzleOrNoPlayerIsNeverACrash)
+{
+    CWordEngine engine = Turn(GAME_ANAGRAM, "");
+    EXPECT_EQ(engine.CheckGuess("x", 5), unsigned{GUESS_NONE});
+    EXPECT_EQ(engine.CheckGuess("", 5), unsigned{GUESS_NONE});
+
+    CWordEngine lonely = Turn(GAME_ANAGRAM, "hus");
+    lonely.DeletePlayer(0);
+    EXPECT_EQ(lonely.CheckGuess("hus", 5), unsigned{GUESS_SOLVED});
+    EXPECT_EQ(lonely.m_nLastPoints, 0);
+}
+
+} // namespace

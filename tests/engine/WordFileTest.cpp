@@ -1,0 +1,127 @@
+#include "WordEngine.h"
+
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+using Words = std::vector<std::string>;
+
+Words LoadBytes(const std::string& bytes)
+{
+    TempFolder folder;
+    CWordEngine engine;
+    engine.m_strFileName = folder.File("ordkamp.se");
+    WriteBytes(engine.m_strFileName, bytes);
+    EXPECT_TRUE(engine.LoadWordList());
+    return engine.m_words;
+}
+
+TEST(WordFile, LoadingOddFiles)
+{
+    const struct { const char* what; std::string bytes; Words words; } cases[] = {
+        {"CR LF", "Hus\r\n  bil\t\r\nB\xC5TAR\r\n", {"bil", "hus", "b\xE5tar"}},
+        {"bare LF", "hus\nbil\n", {"bil", "hus"}},
+        {"bare CR joins lines", "hus\rbil\r", {}},
+        {"bare CR at the end", "hus\r", {"hus"}},
+        {"no end on the last line", "hus\nekorre", {"hus", "ekorre"}},
+        {"empty file", "", {}},
+        {"blank lines", "\n\r\n \n\t\nhus\n\n", {"hus"}},
+        {"invalid lines", "ab\naaab\nhej hopp\nr2d2\n" + std::string(36, 'x').replace(0, 2, "ab") + "\nsol\n", {"sol"}},
+        {"duplicates", "hus\nhus\nbil\n", {"bil", "hus"}},
+        {"NUL bytes", std::string("ek\0rre\nsol\0\nbil\n", 16), {"bil", "sol"}},
+        {"byte-order mark", "\xEF\xBB\xBFhus\nbil\n", {"bil"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(LoadBytes(c.bytes), c.words) << c.what;
+}
+
+TEST(WordFile, BinaryFileGivesExactlyTheLinesThatAreWords)
+{
+    std::mt19937 random(7);
+    std::string bytes;
+    for (int i = 0; i < 200'000; ++i)
+        bytes += static_cast<char>(random() % 256);
+    bytes += "\nekorre\n";
+
+    // What line-by-line cleaning of every line gives.
+    CWordEngine expected;
+    std::size_t start = 0;
+    while (start <= bytes.size()) {
+        const std::size_t end = std::min(bytes.find('\n', start), bytes.size());
+        std::string line = bytes.substr(start, end - start);
+        expected.AddWord(line);
+        start = end + 1;
+    }
+    expected.SortWords(SORT_BY_LENGTH);
+    EXPECT_EQ(LoadBytes(bytes), expected.m_words);
+}
+
+TEST(WordFile, HugeSingleLineIsDroppedAndTheRestLoads)
+{
+    std::string bytes = "hus\n";
+    bytes.append(100'000'000, 'a');
+    bytes += "\r\n   \t" + std::string(20'000'000, ' ') + "katt" + std::string(10'000'000, '\x01') + "\nsol";
+    EXPECT_EQ(LoadBytes(bytes), (Words{"hus", "sol", "katt"}));
+}
+
+TEST(WordFile, FailedLoadKeepsTheListAsItWas)
+{
+    TempFolder folder;
+    CWordEngine engine;
+    engine.m_words = {"bil", "hus"};
+    engine.SortWords(SORT_BY_LENGTH);
+    for (const std::string& path : {folder.File("missing.se"), folder.Path().string()}) {
+        engine.m_strFileName = path;
+        EXPECT_FALSE(engine.LoadWordList()) << path;
+        EXPECT_EQ(engine.m_words, (Words{"bil", "hus"}));
+        EXPECT_EQ(engine.CountWords(3, 3), 2u);
+    }
+}
+
+TEST(WordFile, SavedFileIsCrLfWindows1252AndReadsBack)
+{
+    TempFolder folder;
+    CWordEngine engine;
+    engine.m_strFileName = folder.File("ordkamp.se");
+    engine.m_words = {"\xF6ga", "katt", "b\xE5tar", "bil"};
+    ASSERT_TRUE(engine.SaveWordList());
+    EXPECT_EQ(ReadBytes(engine.m_strFileName), "\xF6ga\r\nkatt\r\nb\xE5tar\r\nbil\r\n");
+
+    CWordEngine reader;
+    reader.m_strFileName = engine.m_strFileName;
+    ASSERT_TRUE(reader.LoadWordList());
+    EXPECT_EQ(reader.m_words, (Words{"bil", "\xF6ga", "katt", "b\xE5tar"}));
+
+    engine.m_words.clear();
+    ASSERT_TRUE(engine.SaveWordList());
+    EXPECT_EQ(ReadBytes(engine.m_strFileName), "");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
+}
+
+TEST(WordFile, FailedSaveReportsFalseAndKeepsTheOldFile)
+{
+    TempFolder folder;
+    CWordEngine engine;
+    engine.m_words = {"bil", "hus"};
+
+    engine.m_strFileName = folder.File("no-such-folder/ordkamp.se");
+    EXPECT_FALSE(engine.SaveWordList());
+
+    // The target is a folder: nothing can replace it.
+    engine.m_strFileName = folder.Path().string();
+    EXPECT_FALSE(engine.SaveWordList());
+    EXPECT_TRUE(std::filesystem::is_directory(folder.Path()));
+
+    // The temporary file cannot be made: the old list stays whole.
+    engine.m_strFileName = folder.File("ordkamp.se");
+    WriteBytes(engine.m_strFileName, "gammal\r\n");
+    std::filesystem::create_directory(engine.m_strFileName + ".tmp");
+    EXPECT_FALSE(engine.SaveWordList());
+    EXPECT_EQ(ReadBytes(engine.m_strFileName), "gammal\r\n");
+}
+
+} // namespace
