@@ -14,16 +14,16 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 shuf --random-source=<(yes) "$build/ordkamp.se" > "$work/shuffled.se"
 
-ms_of() { # benchmark name -> real time in ms, from the CSV report
-  awk -F, -v name="\"$1\"" '$1 == name { print $3 }' "$work/report.csv"
+ms_of() { # benchmark name (without its arguments' suffixes) -> median real time in ms
+  awk -F, -v name="$1" 'index($1, "\"" name) == 1 && $1 ~ /_median"$/ { print $3 }' "$work/report.csv"
 }
 
 ORDKAMP_BENCH_WORDLIST="$work/shuffled.se" "$bench" \
   --benchmark_filter='BM_Load' --benchmark_format=csv --benchmark_repetitions=5 \
   --benchmark_report_aggregates_only=true 2>/dev/null > "$work/report.csv"
-engine_ms=$(ms_of BM_LoadWordList_median)
-small_ms=$(ms_of BM_LoadSynthetic/121000_median)
-large_ms=$(ms_of BM_LoadSynthetic/2000000_median)
+engine_ms=$(ms_of BM_LoadWordList)
+small_ms=$(ms_of BM_LoadSynthetic/121000/)
+large_ms=$(ms_of BM_LoadSynthetic/2000000/)
 
 runs=21
 for i in $(seq $runs); do

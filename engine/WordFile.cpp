@@ -35,18 +35,21 @@ bool ReadWholeFile(const std::string& path, std::string& contents)
     if (!file)
         return false;
 
-    std::string bytes;
+    // Read straight into the string; the size is only a first guess, as the
+    // file may change or not be a regular file.
     std::error_code error;
     const auto size = std::filesystem::file_size(path, error);
-    if (!error)
-        bytes.reserve(static_cast<std::size_t>(size));
-
-    char buffer[1 << 16];
-    std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
-        bytes.append(buffer, got);
+    std::string bytes(error ? std::size_t{1} << 16 : static_cast<std::size_t>(size) + 1, '\0');
+    std::size_t used = 0;
+    for (;;) {
+        used += std::fread(bytes.data() + used, 1, bytes.size() - used, file.get());
+        if (used < bytes.size())
+            break;
+        bytes.resize(bytes.size() * 2);
+    }
     if (std::ferror(file.get()))
         return false; // a folder, or a read error: not a word list
+    bytes.resize(used);
     contents.swap(bytes);
     return true;
 }

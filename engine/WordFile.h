@@ -18,7 +18,7 @@ bool ReadWholeFile(const std::string& path, std::string& contents);
 // is false.
 bool WriteWordsAtomically(const std::string& path, const std::vector<std::string>& words);
 
-// Calls `take(std::string&&)` for each line of `contents` that could still
+// Calls `take(std::string_view)` for each line of `contents` that could still
 // clean into a word. A line ends at LF (a CR before it is a control byte and
 // cleans away); the last line counts without a line end. Blank bytes at both
 // ends are cut off first, and a line that is still longer than a word can be
@@ -38,6 +38,6 @@ void ForEachLineCandidate(std::string_view contents, Take&& take)
         while (!line.empty() && BecomesSpace(static_cast<unsigned char>(line.back())))
             line.remove_suffix(1);
         if (line.size() >= MIN_WORD_LENGTH && line.size() <= MAX_WORD_LENGTH)
-            take(std::string(line));
+            take(line);
     }
 }

@@ -1,13 +1,28 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
-// Orders words for the word store, by length first when byLength is set,
-// then by collation (ASCII case ignored, every other byte by its unsigned
-// value; words that collate equal go in byte order), and keeps one of each
-// set of byte-equal words.
-void SortUniqueWords(std::vector<std::string>& words, bool byLength);
+// The word store's order: by length first when byLength is set, then by
+// collation (ASCII case ignored, every other byte by its unsigned value;
+// words that collate equal go in byte order).
+
+// Indexes into `words` in that order, with one index for each set of
+// byte-equal words.
+std::vector<uint32_t> UniqueWordOrder(const std::vector<std::string_view>& words, bool byLength);
 
 // <0, 0 or >0 like strcmp, by the collation alone.
-int CollateWords(const std::string& a, const std::string& b);
+int CollateWords(std::string_view a, std::string_view b);
+
+// Asks the processor to start loading a word's bytes: the gathers that put
+// words in sorted order read them in random order.
+inline void PrefetchWord(std::string_view word)
+{
+#if defined(__GNUC__)
+    __builtin_prefetch(word.data());
+#else
+    (void)word;
+#endif
+}

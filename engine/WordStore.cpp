@@ -17,6 +17,9 @@ bool CleanAndValidate(std::string& word)
     return IsValidWord(word);
 }
 
+// How many words ahead the sorted gathers ask for the next word's bytes.
+constexpr std::size_t kPrefetchDistance = 16;
+
 unsigned ClampLetters(unsigned value)
 {
     return std::clamp(value, unsigned{MIN_WORD_LENGTH}, unsigned{MAX_WORD_LENGTH});
@@ -25,6 +28,14 @@ unsigned ClampLetters(unsigned value)
 unsigned ClampSeconds(unsigned value)
 {
     return std::clamp(value, 1u, 999u);
+}
+
+void CountLengths(CWordEngine& engine)
+{
+    std::fill(std::begin(engine.m_nLengthCount), std::end(engine.m_nLengthCount), 0u);
+    for (const std::string& word : engine.m_words)
+        if (word.size() <= MAX_WORD_LENGTH)
+            ++engine.m_nLengthCount[word.size()];
 }
 
 } // namespace
@@ -46,12 +57,33 @@ bool CWordEngine::LoadWordList()
     if (!ReadWholeFile(m_strFileName, contents))
         return false;
 
-    ClearWords();
-    ForEachLineCandidate(contents, [this](std::string&& line) {
-        if (CleanAndValidate(line))
-            m_words.push_back(std::move(line));
+    // The accepted words are gathered in one buffer and sorted as views into
+    // it, so that each word's string is made once, in its final place.
+    std::string accepted;
+    accepted.reserve(contents.size());
+    std::vector<std::pair<std::size_t, std::size_t>> spans;
+    std::string line;
+    ForEachLineCandidate(contents, [&](std::string_view candidate) {
+        line.assign(candidate);
+        if (CleanAndValidate(line)) {
+            spans.emplace_back(accepted.size(), line.size());
+            accepted += line;
+        }
     });
-    SortWords(SORT_BY_LENGTH);
+    std::vector<std::string_view> views;
+    views.reserve(spans.size());
+    for (const auto& [offset, length] : spans)
+        views.emplace_back(accepted.data() + offset, length);
+
+    ClearWords();
+    const std::vector<uint32_t> order = UniqueWordOrder(views, true);
+    m_words.reserve(order.size());
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        if (k + kPrefetchDistance < order.size())
+            PrefetchWord(views[order[k + kPrefetchDistance]]);
+        m_words.emplace_back(views[order[k]]);
+    }
+    CountLengths(*this);
     return true;
 }
 
@@ -77,14 +109,18 @@ void CWordEngine::AddWordsFromText(const std::string& text, int mode)
 
 void CWordEngine::SortWords(int mode)
 {
-    const bool byLength = mode == SORT_BY_LENGTH;
-    SortUniqueWords(m_words, byLength);
+    const std::vector<std::string_view> views(m_words.begin(), m_words.end());
+    const std::vector<uint32_t> order = UniqueWordOrder(views, mode == SORT_BY_LENGTH);
+    std::vector<std::string> sorted;
+    sorted.reserve(order.size());
+    for (const uint32_t i : order)
+        sorted.push_back(std::move(m_words[i]));
+    m_words.swap(sorted);
 
-    std::fill(std::begin(m_nLengthCount), std::end(m_nLengthCount), 0u);
-    if (byLength)
-        for (const std::string& word : m_words)
-            if (word.size() <= MAX_WORD_LENGTH)
-                ++m_nLengthCount[word.size()];
+    if (mode == SORT_BY_LENGTH)
+        CountLengths(*this);
+    else
+        std::fill(std::begin(m_nLengthCount), std::end(m_nLengthCount), 0u);
 }
 
 void CWordEngine::DeleteWord(unsigned index)
