@@ -16,13 +16,3 @@ std::vector<uint32_t> UniqueWordOrder(const std::vector<std::string_view>& words
 // <0, 0 or >0 like strcmp, by the collation alone.
 int CollateWords(std::string_view a, std::string_view b);
 
-// Asks the processor to start loading a word's bytes: the gathers that put
-// words in sorted order read them in random order.
-inline void PrefetchWord(std::string_view word)
-{
-#if defined(__GNUC__)
-    __builtin_prefetch(word.data());
-#else
-    (void)word;
-#endif
-}

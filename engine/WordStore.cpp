@@ -17,9 +17,6 @@ bool CleanAndValidate(std::string& word)
     return IsValidWord(word);
 }
 
-// How many words ahead the sorted gathers ask for the next word's bytes.
-constexpr std::size_t kPrefetchDistance = 16;
-
 unsigned ClampLetters(unsigned value)
 {
     return std::clamp(value, unsigned{MIN_WORD_LENGTH}, unsigned{MAX_WORD_LENGTH});
@@ -78,11 +75,8 @@ bool CWordEngine::LoadWordList()
     ClearWords();
     const std::vector<uint32_t> order = UniqueWordOrder(views, true);
     m_words.reserve(order.size());
-    for (std::size_t k = 0; k < order.size(); ++k) {
-        if (k + kPrefetchDistance < order.size())
-            PrefetchWord(views[order[k + kPrefetchDistance]]);
-        m_words.emplace_back(views[order[k]]);
-    }
+    for (const uint32_t i : order)
+        m_words.emplace_back(views[i]);
     CountLengths(*this);
     return true;
 }
