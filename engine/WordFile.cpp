@@ -54,23 +54,13 @@ bool ReadWholeFile(const std::string& path, std::string& contents)
     return true;
 }
 
-bool WriteWordsAtomically(const std::string& path, const std::vector<std::string>& words)
+bool WriteFileAtomically(const std::string& path, std::string_view bytes)
 {
-    std::size_t total = 0;
-    for (const std::string& word : words)
-        total += word.size() + 2;
-    std::string text;
-    text.reserve(total);
-    for (const std::string& word : words) {
-        text += word;
-        text += "\r\n";
-    }
-
     const std::string temporary = path + ".tmp";
     std::FILE* file = std::fopen(temporary.c_str(), "wb");
     if (!file)
         return false;
-    bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     ok = FlushToDisk(file) && ok;
     ok = std::fclose(file) == 0 && ok;
 
@@ -82,4 +72,18 @@ bool WriteWordsAtomically(const std::string& path, const std::vector<std::string
         return false;
     }
     return true;
+}
+
+bool WriteWordsAtomically(const std::string& path, const std::vector<std::string>& words)
+{
+    std::size_t total = 0;
+    for (const std::string& word : words)
+        total += word.size() + 2;
+    std::string text;
+    text.reserve(total);
+    for (const std::string& word : words) {
+        text += word;
+        text += "\r\n";
+    }
+    return WriteFileAtomically(path, text);
 }

@@ -12,10 +12,13 @@
 // `contents` is then untouched.
 bool ReadWholeFile(const std::string& path, std::string& contents);
 
-// Writes every word followed by CR LF to a temporary file beside `path`,
-// flushes it to disk and only then puts it in place of `path`. On any
-// failure the temporary file is removed, the old file stays and the result
-// is false.
+// Writes `bytes` to a temporary file beside `path`, flushes it to disk and
+// only then puts it in place of `path`, so a crash or a full disk leaves the
+// old file or the new one, never a mixture. On any failure the temporary
+// file is removed, the old file stays and the result is false.
+bool WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+// Every word followed by CR LF, written with WriteFileAtomically.
 bool WriteWordsAtomically(const std::string& path, const std::vector<std::string>& words);
 
 // Calls `take(std::string_view)` for each line of `contents` that could still

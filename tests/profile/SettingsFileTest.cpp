@@ -1,0 +1,216 @@
+#include "SettingsFile.h"
+
+#include "IniFile.h"
+#include "Profile.h"
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct SettingsFile : ::testing::Test {
+    TempFolder folder;
+    std::string path;
+
+    void SetUp() override
+    {
+        SetAppPathOverride(folder.Path().string());
+        path = folder.File("ordkamp.ini");
+    }
+    void TearDown() override { SetAppPathOverride({}); }
+
+    CWordEngine Loaded()
+    {
+        CWordEngine engine;
+        EXPECT_TRUE(LoadSettings(engine, "ordkamp.ini"));
+        EXPECT_TRUE(LoadHighscores(engine, "ordkamp.ini"));
+        return engine;
+    }
+};
+
+void ExpectRules(const CWordEngine& e, unsigned min, unsigned max, unsigned penalty,
+                 unsigned t0, unsigned t1, unsigned t2, unsigned gameType)
+{
+    EXPECT_EQ(e.m_nMinLetters, min);
+    EXPECT_EQ(e.m_nMaxLetters, max);
+    EXPECT_EQ(e.m_nHangmanPenalty, penalty);
+    EXPECT_EQ(e.m_nTime[0], t0);
+    EXPECT_EQ(e.m_nTime[1], t1);
+    EXPECT_EQ(e.m_nTime[2], t2);
+    EXPECT_EQ(e.m_nGameTypeSetting, gameType);
+}
+
+TEST_F(SettingsFile, NoFileGivesDefaultsAndSavesExactlyThem)
+{
+    CWordEngine engine = Loaded();
+    ExpectRules(engine, 5, 8, 4, 60, 60, 60, GAME_RANDOM);
+    EXPECT_EQ(engine.m_highscores[0][0].m_strName, "-");
+
+    ASSERT_TRUE(SaveSettings(engine, "ordkamp.ini"));
+    EXPECT_EQ(ReadBytes(path), "[Settings]\r\nMini=5\r\nMax=8\r\nHangManTimeOff=4\r\nTimeHangMan=60\r\n"
+                               "TimeScrabble=60\r\nTimeMixWord=60\r\nGameType=4\r\n");
+    ASSERT_TRUE(SaveHighscores(engine, "ordkamp.ini"));
+    const CIniFile ini = CIniFile::Parse(ReadBytes(path));
+    EXPECT_EQ(ini.Get("HangMan", "wordlength0"), "0");
+    EXPECT_EQ(ini.Get("HangMan", "name0"), "-");
+    EXPECT_EQ(ini.Get("HangMan", "name1"), std::nullopt);
+}
+
+TEST_F(SettingsFile, RulesGoThroughTheClampsInFileOrder)
+{
+    const struct { std::string settings; unsigned min, max, penalty, t0, t1, t2, gameType; } cases[] = {
+        {"Mini=2", 3, 8, 4, 60, 60, 60, 4},
+        {"Mini=12\r\nMax=8", 8, 8, 4, 60, 60, 60, 4},
+        {"HangManTimeOff=90\r\nTimeHangMan=30", 5, 8, 60, 30, 60, 60, 4},
+        {"Mini=-1\r\nTimeScrabble=0\r\nTimeMixWord=5000", 8, 8, 4, 60, 1, 999, 4},
+        {"GameType=2", 5, 8, 4, 60, 60, 60, 2},
+        {"GameType=0", 5, 8, 4, 60, 60, 60, 0},
+        {"GameType=5", 5, 8, 4, 60, 60, 60, 4},
+        {"GameType=-1", 5, 8, 4, 60, 60, 60, 4},
+        {"GameType=x", 5, 8, 4, 60, 60, 60, 0},
+        {"Max=", 5, 8, 4, 60, 60, 60, 4},
+    };
+    for (const auto& c : cases) {
+        WriteBytes(path, "[Settings]\r\n" + c.settings + "\r\n");
+        SCOPED_TRACE(c.settings);
+        ExpectRules(Loaded(), c.min, c.max, c.penalty, c.t0, c.t1, c.t2, c.gameType);
+    }
+}
+
+TEST_F(SettingsFile, RoundTripOfRulesAndTables)
+{
+    CWordEngine engine;
+    engine.SetRule(0, 4);
+    engine.SetRule(1, 11);
+    engine.SetRule(2, 7);
+    engine.SetRule(3, 90);
+    engine.SetRule(4, 45);
+    engine.SetRule(5, 120);
+    engine.m_nGameTypeSetting = GAME_MIXWORD;
+    for (unsigned i = 0; i < HIGHSCORE_PLACES; ++i)  // full
+        engine.AddHighscore(GAME_HANGMAN, i, "Spelare " + std::to_string(i), "2026-12-06",
+                            static_cast<int16_t>(35 - i % 30), static_cast<int16_t>(i));
+    engine.AddHighscore(GAME_ANAGRAM, 0, "\xC5sa \xD6" "berg", "2026-01-02", 6, -3); // partial
+    engine.AddHighscore(GAME_ANAGRAM, 1, "Bo", "2026-01-03", 5, 130);
+    ASSERT_TRUE(SaveSettings(engine, "ordkamp.ini"));
+    ASSERT_TRUE(SaveHighscores(engine, "ordkamp.ini"));
+
+    const CWordEngine loaded = Loaded();
+    ExpectRules(loaded, 4, 11, 7, 90, 45, 120, GAME_MIXWORD);
+    for (unsigned game = 0; game < GAME_COUNT; ++game) {
+        for (unsigned i = 0; i < HIGHSCORE_PLACES; ++i) {
+            const CHighscoreEntry& a = engine.m_highscores[game][i];
+            const CHighscoreEntry& b = loaded.m_highscores[game][i];
+            EXPECT_EQ(std::tie(a.m_strName, a.m_strDate, a.m_nWordLength, a.m_nTimeUsed),
+                      std::tie(b.m_strName, b.m_strDate, b.m_nWordLength, b.m_nTimeUsed))
+                << game << '/' << i;
+        }
+    }
+}
+
+TEST_F(SettingsFile, WindowsStyleFileLoadsAndKeepsItsForeignLines)
+{
+    const std::string original =
+        "; Ordkamp\r\n"
+        "[settings]\r\n"
+        "MINI = 6\r\n"
+        "max=\"10\"\r\n"
+        "; a comment of the player's\r\n"
+        "gametype = 1\r\n"
+        "Extra=kept\r\n"
+        "\r\n"
+        "[Scrabble]\r\n"
+        "NAME0 = 'Anna'\r\n"
+        "wordlength0=7\r\n"
+        "timeused0=15\r\n"
+        "date0=2024-05-01\r\n"
+        "wordlength1=6\r\n"
+        "timeused1=20\r\n"
+        "date1=2024-05-02\r\n"
+        "wordlength2=0\r\n"
+        "name3=stale\r\n"
+        "wordlength3=9\r\n"
+        "[Other program]\r\n"
+        "x=y\r\n";
+    WriteBytes(path, original);
+    CWordEngine engine = Loaded();
+    ExpectRules(engine, 6, 10, 4, 60, 60, 60, GAME_ANAGRAM);
+    const CHighscoreEntry* table = engine.m_highscores[GAME_ANAGRAM];
+    EXPECT_EQ(table[0].m_strName, "Anna");
+    EXPECT_EQ(table[0].Score(), 735);
+    EXPECT_EQ(table[1].m_strName, "-"); // name1 missing
+    EXPECT_EQ(table[1].m_strDate, "2024-05-02");
+    EXPECT_EQ(table[2].m_nWordLength, 0);
+    EXPECT_EQ(table[3].m_strName, "-"); // behind the end mark
+
+    engine.ResetHighscores(GAME_ANAGRAM);
+    ASSERT_TRUE(SaveSettings(engine, "ordkamp.ini"));
+    ASSERT_TRUE(SaveHighscores(engine, "ordkamp.ini"));
+    const std::string saved = ReadBytes(path);
+    for (const char* kept : {"; Ordkamp\r\n[settings]\r\nMINI=6\r\nmax=10\r\n; a comment of the player's\r\n"
+                             "gametype=1\r\nExtra=kept\r\n",
+                             "\r\n[Scrabble]\r\nNAME0=-\r\nwordlength0=0\r\ntimeused0=0\r\ndate0=-\r\n",
+                             "name3=stale\r\nwordlength3=9\r\n", "[Other program]\r\nx=y\r\n"})
+        EXPECT_NE(saved.find(kept), std::string::npos) << kept << "\n--- in ---\n" << saved;
+
+    CWordEngine reloaded = Loaded();
+    EXPECT_EQ(reloaded.m_highscores[GAME_ANAGRAM][0].m_strName, "-");
+    EXPECT_EQ(reloaded.m_highscores[GAME_ANAGRAM][3].m_strName, "-");
+}
+
+TEST_F(SettingsFile, EmptyListWhenTheFirstLengthIsZeroOrAbsent)
+{
+    for (const char* section : {"[HangMan]\r\nwordlength0=0\r\nname1=x\r\nwordlength1=5\r\n",
+                                "[HangMan]\r\nname0=x\r\nwordlength1=5\r\n"}) {
+        WriteBytes(path, section);
+        EXPECT_EQ(Loaded().m_highscores[GAME_HANGMAN][1].m_strName, "-") << section;
+    }
+}
+
+TEST_F(SettingsFile, FailedSaveReportsAndKeepsTheOldFile)
+{
+    WriteBytes(path, "[Settings]\r\nMini=6\r\n");
+    std::filesystem::create_directory(path + ".tmp"); // the new file cannot be made
+    CWordEngine engine;
+    EXPECT_FALSE(SaveSettings(engine, "ordkamp.ini"));
+    EXPECT_FALSE(SaveHighscores(engine, "ordkamp.ini"));
+    EXPECT_EQ(ReadBytes(path), "[Settings]\r\nMini=6\r\n");
+
+    SetAppPathOverride(folder.File("no-such-folder"));
+    EXPECT_FALSE(SaveSettings(engine, "ordkamp.ini"));
+}
+
+TEST_F(SettingsFile, UnreadableFileIsNeverOverwritten)
+{
+    std::filesystem::create_directory(path); // a folder where the file should be
+    CWordEngine engine;
+    EXPECT_FALSE(LoadSettings(engine, "ordkamp.ini"));
+    ExpectRules(engine, 5, 8, 4, 60, 60, 60, GAME_RANDOM);
+    EXPECT_FALSE(SaveSettings(engine, "ordkamp.ini"));
+    EXPECT_TRUE(std::filesystem::is_directory(path));
+}
+
+TEST_F(SettingsFile, CorruptFilesLoadWithDefaultsWhereValuesAreUnusable)
+{
+    using namespace std::string_literals;
+    std::string many;
+    for (int i = 0; i < 100'000; ++i)
+        many += "[S" + std::to_string(i) + "]\r\nk=v\r\n";
+    const std::string files[] = {
+        "\0\0\0[Settings]\0Mini=6\r\n"s,
+        "[Settings]\r\nMini=\0" "7\r\nMax=9\0\r\n"s,
+        "[Settings]\r\n" + std::string(50'000'000, 'M') + "\r\nMax=9\r\n",
+        many + "[Settings]\r\nMax=9\r\n",
+        "\xFF\xFE[\x80]\r\n=\r\n[HangMan]\r\nwordlength0=\xFF\r\nwordlength1=5\r\n",
+    };
+    const unsigned expectedMax[] = {8, 9, 9, 9, 8};
+    for (std::size_t i = 0; i < std::size(files); ++i) {
+        WriteBytes(path, files[i]);
+        const CWordEngine engine = Loaded();
+        EXPECT_EQ(engine.m_nMaxLetters, expectedMax[i]) << i;
+        EXPECT_EQ(engine.m_highscores[GAME_HANGMAN][0].m_nWordLength, 0) << i;
+        EXPECT_TRUE(SaveSettings(engine, "ordkamp.ini"));
+    }
+}
+
+} // namespace
