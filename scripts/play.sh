@@ -7,4 +7,4 @@ bash scripts/install-deps.sh
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORDKAMP_TESTS=OFF -DORDKAMP_BENCHMARKS=OFF
 cmake --build build -j2
-exec build/ordkamp-engine
+exec build/ordkamp

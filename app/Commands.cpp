@@ -1,0 +1,37 @@
+// Menu commands of the game window.
+
+#include "WordGameDlg.h"
+
+#include "MessageBox.h"
+#include "ReadMe.h"
+#include "Strings.h"
+
+void CWordGameDlg::OnExit()
+{
+    if (!m_engine.m_players.empty()
+        && AppMessageBox(this, LoadString(IDS_EXIT),
+                         MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
+        return;
+    OnOK();
+}
+
+void CWordGameDlg::OnQuickHelp()
+{
+    AppMessageBox(this, LoadString(IDS_QUICK_HELP), MB_OK | MB_ICONINFORMATION);
+}
+
+void CWordGameDlg::OnReadme()
+{
+    if (!OpenReadMe(QStringLiteral("ReadMe.txt")))
+        AppMessageBox(this, LoadString(IDS_README_FAILED), MB_OK | MB_ICONEXCLAMATION);
+}
+
+void CWordGameDlg::OnResetScores()
+{
+    if (m_engine.m_players.empty())
+        return;
+    if (AppMessageBox(this, LoadString(IDS_RESET_SCORES), MB_YESNOCANCEL | MB_ICONQUESTION) != IDYES)
+        return;
+    m_engine.ResetScores();
+    RefreshPlayers();
+}

@@ -1,0 +1,167 @@
+// The turn machine: waiting (1), running (0) and showing a result (2), the
+// one timer that counts a turn down, and the texts of the game display.
+
+#include "WordGameDlg.h"
+
+#include "Beep.h"
+#include "GameDialog.h"
+#include "Strings.h"
+#include "Windows1252.h"
+
+#include <QProgressBar>
+
+namespace {
+
+// The controls of the rules panel, disabled while a turn runs.
+constexpr int kRuleControls[] = {
+    IDC_TIME_HANGMAN, IDC_TIME_ANAGRAM, IDC_TIME_MIXWORD, IDC_GAME_TYPE, IDC_PENALTY,
+    IDC_MIN_LETTERS, IDC_MAX_LETTERS,
+};
+
+constexpr int kResultPause = 1500;
+constexpr int kTick = 1000;
+constexpr int kBeepFrom = 5; // beeps on the last five seconds
+
+} // namespace
+
+void CWordGameDlg::SetState(int state)
+{
+    m_nState = state;
+    for (const int id : kRuleControls) // an up-down and its edit are one control
+        EnableControl(id, state != 0);
+}
+
+void CWordGameDlg::BeginTurn()
+{
+    if (m_engine.m_players.empty()) {
+        SetState(1);
+        ShowMessage(0, true, IDS_ADD_PLAYER);
+        return;
+    }
+    m_engine.NewPuzzle();
+    if (m_engine.m_strPuzzle.empty()) {
+        SetState(1);
+        ShowMessage(0, true, IDS_TOO_FEW_WORDS);
+        return;
+    }
+    const int time = static_cast<int>(m_engine.m_nTime[m_engine.m_nGameType]);
+    m_progressTime->setRange(0, time);
+    m_progressTime->setValue(time);
+    m_strCountdown = QString::number(time);
+    UpdateData(false);
+    RefreshPlayers();
+    RefreshPuzzle();
+}
+
+void CWordGameDlg::RefreshPuzzle()
+{
+    m_strDisplay.clear();
+    if (m_engine.m_nGameType == GAME_ANAGRAM)
+        m_strDisplay += QStringLiteral("\r\n");
+    m_strDisplay += FromWindows1252(m_engine.m_strPuzzle);
+    if (m_engine.m_nGameType == GAME_MIXWORD)
+        m_strDisplay.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    if (m_engine.m_nGameType == GAME_HANGMAN)
+        m_strDisplay += QStringLiteral("\r\n\r\n") + FromWindows1252(m_engine.m_strGuessed);
+    UpdateData(false);
+}
+
+void CWordGameDlg::OnChangeGuess()
+{
+    if (m_nState == 2)
+        return;
+    if (m_nState == 1) {
+        m_strGuess.clear(); // the key only starts the turn
+        SetState(0);
+        BeginTurn();
+        return;
+    }
+
+    UpdateData(true);
+    const QString guess = m_strGuess.trimmed();
+    if (guess.isEmpty())
+        return;
+    const int secondsLeft = m_progressTime->value();
+    const unsigned result = m_engine.CheckGuess(ToWindows1252(guess), static_cast<unsigned>(secondsLeft));
+    const bool hangman = m_engine.m_nGameType == GAME_HANGMAN;
+    if (hangman)
+        m_strGuess.clear(); // every typed letter is consumed at once
+    RefreshPuzzle();
+    if (result == GUESS_WRONG_LETTER && hangman)
+        SubtractTime(static_cast<int>(m_engine.m_nHangmanPenalty));
+    if (result == GUESS_SOLVED)
+        ShowMessage(2, true, 0);
+    UpdateData(false);
+}
+
+void CWordGameDlg::OnTimer()
+{
+    if (m_nState != 2) {
+        SubtractTime(1);
+        return;
+    }
+    SetState(1);
+    m_strGuess = LoadString(IDS_PRESS_KEY);
+    UpdateData(false);
+    ShowMessage(1, false, 0);
+    SetTimerPeriod(kTick);
+}
+
+void CWordGameDlg::SubtractTime(int seconds)
+{
+    if (m_nState != 0)
+        return;
+    UpdateData(true);
+    const int left = m_progressTime->value() - seconds;
+    if (left <= 0) {
+        AppBeep(BEEP_SIMPLE);
+        if (m_engine.m_nCurPlayer < m_engine.m_players.size())
+            m_engine.m_players[m_engine.m_nCurPlayer].m_nBonus = 0;
+        ShowMessage(3, true, 0);
+        m_strCountdown = QStringLiteral("0");
+    } else {
+        if (left <= kBeepFrom)
+            AppBeep(BEEP_SIMPLE);
+        m_strCountdown = QString::number(left);
+    }
+    m_progressTime->setValue(std::max(left, 0)); // an empty bar for no time left
+    UpdateData(false);
+}
+
+void CWordGameDlg::ShowMessage(int kind, bool clear, unsigned stringId)
+{
+    UpdateData(true);
+    if (clear)
+        m_strDisplay.clear();
+    switch (kind) {
+    case 0:
+        m_strDisplay += LoadString(stringId);
+        break;
+    case 1:
+        if (m_engine.m_nCurPlayer < m_engine.m_players.size())
+            m_strDisplay += FormatString(IDS_NEXT_PLAYER,
+                {FromWindows1252(m_engine.m_players[m_engine.m_nCurPlayer].m_strName)});
+        break;
+    case 2:
+        m_strDisplay = FormatString(IDS_RIGHT, {QString::number(m_engine.m_nLastPoints),
+                                                FromWindows1252(m_engine.GetAnswerText())});
+        if (m_engine.m_nHighscoreRank == 1)
+            m_strDisplay += QStringLiteral("\r\n") + LoadString(IDS_NEW_HIGHSCORE);
+        else if (m_engine.m_nHighscoreRank >= 2 && m_engine.m_nHighscoreRank <= 10)
+            m_strDisplay += QStringLiteral("\r\n") + LoadString(IDS_TOP_TEN);
+        break;
+    case 3:
+        m_strDisplay = FormatString(IDS_WRONG, {FromWindows1252(m_engine.GetAnswerText())});
+        break;
+    default:
+        break;
+    }
+    UpdateData(false);
+
+    if (kind == 2 || kind == 3) {
+        RefreshPlayers();
+        SetState(2);
+        SetTimerPeriod(kResultPause);
+        m_engine.NextPlayer();
+    }
+}

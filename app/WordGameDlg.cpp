@@ -1,0 +1,199 @@
+// The game window's construction, its controls and menu, and data exchange.
+
+#include "WordGameDlg.h"
+
+#include "GameDialog.h"
+#include "Images.h"
+#include "Strings.h"
+#include "UpDownEdit.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTreeWidget>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+// Multi-line texts use CR LF, as the program's strings do; a Qt edit wants LF.
+QString ForDisplay(QString text)
+{
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+} // namespace
+
+CWordGameDlg::CWordGameDlg(QWidget* parent)
+    : QDialog(parent)
+    , m_hIcon(AppIcon())
+{
+    connect(&m_timer, &QTimer::timeout, this, [this] { OnTimer(); });
+}
+
+CWordGameDlg::~CWordGameDlg() = default;
+
+int CWordGameDlg::DoModal()
+{
+    if (!OnInitDialog())
+        return QDialog::Rejected;
+    const int result = exec();
+    if (!m_bDestroyed)
+        OnDestroy();
+    return result;
+}
+
+void CWordGameDlg::BuildControls()
+{
+    setFont(DialogFont());
+    BuildMenu();
+    const QSize client = BuildDialog(this, GameDialogTemplate(), m_menuBar->sizeHint().height());
+    setFixedSize(client);
+    m_menuBar->setGeometry(0, 0, client.width(), m_menuBar->sizeHint().height());
+
+    m_spinMinLetters = DialogControl<CUpDownEdit>(this, IDC_SPIN_MIN_LETTERS);
+    m_spinMaxLetters = DialogControl<CUpDownEdit>(this, IDC_SPIN_MAX_LETTERS);
+    m_spinPenalty = DialogControl<CUpDownEdit>(this, IDC_SPIN_PENALTY);
+    m_spinTimeMixword = DialogControl<CUpDownEdit>(this, IDC_SPIN_TIME_MIXWORD);
+    m_spinTimeAnagram = DialogControl<CUpDownEdit>(this, IDC_SPIN_TIME_ANAGRAM);
+    m_spinTimeHangman = DialogControl<CUpDownEdit>(this, IDC_SPIN_TIME_HANGMAN);
+    m_listPlayers = DialogControl<QTreeWidget>(this, IDC_PLAYERS);
+    m_progressTime = DialogControl<QProgressBar>(this, IDC_PROGRESS);
+    m_comboGameType = DialogControl<QComboBox>(this, IDC_GAME_TYPE);
+    ConnectControls();
+}
+
+void CWordGameDlg::BuildMenu()
+{
+    m_menuBar = new QMenuBar(this);
+    for (const Menu& menu : GameMenu()) {
+        QMenu* popup = m_menuBar->addMenu(QString::fromUtf8(menu.title));
+        for (const MenuItem& item : menu.items) {
+            if (!item.text) {
+                popup->addSeparator();
+                continue;
+            }
+            QAction* action = popup->addAction(QString::fromUtf8(item.text));
+            action->setObjectName(QString::number(item.command));
+            for (const Accelerator& accelerator : GameAccelerators())
+                if (accelerator.command == item.command)
+                    action->setShortcut(QKeySequence(accelerator.keys));
+            addAction(action); // shortcuts work wherever the focus is in the window
+        }
+    }
+    const std::pair<int, void (CWordGameDlg::*)()> handlers[] = {
+        {ID_EXIT, &CWordGameDlg::OnExit},
+        {ID_RESET_SCORES, &CWordGameDlg::OnResetScores},
+        {ID_QUICK_HELP, &CWordGameDlg::OnQuickHelp},
+        {ID_README, &CWordGameDlg::OnReadme},
+    };
+    for (const auto& [command, handler] : handlers)
+        if (QAction* action = m_menuBar->findChild<QAction*>(QString::number(command)))
+            connect(action, &QAction::triggered, this, std::bind(handler, this));
+}
+
+void CWordGameDlg::ConnectControls()
+{
+    connect(DialogControl<QLineEdit>(this, IDC_GUESS), &QLineEdit::textChanged, this,
+            [this] { OnChangeGuess(); });
+    connect(DialogControl<QLineEdit>(this, IDC_NEW_PLAYER), &QLineEdit::textChanged, this,
+            [this] { OnChangeNewPlayer(); });
+    connect(DialogControl<QPushButton>(this, IDC_ADD_PLAYER), &QPushButton::clicked, this,
+            [this] { OnAddPlayer(); });
+    connect(DialogControl<QPushButton>(this, IDC_DELETE_PLAYER), &QPushButton::clicked, this,
+            [this] { OnDeletePlayer(); });
+    connect(DialogControl<QPushButton>(this, IDC_SET_AS_NEXT), &QPushButton::clicked, this,
+            [this] { OnSetAsNext(); });
+    connect(m_listPlayers, &QTreeWidget::itemSelectionChanged, this,
+            [this] { OnItemchangedPlayers(); });
+    connect(m_comboGameType, &QComboBox::activated, this, [this] { OnSelchangeGameType(); });
+
+    const std::pair<CUpDownEdit*, void (CWordGameDlg::*)()> rules[] = {
+        {m_spinMinLetters, &CWordGameDlg::OnKillfocusMinLetters},
+        {m_spinMaxLetters, &CWordGameDlg::OnKillfocusMaxLetters},
+        {m_spinPenalty, &CWordGameDlg::OnKillfocusPenalty},
+        {m_spinTimeHangman, &CWordGameDlg::OnKillfocusTimeHangman},
+        {m_spinTimeAnagram, &CWordGameDlg::OnKillfocusTimeAnagram},
+        {m_spinTimeMixword, &CWordGameDlg::OnKillfocusTimeMixword},
+    };
+    for (const auto& [spin, handler] : rules)
+        connect(spin, &QAbstractSpinBox::editingFinished, this, std::bind(handler, this));
+}
+
+void CWordGameDlg::UpdateData(bool saveAndValidate)
+{
+    auto* guess = DialogControl<QLineEdit>(this, IDC_GUESS);
+    auto* newPlayer = DialogControl<QLineEdit>(this, IDC_NEW_PLAYER);
+    const std::pair<CUpDownEdit*, int*> numbers[] = {
+        {m_spinMinLetters, &m_nMinLength}, {m_spinMaxLetters, &m_nMaxLength},
+        {m_spinPenalty, &m_nPenalty}, {m_spinTimeHangman, &m_nTimeHangman},
+        {m_spinTimeMixword, &m_nTimeMixword}, {m_spinTimeAnagram, &m_nTimeAnagram},
+    };
+
+    if (saveAndValidate) {
+        for (const auto& [spin, member] : numbers) {
+            spin->interpretText();
+            *member = spin->value();
+        }
+        m_strNewPlayer = newPlayer->text();
+        m_strGuess = guess->text();
+        return;
+    }
+
+    // The program's own writes are not the player's changes.
+    const QList<QWidget*> controls = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    std::vector<std::unique_ptr<QSignalBlocker>> blockers;
+    for (QWidget* control : controls)
+        blockers.push_back(std::make_unique<QSignalBlocker>(control));
+
+    auto* display = DialogControl<QPlainTextEdit>(this, IDC_DISPLAY);
+    if (display->toPlainText() != ForDisplay(m_strDisplay))
+        display->setPlainText(ForDisplay(m_strDisplay));
+    for (const auto& [spin, member] : numbers)
+        spin->setValue(*member);
+    DialogControl<QLabel>(this, IDC_COUNTDOWN)->setText(m_strCountdown);
+    DialogControl<QLabel>(this, IDC_AVAILABLE)->setText(m_strAvailable);
+    if (newPlayer->text() != m_strNewPlayer)
+        newPlayer->setText(m_strNewPlayer);
+    if (guess->text() != m_strGuess)
+        guess->setText(m_strGuess);
+}
+
+void CWordGameDlg::EnableControl(int id, bool enable)
+{
+    DialogControl(this, id)->setEnabled(enable);
+}
+
+void CWordGameDlg::SetTimerPeriod(int milliseconds)
+{
+    m_timer.start(milliseconds);
+}
+
+void CWordGameDlg::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        event->accept(); // Esc never closes the game window
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void CWordGameDlg::closeEvent(QCloseEvent* event)
+{
+    event->ignore(); // closing is OnExit's decision
+    OnClose();
+}
+
+void CWordGameDlg::reject()
+{
+    // Only OnExit closes the window.
+}

@@ -1,0 +1,110 @@
+#pragma once
+
+#include "WordEngine.h"
+
+#include <QDialog>
+#include <QIcon>
+#include <QString>
+#include <QTimer>
+
+class CUpDownEdit;
+class QComboBox;
+class QProgressBar;
+class QTreeWidget;
+class QMenuBar;
+
+// The game window: players, the turn of the current player with its clock,
+// the rules, and the menu commands. It owns the game's word engine.
+class CWordGameDlg : public QDialog {
+public:
+    explicit CWordGameDlg(QWidget* parent = nullptr);
+    ~CWordGameDlg() override;
+
+    // Start-up and shut-down.
+    bool OnInitDialog();
+    int DoModal();
+    void OnDestroy();
+    void OnClose();
+    void UpdateData(bool saveAndValidate);
+
+    // Turn flow.
+    void SetState(int state);
+    void BeginTurn();
+    void SubtractTime(int seconds);
+    void ShowMessage(int kind, bool clear, unsigned stringId);
+    void RefreshPuzzle();
+    void OnTimer();
+    void OnChangeGuess();
+
+    // Players panel.
+    void RefreshPlayers();
+    void OnChangeNewPlayer();
+    void OnAddPlayer();
+    void OnDeletePlayer();
+    void OnSetAsNext();
+    void OnItemchangedPlayers();
+
+    // Rules panel.
+    void OnKillfocusMinLetters();
+    void OnKillfocusMaxLetters();
+    void OnKillfocusPenalty();
+    void OnKillfocusTimeHangman();
+    void OnKillfocusTimeAnagram();
+    void OnKillfocusTimeMixword();
+    void OnSelchangeGameType();
+    void UpdateAvailableWords();
+
+    // Menu commands.
+    void OnExit();
+    void OnQuickHelp();
+    void OnReadme();
+    void OnResetScores();
+
+    // Members bound to controls, and the window's own state.
+    CUpDownEdit* m_spinMinLetters = nullptr;
+    CUpDownEdit* m_spinMaxLetters = nullptr;
+    CUpDownEdit* m_spinPenalty = nullptr;
+    CUpDownEdit* m_spinTimeMixword = nullptr;
+    CUpDownEdit* m_spinTimeAnagram = nullptr;
+    CUpDownEdit* m_spinTimeHangman = nullptr;
+    QTreeWidget* m_listPlayers = nullptr;
+    QProgressBar* m_progressTime = nullptr;
+    QComboBox* m_comboGameType = nullptr;
+    QString m_strDisplay;
+    int m_nMinLength = 0;
+    int m_nMaxLength = 0;
+    int m_nPenalty = 0;
+    int m_nTimeHangman = 0;
+    QString m_strCountdown;
+    QString m_strNewPlayer;
+    QString m_strAvailable;
+    int m_nTimeMixword = 0;
+    int m_nTimeAnagram = 0;
+    QString m_strGuess;
+    QIcon m_hIcon;
+    int m_nState = 1;
+    QString m_strIniFile;
+    CWordEngine m_engine;
+    QTimer m_timer;
+    // Set once the settings file has been read: a window that never got that
+    // far must not overwrite the stored settings and highscores.
+    bool m_bSettingsLoaded = false;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+private:
+    void OnOK();
+    void BuildControls();
+    void BuildMenu();
+    void ConnectControls();
+    void SetTimerPeriod(int milliseconds);
+    void CopyRulesToMembers();
+    void CommitRule(unsigned index, int& member);
+    void EnableControl(int id, bool enable);
+
+    QMenuBar* m_menuBar = nullptr;
+    bool m_bDestroyed = false;
+};

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QFont>
+#include <QRect>
+
+#include <vector>
+
+class QWidget;
+
+// A dialog laid out in dialog units, as a Windows dialog template is: a
+// horizontal unit is a quarter of the dialog font's average character width,
+// a vertical unit an eighth of its height, so the layout scales with the
+// font.
+enum class ControlKind {
+    Label,          // static text; a '&' gives the next control a mnemonic
+    CentredLabel,
+    Edit,           // one-line edit
+    NumberEdit,     // one-line edit for digits, with an up-down control next
+    UpDown,         // the arrows of the NumberEdit just before it
+    Button,
+    DefaultButton,
+    GroupBox,
+    DropDownList,
+    VerticalProgress,
+    Display,        // multi-line, read-only, centred
+    ReportList,     // list view in report mode, single selection
+};
+
+constexpr int IDC_STATIC = -1;
+
+struct ControlTemplate {
+    int id;
+    ControlKind kind;
+    const char* text;
+    int x, y, cx, cy;
+    bool disabled = false;
+};
+
+struct DialogTemplate {
+    int cx, cy;
+    std::vector<ControlTemplate> controls;
+};
+
+// The font dialogs are laid out with: the desktop's font at 8 points, the
+// size of the Windows dialog font.
+QFont DialogFont();
+
+// Dialog units to pixels for the given font.
+QRect DialogUnitsToPixels(const QFont& font, const QRect& units);
+
+// Creates the template's controls as children of `parent`, in tab order,
+// each with its id in decimal as object name (an up-down control has no
+// widget of its own: its edit is a spin box). Returns the client size.
+QSize BuildDialog(QWidget* parent, const DialogTemplate& dialog, int top = 0);
+
+// The control with that id; an up-down id gives its edit.
+QWidget* DialogControl(const QWidget* parent, int id);
+
+template <typename T>
+T* DialogControl(const QWidget* parent, int id)
+{
+    return static_cast<T*>(DialogControl(parent, id));
+}

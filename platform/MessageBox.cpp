@@ -1,0 +1,69 @@
+#include "MessageBox.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+std::function<int(const QString&, unsigned)>& Hook()
+{
+    static std::function<int(const QString&, unsigned)> hook;
+    return hook;
+}
+
+QMessageBox::Icon IconOf(unsigned type)
+{
+    switch (type & 0xF0) {
+    case MB_ICONQUESTION: return QMessageBox::Question;
+    case MB_ICONEXCLAMATION: return QMessageBox::Warning;
+    case MB_ICONINFORMATION: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+    }
+}
+
+struct Button {
+    QMessageBox::StandardButton button;
+    int result;
+};
+
+std::vector<Button> ButtonsOf(unsigned type)
+{
+    switch (type & 0xF) {
+    case MB_OKCANCEL: return {{QMessageBox::Ok, IDOK}, {QMessageBox::Cancel, IDCANCEL}};
+    case MB_YESNOCANCEL:
+        return {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}, {QMessageBox::Cancel, IDCANCEL}};
+    case MB_YESNO: return {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}};
+    default: return {{QMessageBox::Ok, IDOK}};
+    }
+}
+
+} // namespace
+
+int AppMessageBox(QWidget* parent, const QString& text, unsigned type)
+{
+    if (Hook())
+        return Hook()(text, type);
+
+    // The program sets its title as the application name.
+    QMessageBox box(IconOf(type), QCoreApplication::applicationName(), text, QMessageBox::NoButton, parent);
+    box.setTextFormat(Qt::PlainText);
+    const std::vector<Button> buttons = ButtonsOf(type);
+    for (const Button& b : buttons)
+        box.addButton(b.button);
+    const std::size_t defaultIndex = std::min<std::size_t>((type >> 8) & 0xF, buttons.size() - 1);
+    box.setDefaultButton(buttons[defaultIndex].button);
+    const bool cancellable = buttons.back().result == IDCANCEL || buttons.size() == 1;
+    box.setEscapeButton(cancellable ? box.button(buttons.back().button) : nullptr);
+
+    box.exec();
+    for (const Button& b : buttons)
+        if (box.clickedButton() == box.button(b.button))
+            return b.result;
+    return IDCANCEL;
+}
+
+void SetMessageBoxHook(std::function<int(const QString& text, unsigned type)> hook)
+{
+    Hook() = std::move(hook);
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+
+// Opening a document or link through the desktop, with ShellExecute's
+// result codes: above 32 is success.
+enum : intptr_t { SE_ERR_FILE_NOT_FOUND = 2, SE_ERR_NO_ASSOCIATION = 31, SE_OPENED = 33 };
+
+intptr_t ShellOpen(const QString& target);
+
+// Tests answer without opening anything; an empty function restores the
+// desktop.
+void SetShellOpenHook(std::function<intptr_t(const QString& target)> hook);

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+
+// The one converter between the window's Unicode text and the engine's and
+// files' Windows-1252 bytes. 0x80-0x9F map to their Windows-1252 characters
+// (the five unassigned bytes to the C1 controls of the same value, as
+// Windows does), the rest as Latin-1; a character that has no byte becomes
+// '?'.
+QString FromWindows1252(const std::string& bytes);
+std::string ToWindows1252(const QString& text);

@@ -1,0 +1,63 @@
+#include "GameDialog.h"
+
+const DialogTemplate& GameDialogTemplate()
+{
+    using K = ControlKind;
+    static const DialogTemplate dialog = {360, 138, {
+        {1021, K::Label, "&Ny:", 7, 102, 12, 8},
+        {IDC_NEW_PLAYER, K::Edit, "", 20, 100, 59, 14},
+        {IDC_ADD_PLAYER, K::DefaultButton, "&Lägg till", 83, 100, 35, 14, true},
+        {IDC_SET_AS_NEXT, K::Button, "Sätt som nästa", 7, 117, 52, 14, true},
+        {IDC_DELETE_PLAYER, K::Button, "&Radera spelare", 63, 117, 55, 14, true},
+        {1002, K::Label, "&Gissa:", 126, 44, 22, 8},
+        {IDC_GUESS, K::Edit, "", 148, 42, 192, 14},
+        {IDC_STATIC, K::GroupBox, "Regler", 126, 57, 211, 75},
+        {1016, K::Label, "Tid hängag&ubbe:", 130, 70, 56, 8},
+        {IDC_TIME_HANGMAN, K::NumberEdit, "", 188, 68, 26, 12},
+        {IDC_SPIN_TIME_HANGMAN, K::UpDown, "", 207, 63, 10, 14},
+        {IDC_STATIC, K::Label, "Tid anagra&m:", 130, 85, 42, 8},
+        {IDC_TIME_ANAGRAM, K::NumberEdit, "", 188, 83, 26, 12},
+        {IDC_SPIN_TIME_ANAGRAM, K::UpDown, "", 209, 81, 10, 14},
+        {IDC_STATIC, K::Label, "Tid mi&xord:", 130, 100, 35, 9},
+        {IDC_TIME_MIXWORD, K::NumberEdit, "", 188, 98, 26, 12},
+        {IDC_SPIN_TIME_MIXWORD, K::UpDown, "", 211, 97, 10, 14},
+        {1006, K::Label, "Spel&typ:", 131, 116, 26, 8},
+        {IDC_GAME_TYPE, K::DropDownList, "", 162, 114, 61, 68},
+        {1014, K::Label, "Hänga gubbe, tidsa&vdrag:", 221, 70, 83, 8},
+        {IDC_PENALTY, K::NumberEdit, "", 306, 68, 26, 12},
+        {IDC_SPIN_PENALTY, K::UpDown, "", 327, 64, 10, 14},
+        {1010, K::Label, "M&insta antal bokstäver:", 221, 85, 74, 8},
+        {IDC_MIN_LETTERS, K::NumberEdit, "", 306, 83, 26, 12},
+        {IDC_SPIN_MIN_LETTERS, K::UpDown, "", 327, 83, 10, 14},
+        {1012, K::Label, "H&ögsta antal bokstäver:", 222, 100, 76, 10},
+        {IDC_MAX_LETTERS, K::NumberEdit, "", 306, 98, 26, 12},
+        {IDC_SPIN_MAX_LETTERS, K::UpDown, "", 320, 99, 10, 14},
+        {IDC_AVAILABLE, K::Label, "Tillgängliga ord:", 226, 116, 80, 8},
+        {IDC_PROGRESS, K::VerticalProgress, "", 343, 7, 9, 117},
+        {IDC_COUNTDOWN, K::CentredLabel, "012", 341, 125, 12, 8},
+        {IDC_DISPLAY, K::Display, "", 126, 7, 214, 32},
+        {IDC_PLAYERS, K::ReportList, "", 7, 7, 111, 90},
+    }};
+    return dialog;
+}
+
+const std::vector<Menu>& GameMenu()
+{
+    static const std::vector<Menu> menu = {
+        {"&Arkiv", {{"&Avsluta", ID_EXIT}}},
+        {"&Spel", {{"&Nollställ poänglistan...\tF2", ID_RESET_SCORES}}},
+        {"&Hjälp", {{"&Snabbsnart...\tShift+F1", ID_QUICK_HELP},
+                    {"Öppna &ReadMe-filen...\tF1", ID_README}}},
+    };
+    return menu;
+}
+
+const std::vector<Accelerator>& GameAccelerators()
+{
+    static const std::vector<Accelerator> accelerators = {
+        {Qt::Key_F1, ID_README},
+        {Qt::SHIFT | Qt::Key_F1, ID_QUICK_HELP},
+        {Qt::Key_F2, ID_RESET_SCORES},
+    };
+    return accelerators;
+}

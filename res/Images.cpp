@@ -1,0 +1,64 @@
+#include "Images.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+QPixmap PlayerFace(int face)
+{
+    static const QColor kColours[] = {QColor(40, 110, 230), QColor(150, 150, 150), QColor(220, 40, 40)};
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(kColours[std::clamp(face, 0, 2)]);
+    painter.drawEllipse(QRectF(0.5, 0.5, 15, 15));
+
+    painter.setBrush(Qt::black);
+    painter.setPen(Qt::NoPen);
+    painter.drawEllipse(QRectF(4.5, 4.5, 2, 2.5));
+    painter.drawEllipse(QRectF(9.5, 4.5, 2, 2.5));
+
+    painter.setPen(QPen(Qt::black, 1.2));
+    painter.setBrush(Qt::NoBrush);
+    QPainterPath mouth;
+    switch (face) {
+    case FACE_LEADER: // a smile
+        mouth.moveTo(4, 9.5);
+        mouth.quadTo(8, 14, 12, 9.5);
+        break;
+    case FACE_LAST: // a frown
+        mouth.moveTo(4.5, 12.5);
+        mouth.quadTo(8, 8.5, 11.5, 12.5);
+        break;
+    default:
+        mouth.moveTo(5, 11);
+        mouth.lineTo(11, 11);
+        break;
+    }
+    painter.drawPath(mouth);
+    return pixmap;
+}
+
+QIcon AppIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const qreal edge = size / 16.0;
+        painter.setPen(QPen(QColor(120, 80, 20), edge));
+        painter.setBrush(QColor(250, 220, 150));
+        painter.drawRoundedRect(QRectF(edge / 2, edge / 2, size - edge, size - edge), 2 * edge, 2 * edge);
+        QFont font;
+        font.setBold(true);
+        font.setPixelSize(size * 3 / 4);
+        painter.setFont(font);
+        painter.setPen(QColor(60, 40, 10));
+        painter.drawText(QRectF(0, 0, size, size), Qt::AlignCenter, QStringLiteral("O"));
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}

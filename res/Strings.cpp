@@ -1,0 +1,85 @@
+#include "Strings.h"
+
+#include <unordered_map>
+
+namespace {
+
+const std::unordered_map<unsigned, const char*>& Table()
+{
+    static const std::unordered_map<unsigned, const char*> table = {
+        {IDS_ABOUTBOX, "&Om Ordkamp..."},
+        {IDS_LOAD_FAILED, "Det gick inte att läsa in ordlistan under programstarten. Lägg till några "
+                          "ord manuellt i \"Redigera ordlista\"."},
+        {IDS_TIMER_FAILED, "Det gick inte att start Ordkamp (timerfel). Stäng några program, och "
+                           "försök igen."},
+        {IDS_LOADING, "\r\nLäser in ordlistan. Vänta...."},
+        {IDS_INI_FILE, "ordkamp.ini"},
+        {IDS_WORD_FILE, "ordkamp.se"},
+        {IDS_QUICK_HELP,
+         "Ordkamp 2.12 är uppbyggt av tre olika ordlekar. Det gäller att lista ut lösningen på tid.\n\n"
+         "HängaGubbe: Här spelar du hängagubbe, gissar du fel förlorar du tid.\n\n"
+         "Anagram: Här visas ett ord med omkastade bokstäver. Skriv ordet.\n\n"
+         "Mixord: Tre ord har blandats. Först bokstaven byter plats mellan orden. Sen andra, sen "
+         "tredje... osv. Skriv ett av orden..\n\n"
+         "För varje ord du klarar ökar din bonus med ett poäng. Misslyckas du, nollställs den.\n\n"
+         "Poängberäkning: Poängen beräknas på hur långt ordet är, din bonus, och den tid du har kvar. "
+         "Har du ett ord på sju bokstäver, och har fem bokstäver som minimum får du tre poäng (7-5+1). "
+         "Till detta värde läggs din bonus, har du klarat två ord i rad tidigare har du fem poäng "
+         "(3+2). Denna poäng multpliceras sedan med den tid som du har kvar.\n\n"
+         "HighScore: Poängberäkningen för highscorelistan är lite annorlunda. Här räknas tiden som "
+         "120 sekunder, och den tid du har över multipliceras med hela ordets längd.\n\n"
+         "I ReadMe-filen finns mer detaljerade (enklare :-) förklaringar."},
+        {IDS_RESET_SCORES, "Vill du verkligen nollställa alla poäng?"},
+        {IDS_README_FAILED, "Det gick inte att öppna ReadMe-filen."},
+        {IDS_EXIT, "Vill du verkligen avsluta?"},
+        {IDS_AVAILABLE, "Tillgängliga ord: %d"},
+        {IDS_COLUMN_NAME, "Namn"},
+        {IDS_COLUMN_BONUS, "Bonus"},
+        {IDS_COLUMN_POINTS, "Poäng"},
+        {IDS_GAME_HANGMAN, "Hänga Gubbe"},
+        {IDS_GAME_HANGMAN + 1, "Anagram"},
+        {IDS_GAME_HANGMAN + 2, "Mixord"},
+        {IDS_GAME_HANGMAN + 3, "(Växlande)"},
+        {IDS_GAME_HANGMAN + 4, "(Slumpmässigt)"},
+        {IDS_ROUND, " - Omgång: %d "},
+        {IDS_WELCOME, "Välkommen till Ordkamp 2!\r\nLägg till en spelare innan du börjar."},
+        {IDS_NEXT_PLAYER, "\r\nNästa spelare: %s"},
+        {IDS_RIGHT, "Rätt, %d poäng! (%s)"},
+        {IDS_WRONG, "Tyvärr! Rätt svar: %s"},
+        {IDS_ADD_PLAYER, "\r\nLägg till minst en spelare."},
+        {IDS_TOO_FEW_WORDS, "Det finns inte tillräckligt med ord tillängliga. Ändra reglerna eller "
+                            "lägg till fler ord i ordlistan."},
+        {IDS_NEW_HIGHSCORE, "Grattis, nytt highscore!"},
+        {IDS_TOP_TEN, "Grattis, ett top-tio-resultat!"},
+        {IDS_PRESS_KEY, "Tryck på en tangent för att starta..."},
+        {IDS_SAVE_FAILED, "Det gick inte att spara inställningarna och highscorelistorna i filen:\n%s"},
+        {IDS_APP_TITLE, "Ordkamp"},
+    };
+    return table;
+}
+
+} // namespace
+
+QString LoadString(unsigned id)
+{
+    const auto found = Table().find(id);
+    return found == Table().end() ? QString() : QString::fromUtf8(found->second);
+}
+
+QString FormatString(unsigned id, const QStringList& args)
+{
+    const QString pattern = LoadString(id);
+    QString text;
+    qsizetype next = 0;
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        const bool placeholder = pattern[i] == '%' && i + 1 < pattern.size()
+            && (pattern[i + 1] == 'd' || pattern[i + 1] == 's');
+        if (!placeholder) {
+            text += pattern[i];
+            continue;
+        }
+        text += next < args.size() ? args[next++] : QString();
+        ++i;
+    }
+    return text;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The program's texts, by the numbers of its string table.
+enum : unsigned {
+    IDS_ABOUTBOX = 101,
+    IDS_LOAD_FAILED = 60000,
+    IDS_TIMER_FAILED = 60001,
+    IDS_LOADING = 60002,
+    IDS_INI_FILE = 60003,
+    IDS_WORD_FILE = 60004,
+    IDS_QUICK_HELP = 61000,
+    IDS_RESET_SCORES = 61001,
+    IDS_README_FAILED = 61002,
+    IDS_EXIT = 61003,
+    IDS_AVAILABLE = 61100,
+    IDS_COLUMN_NAME = 61101,
+    IDS_COLUMN_BONUS = 61102,
+    IDS_COLUMN_POINTS = 61103,
+    IDS_GAME_HANGMAN = 61104, // ... 61108, in game-type order
+    IDS_ROUND = 61109,
+    IDS_WELCOME = 61200,
+    IDS_NEXT_PLAYER = 61201,
+    IDS_RIGHT = 61202,
+    IDS_WRONG = 61203,
+    IDS_ADD_PLAYER = 61204,
+    IDS_TOO_FEW_WORDS = 61205,
+    IDS_NEW_HIGHSCORE = 61206,
+    IDS_TOP_TEN = 61207,
+    IDS_PRESS_KEY = 61210,
+    IDS_SAVE_FAILED = 61300,
+    IDS_APP_TITLE = 57344,
+};
+
+// The text of a string; empty for an unknown number.
+QString LoadString(unsigned id);
+
+// The text with each "%d" or "%s" replaced, in order, by the next argument.
+QString FormatString(unsigned id, const QStringList& args);

@@ -1,0 +1,112 @@
+#pragma once
+
+#include "Beep.h"
+#include "GameDialog.h"
+#include "MessageBox.h"
+#include "Profile.h"
+#include "Shell.h"
+#include "TempFolder.h"
+#include "WordGameDlg.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// A game window started in a folder of its own, with message boxes, beeps
+// and the desktop answered by the test.
+struct GameWindow : ::testing::Test {
+    TempFolder folder;
+    std::unique_ptr<CWordGameDlg> dlg;
+    std::vector<std::pair<QString, unsigned>> boxes;
+    int answer = IDYES;
+    int beeps = 0;
+    std::vector<QString> opened;
+    intptr_t shellResult = 42;
+
+    void SetUp() override
+    {
+        SetAppPathOverride(folder.Path().string());
+        SetMessageBoxHook([this](const QString& text, unsigned type) {
+            boxes.emplace_back(text, type);
+            return answer;
+        });
+        SetBeepHook([this](unsigned) { ++beeps; });
+        SetShellOpenHook([this](const QString& target) {
+            opened.push_back(target);
+            return shellResult;
+        });
+    }
+
+    void TearDown() override
+    {
+        dlg.reset();
+        SetMessageBoxHook({});
+        SetBeepHook({});
+        SetShellOpenHook({});
+        SetAppPathOverride({});
+    }
+
+    void WriteWords(const std::vector<std::string>& words)
+    {
+        std::string text;
+        for (const std::string& word : words)
+            text += word + "\r\n";
+        WriteBytes(folder.File("ordkamp.se"), text);
+    }
+
+    void Start()
+    {
+        dlg = std::make_unique<CWordGameDlg>();
+        ASSERT_TRUE(dlg->OnInitDialog());
+    }
+
+    template <typename T = QWidget>
+    T* Control(int id) const { return DialogControl<T>(dlg.get(), id); }
+
+    QLineEdit* Guess() const { return Control<QLineEdit>(IDC_GUESS); }
+
+    void AddPlayer(const QString& name)
+    {
+        Control<QLineEdit>(IDC_NEW_PLAYER)->setText(name);
+        QTest::mouseClick(Control<QPushButton>(IDC_ADD_PLAYER), Qt::LeftButton);
+    }
+
+    void ChooseGame(int game)
+    {
+        Control<QComboBox>(IDC_GAME_TYPE)->setCurrentIndex(game);
+        dlg->OnSelchangeGameType();
+    }
+
+    void Type(const QString& text) { QTest::keyClicks(Guess(), text); }
+
+    void Tick(int times = 1)
+    {
+        for (int i = 0; i < times; ++i)
+            dlg->OnTimer();
+    }
+
+    void Select(int row)
+    {
+        QTreeWidget* list = Control<QTreeWidget>(IDC_PLAYERS);
+        list->setCurrentItem(list->topLevelItem(row));
+        list->topLevelItem(row)->setSelected(true);
+    }
+
+    QString Cell(int row, int column) const
+    {
+        return Control<QTreeWidget>(IDC_PLAYERS)->topLevelItem(row)->text(column);
+    }
+
+    bool Bold(int row) const
+    {
+        return Control<QTreeWidget>(IDC_PLAYERS)->topLevelItem(row)->font(0).bold();
+    }
+};

@@ -1,0 +1,156 @@
+#include "GameFixture.h"
+
+#include "Strings.h"
+#include "WordEngine.h"
+
+#include <QPlainTextEdit>
+#include <QProgressBar>
+
+namespace {
+
+TEST_F(GameWindow, StartsWithDefaultsTheWordListAndEveryControl)
+{
+    WriteWords({"bil", "ekorre", "katten", "kastade", "hus"});
+    Start();
+    EXPECT_EQ(dlg->windowTitle(), "Ordkamp");
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_EQ(dlg->m_strDisplay, LoadString(IDS_WELCOME));
+    EXPECT_EQ(Control<QPlainTextEdit>(IDC_DISPLAY)->toPlainText(),
+              "Välkommen till Ordkamp 2!\nLägg till en spelare innan du börjar.");
+    EXPECT_EQ(Control<QLabel>(IDC_AVAILABLE)->text(), "Tillgängliga ord: 3");
+    EXPECT_EQ(Control<QComboBox>(IDC_GAME_TYPE)->currentText(), "(Slumpmässigt)");
+    EXPECT_EQ(Control<QComboBox>(IDC_GAME_TYPE)->count(), 5);
+    EXPECT_EQ(Guess()->text(), "");
+    EXPECT_EQ(dlg->m_nState, 1);
+    const std::pair<int, int> values[] = {{IDC_MIN_LETTERS, 5}, {IDC_MAX_LETTERS, 8}, {IDC_PENALTY, 4},
+                                          {IDC_TIME_HANGMAN, 60}, {IDC_TIME_ANAGRAM, 60}, {IDC_TIME_MIXWORD, 60}};
+    for (const auto& [id, value] : values)
+        EXPECT_EQ(Control<QSpinBox>(id)->value(), value) << id;
+    for (const ControlTemplate& c : GameDialogTemplate().controls) {
+        if (c.id != IDC_STATIC) {
+            EXPECT_NE(Control(c.id), nullptr) << c.id;
+        }
+    }
+    for (const int id : {IDC_ADD_PLAYER, IDC_SET_AS_NEXT, IDC_DELETE_PLAYER})
+        EXPECT_FALSE(Control(id)->isEnabled()) << id;
+
+    // Controls keep the template's arrangement: the display above the guess
+    // edit, the players list left of both, the progress bar at the right.
+    EXPECT_LT(Control(IDC_DISPLAY)->geometry().bottom(), Guess()->geometry().top());
+    EXPECT_LT(Control(IDC_PLAYERS)->geometry().right(), Guess()->geometry().left());
+    EXPECT_GT(Control(IDC_PROGRESS)->geometry().left(), Guess()->geometry().right());
+    EXPECT_GT(Control(IDC_PROGRESS)->height(), 4 * Control(IDC_PROGRESS)->width());
+}
+
+TEST_F(GameWindow, MissingWordListShowsTheLoadFailure)
+{
+    Start();
+    EXPECT_EQ(dlg->m_strDisplay, LoadString(IDS_LOAD_FAILED));
+    EXPECT_EQ(Control<QLabel>(IDC_AVAILABLE)->text(), "Tillgängliga ord: 0");
+    AddPlayer("Anna");
+    Type("x");
+    EXPECT_EQ(dlg->m_strDisplay, LoadString(IDS_TOO_FEW_WORDS));
+    EXPECT_EQ(dlg->m_nState, 1);
+}
+
+TEST_F(GameWindow, EscapeNeverCloses)
+{
+    WriteWords({"ekorre"});
+    Start();
+    QTest::keyClick(Guess(), Qt::Key_Escape);
+    QTest::keyClick(dlg.get(), Qt::Key_Escape);
+    static_cast<QDialog*>(dlg.get())->reject();
+    EXPECT_TRUE(dlg->isVisible());
+}
+
+TEST_F(GameWindow, ClosingAsksOnlyWhenPlayersExist)
+{
+    WriteWords({"ekorre"});
+    Start();
+    AddPlayer("Anna");
+    for (const int reply : {IDNO, IDCANCEL}) {
+        answer = reply;
+        dlg->close();
+        EXPECT_TRUE(dlg->isVisible());
+    }
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].first, "Vill du verkligen avsluta?");
+    EXPECT_EQ(boxes[0].second, unsigned{MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2});
+    answer = IDYES;
+    dlg->close();
+    EXPECT_FALSE(dlg->isVisible());
+
+    Start();
+    boxes.clear();
+    dlg->OnExit();
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_FALSE(dlg->isVisible());
+}
+
+TEST_F(GameWindow, SettingsAreWrittenAtExitAndReadAtTheNextStart)
+{
+    WriteWords({"ekorre"});
+    Start();
+    Control<QSpinBox>(IDC_TIME_ANAGRAM)->setValue(45);
+    dlg->OnKillfocusTimeAnagram();
+    ChooseGame(GAME_MIXWORD);
+    dlg->m_engine.AddHighscore(GAME_HANGMAN, 0, "\xC5sa", "2026-12-06", 7, 15);
+    dlg->OnExit();
+    EXPECT_TRUE(boxes.empty());
+
+    Start();
+    EXPECT_EQ(Control<QSpinBox>(IDC_TIME_ANAGRAM)->value(), 45);
+    EXPECT_EQ(Control<QComboBox>(IDC_GAME_TYPE)->currentIndex(), int{GAME_MIXWORD});
+    EXPECT_EQ(dlg->m_engine.m_highscores[GAME_HANGMAN][0].m_strName, "\xC5sa");
+}
+
+TEST_F(GameWindow, FailedSaveNamesTheFile)
+{
+    WriteWords({"ekorre"});
+    Start();
+    std::filesystem::create_directory(folder.File("ordkamp.ini.tmp"));
+    dlg->OnExit();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_TRUE(boxes[0].first.contains(QString::fromStdString(folder.File("ordkamp.ini")))) << boxes[0].first.toStdString();
+    EXPECT_EQ(boxes[0].second, unsigned{MB_OK | MB_ICONEXCLAMATION});
+}
+
+TEST_F(GameWindow, QuickHelpAndReadme)
+{
+    WriteWords({"ekorre"});
+    WriteBytes(folder.File("README.TXT"), "x");
+    Start();
+    dlg->findChild<QAction*>(QString::number(ID_QUICK_HELP))->trigger();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_TRUE(boxes[0].first.startsWith("Ordkamp 2.12 är uppbyggt av tre olika ordlekar."));
+    EXPECT_EQ(boxes[0].second, unsigned{MB_OK | MB_ICONINFORMATION});
+
+    dlg->findChild<QAction*>(QString::number(ID_README))->trigger();
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0], QString::fromStdString(folder.File("README.TXT"))); // found whatever its case
+    EXPECT_EQ(boxes.size(), 1u);
+
+    for (const intptr_t refusal : {intptr_t{32}, intptr_t{2}}) {
+        shellResult = refusal;
+        dlg->OnReadme();
+        EXPECT_EQ(boxes.back().first, "Det gick inte att öppna ReadMe-filen.");
+        EXPECT_EQ(boxes.back().second, unsigned{MB_OK | MB_ICONEXCLAMATION});
+    }
+    EXPECT_EQ(boxes.size(), 3u);
+}
+
+TEST_F(GameWindow, MenuHasTheSwedishItemsAndShortcuts)
+{
+    WriteWords({"ekorre"});
+    Start();
+    const std::pair<int, QKeySequence> shortcuts[] = {
+        {ID_README, QKeySequence(Qt::Key_F1)}, {ID_QUICK_HELP, QKeySequence(Qt::SHIFT | Qt::Key_F1)},
+        {ID_RESET_SCORES, QKeySequence(Qt::Key_F2)}, {ID_EXIT, QKeySequence()},
+    };
+    for (const auto& [command, keys] : shortcuts)
+        EXPECT_EQ(dlg->findChild<QAction*>(QString::number(command))->shortcut(), keys) << command;
+    EXPECT_EQ(dlg->findChild<QAction*>(QString::number(ID_RESET_SCORES))->text(),
+              "&Nollställ poänglistan...\tF2");
+}
+
+} // namespace

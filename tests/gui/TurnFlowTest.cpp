@@ -1,0 +1,183 @@
+#include "GameFixture.h"
+
+#include "EngineFixtures.h"
+#include "Strings.h"
+
+#include <QProgressBar>
+
+namespace {
+
+struct Turns : GameWindow {
+    void StartWithPlayers(const std::vector<std::string>& words, int game)
+    {
+        WriteWords(words);
+        Start();
+        AddPlayer("Anna");
+        AddPlayer("Bo");
+        ChooseGame(game);
+    }
+    int Left() const { return Control<QProgressBar>(IDC_PROGRESS)->value(); }
+    QString Countdown() const { return Control<QLabel>(IDC_COUNTDOWN)->text(); }
+    const Player& Anna() const { return dlg->m_engine.m_players[0]; }
+};
+
+TEST_F(Turns, HangmanTurnWonLetterByLetter)
+{
+    StartWithPlayers({"ekorre", "bil", "hus"}, GAME_HANGMAN);
+    EXPECT_EQ(Guess()->text(), LoadString(IDS_PRESS_KEY));
+    EXPECT_EQ(dlg->windowTitle(), "Ordkamp - Omgång: 1 ");
+
+    Type("a"); // only starts the turn
+    EXPECT_EQ(dlg->m_nState, 0);
+    EXPECT_EQ(dlg->m_strDisplay, "------\r\n\r\n");
+    EXPECT_EQ(Guess()->text(), "");
+    EXPECT_EQ(Countdown(), "60");
+    EXPECT_EQ(Left(), 60);
+    EXPECT_FALSE(Control(IDC_MIN_LETTERS)->isEnabled());
+    EXPECT_FALSE(Control(IDC_GAME_TYPE)->isEnabled());
+    EXPECT_TRUE(Bold(0));
+
+    Type("E");
+    EXPECT_EQ(dlg->m_strDisplay, "e----e\r\n\r\ne");
+    EXPECT_EQ(Guess()->text(), "");
+    Type("x");
+    EXPECT_EQ(dlg->m_strDisplay, "e----e\r\n\r\nex");
+    EXPECT_EQ(Left(), 56);
+    Type("x"); // tried before: costs nothing
+    Type(" ");
+    EXPECT_EQ(Left(), 56);
+    Type("kor");
+    EXPECT_EQ(dlg->m_nState, 2);
+    EXPECT_EQ(dlg->m_strDisplay, "Rätt, 112 poäng! (ekorre)"); // (6 - 5 + 1) x 56
+    EXPECT_EQ(Cell(0, 1), "1");
+    EXPECT_EQ(Cell(0, 2), "112");
+    EXPECT_EQ(Control<QTreeWidget>(IDC_PLAYERS)->topLevelItem(0)->data(0, Qt::UserRole), 0);
+    EXPECT_EQ(Control<QTreeWidget>(IDC_PLAYERS)->topLevelItem(1)->data(0, Qt::UserRole), 2);
+    EXPECT_EQ(dlg->m_timer.interval(), 1500);
+    EXPECT_TRUE(Control(IDC_MIN_LETTERS)->isEnabled());
+
+    Type("q"); // the pause ignores typing
+    EXPECT_EQ(dlg->m_nState, 2);
+    Tick();
+    EXPECT_EQ(dlg->m_nState, 1);
+    EXPECT_EQ(dlg->m_timer.interval(), 1000);
+    EXPECT_EQ(Guess()->text(), LoadString(IDS_PRESS_KEY));
+    EXPECT_EQ(dlg->m_strDisplay, "Rätt, 112 poäng! (ekorre)\r\nNästa spelare: Bo");
+}
+
+TEST_F(Turns, AnagramTurnWonByTypingTheWord)
+{
+    StartWithPlayers({"ekorre", "bil", "hus"}, GAME_ANAGRAM);
+    Type("a");
+    EXPECT_EQ(dlg->m_strDisplay, "\r\n" + QString::fromLatin1(dlg->m_engine.m_strPuzzle.c_str()));
+    Tick(2);
+    Type("ekorr");
+    EXPECT_EQ(dlg->m_nState, 0);
+    Type("E");
+    EXPECT_EQ(dlg->m_nState, 2);
+    EXPECT_EQ(dlg->m_strDisplay, "Rätt, 116 poäng! (ekorre)");
+    EXPECT_EQ(Guess()->text(), "ekorrE"); // kept until the pause ends
+    EXPECT_EQ(dlg->windowTitle(), "Ordkamp - Omgång: 1 ");
+}
+
+TEST_F(Turns, TimeOutBeepsOnTheLastSecondsAndClearsTheBonus)
+{
+    StartWithPlayers({"ekorre", "bil", "hus"}, GAME_ANAGRAM);
+    dlg->m_engine.m_players[0].m_nBonus = 3;
+    Type("a");
+    Tick(54);
+    EXPECT_EQ(Countdown(), "6");
+    EXPECT_EQ(beeps, 0);
+    Tick(5);
+    EXPECT_EQ(Countdown(), "1");
+    EXPECT_EQ(beeps, 5);
+    Tick();
+    EXPECT_EQ(beeps, 6);
+    EXPECT_EQ(Countdown(), "0");
+    EXPECT_EQ(Left(), 0);
+    EXPECT_EQ(dlg->m_strDisplay, "Tyvärr! Rätt svar: ekorre");
+    EXPECT_EQ(Anna().m_nBonus, 0u);
+    EXPECT_EQ(dlg->m_nState, 2);
+    Tick();
+    EXPECT_EQ(beeps, 6);
+}
+
+TEST_F(Turns, HangmanPenaltyAtTheEndOfTheClock)
+{
+    const struct { int ticks; int penalty; int left; int beeps; bool failed; } cases[] = {
+        {57, 4, 0, 1, true},   // 3 left, penalty 4
+        {50, 4, 6, 0, false},  // 10 left
+        {50, 5, 5, 1, false},
+        {50, 10, 0, 1, true},
+    };
+    for (const auto& c : cases) {
+        StartWithPlayers({"ekorre", "bil", "hus"}, GAME_HANGMAN);
+        Control<QSpinBox>(IDC_PENALTY)->setValue(c.penalty);
+        dlg->OnKillfocusPenalty();
+        Type("a");
+        Tick(c.ticks);
+        beeps = 0;
+        Type("z");
+        EXPECT_EQ(Left(), c.left) << c.penalty;
+        EXPECT_EQ(beeps, c.beeps) << c.penalty;
+        EXPECT_EQ(dlg->m_strDisplay == "Tyvärr! Rätt svar: ekorre", c.failed) << c.penalty;
+    }
+}
+
+TEST_F(Turns, AlternatingGamesOverFourRounds)
+{
+    StartWithPlayers({"bakar", "filar", "m\xE5ste", "ekorre"}, GAME_ALTERNATING);
+    std::vector<unsigned> games;
+    QStringList titles;
+    for (int turn = 0; turn < 8; ++turn) {
+        Type("a");
+        ASSERT_EQ(dlg->m_nState, 0);
+        games.push_back(dlg->m_engine.m_nGameType);
+        titles << dlg->windowTitle();
+        dlg->SubtractTime(1000);
+        Tick();
+    }
+    EXPECT_EQ(games, (std::vector<unsigned>{0, 0, 1, 1, 2, 2, 0, 0}));
+    EXPECT_EQ(titles.last(), "Ordkamp - Omgång: 4 ");
+    EXPECT_EQ(titles[1], "Ordkamp - Omgång: 1 ");
+    EXPECT_EQ(titles[2], "Ordkamp - Omgång: 2 ");
+}
+
+TEST_F(Turns, MixwordShowsThreeRowsAndAnyWordSolves)
+{
+    StartWithPlayers({"bakar", "filar", "m\xE5ste"}, GAME_MIXWORD);
+    Type("a");
+    EXPECT_EQ(dlg->m_strDisplay.count("\r\n"), 2);
+    Type(QString::fromLatin1(dlg->m_engine.m_strAnswer[2].c_str()));
+    EXPECT_EQ(dlg->m_nState, 2);
+    EXPECT_TRUE(dlg->m_strDisplay.startsWith("Rätt, "));
+    EXPECT_EQ(dlg->m_strDisplay.count(", "), 3);
+}
+
+TEST_F(Turns, HighscoreGreetingsByPlace)
+{
+    const struct { int entriesAbove; const char* greeting; } cases[] = {
+        {0, "\r\nGrattis, nytt highscore!"}, {9, "\r\nGrattis, ett top-tio-resultat!"}, {10, ""},
+    };
+    for (const auto& c : cases) {
+        StartWithPlayers(ManyWords(120), GAME_ANAGRAM);
+        for (int i = 0; i < c.entriesAbove; ++i)
+            dlg->m_engine.AddHighscore(GAME_ANAGRAM, static_cast<unsigned>(i), "X", "2020-01-01", 35, 0);
+        Type("a");
+        Type(QString::fromLatin1(dlg->m_engine.m_strAnswer[0].c_str()));
+        ASSERT_EQ(dlg->m_nState, 2);
+        EXPECT_EQ(dlg->m_strDisplay, "Rätt, 60 poäng! (" +
+                  QString::fromLatin1(dlg->m_engine.m_strAnswer[0].c_str()) + ")" + c.greeting);
+    }
+}
+
+TEST_F(Turns, NoPlayersMeansNoTurn)
+{
+    WriteWords({"ekorre"});
+    Start();
+    Type("a");
+    EXPECT_EQ(dlg->m_nState, 1);
+    EXPECT_EQ(dlg->m_strDisplay, "\r\nLägg till minst en spelare.");
+}
+
+} // namespace
