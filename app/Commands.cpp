@@ -2,9 +2,26 @@
 
 #include "WordGameDlg.h"
 
+#include "HighscoreDlg.h"
 #include "MessageBox.h"
 #include "ReadMe.h"
 #include "Strings.h"
+#include "WordListDlg.h"
+
+void CWordGameDlg::OnEditWordList()
+{
+    CWordListDlg editor;
+    editor.m_pGameEngine = &m_engine;
+    editor.DoModal();
+    UpdateAvailableWords();
+}
+
+void CWordGameDlg::OnHighscore()
+{
+    CHighscoreDlg highscores;
+    highscores.m_pEngine = &m_engine;
+    highscores.DoModal();
+}
 
 void CWordGameDlg::OnExit()
 {

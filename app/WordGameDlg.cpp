@@ -91,6 +91,8 @@ void CWordGameDlg::BuildMenu()
         }
     }
     const std::pair<int, void (CWordGameDlg::*)()> handlers[] = {
+        {ID_EDIT_WORD_LIST, &CWordGameDlg::OnEditWordList},
+        {ID_HIGHSCORE, &CWordGameDlg::OnHighscore},
         {ID_EXIT, &CWordGameDlg::OnExit},
         {ID_RESET_SCORES, &CWordGameDlg::OnResetScores},
         {ID_QUICK_HELP, &CWordGameDlg::OnQuickHelp},

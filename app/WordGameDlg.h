@@ -55,6 +55,8 @@ public:
     void UpdateAvailableWords();
 
     // Menu commands.
+    void OnEditWordList();
+    void OnHighscore();
     void OnExit();
     void OnQuickHelp();
     void OnReadme();

@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -24,15 +25,24 @@ QWidget* MakeControl(QWidget* parent, const ControlTemplate& c)
     const QString text = QString::fromUtf8(c.text);
     switch (c.kind) {
     case ControlKind::Label:
-    case ControlKind::CentredLabel: {
+    case ControlKind::CentredLabel:
+    case ControlKind::WrappedLabel: {
         auto* label = new QLabel(text, parent);
         label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         if (c.kind == ControlKind::CentredLabel)
             label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        label->setWordWrap(c.kind == ControlKind::WrappedLabel);
         return label;
     }
     case ControlKind::Edit:
         return new QLineEdit(parent);
+    case ControlKind::MultiLineEdit: {
+        auto* edit = new QPlainTextEdit(parent);
+        edit->setTabChangesFocus(true);
+        edit->setLineWrapMode(QPlainTextEdit::NoWrap);
+        return edit;
+    }
     case ControlKind::NumberEdit:
         return new CUpDownEdit(parent);
     case ControlKind::Button:
@@ -73,6 +83,13 @@ QWidget* MakeControl(QWidget* parent, const ControlTemplate& c)
         list->setSortingEnabled(false);
         list->header()->setSectionsClickable(false);
         list->header()->setSectionsMovable(false);
+        return list;
+    }
+    case ControlKind::WordList: {
+        auto* list = new QListView(parent);
+        list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        list->setUniformItemSizes(true); // a long list stays fast
+        list->setEditTriggers(QAbstractItemView::NoEditTriggers);
         return list;
     }
     case ControlKind::UpDown:

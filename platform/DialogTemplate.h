@@ -14,7 +14,9 @@ class QWidget;
 enum class ControlKind {
     Label,          // static text; a '&' gives the next control a mnemonic
     CentredLabel,
+    WrappedLabel,   // static text over several lines
     Edit,           // one-line edit
+    MultiLineEdit,  // plain text; Enter inserts a line break
     NumberEdit,     // one-line edit for digits, with an up-down control next
     UpDown,         // the arrows of the NumberEdit just before it
     Button,
@@ -24,6 +26,7 @@ enum class ControlKind {
     VerticalProgress,
     Display,        // multi-line, read-only, centred
     ReportList,     // list view in report mode, single selection
+    WordList,       // a long list without header; several items may be selected
 };
 
 constexpr int IDC_STATIC = -1;

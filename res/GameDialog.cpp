@@ -44,8 +44,10 @@ const DialogTemplate& GameDialogTemplate()
 const std::vector<Menu>& GameMenu()
 {
     static const std::vector<Menu> menu = {
-        {"&Arkiv", {{"&Avsluta", ID_EXIT}}},
-        {"&Spel", {{"&Nollställ poänglistan...\tF2", ID_RESET_SCORES}}},
+        {"&Arkiv", {{"&Redigera ordlista...\tCtrl+E", ID_EDIT_WORD_LIST}, {nullptr, 0},
+                    {"&Avsluta", ID_EXIT}}},
+        {"&Spel", {{"&Nollställ poänglistan...\tF2", ID_RESET_SCORES}, {nullptr, 0},
+                   {"&Highscore...\tF4", ID_HIGHSCORE}}},
         {"&Hjälp", {{"&Snabbsnart...\tShift+F1", ID_QUICK_HELP},
                     {"Öppna &ReadMe-filen...\tF1", ID_README}}},
     };
@@ -55,9 +57,11 @@ const std::vector<Menu>& GameMenu()
 const std::vector<Accelerator>& GameAccelerators()
 {
     static const std::vector<Accelerator> accelerators = {
+        {Qt::CTRL | Qt::Key_E, ID_EDIT_WORD_LIST},
         {Qt::Key_F1, ID_README},
         {Qt::SHIFT | Qt::Key_F1, ID_QUICK_HELP},
         {Qt::Key_F2, ID_RESET_SCORES},
+        {Qt::Key_F4, ID_HIGHSCORE},
     };
     return accelerators;
 }

@@ -8,6 +8,7 @@
 #include "TempFolder.h"
 #include "WordGameDlg.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -62,10 +63,21 @@ struct GameWindow : ::testing::Test {
         WriteBytes(folder.File("ordkamp.se"), text);
     }
 
+    // Enough five-letter words for results to enter the highscore tables.
+    static std::vector<std::string> ManyWordsForHighscores()
+    {
+        std::vector<std::string> words;
+        for (char a = 'a'; a <= 'k'; ++a)
+            for (char b = 'l'; b <= 'u'; ++b)
+                words.push_back(std::string{a, b, 'x', 'y', 'z'});
+        return words;
+    }
+
     void Start()
     {
         dlg = std::make_unique<CWordGameDlg>();
         ASSERT_TRUE(dlg->OnInitDialog());
+        QApplication::setActiveWindow(dlg.get()); // shortcuts reach the active window only
     }
 
     template <typename T = QWidget>

@@ -1,0 +1,193 @@
+#include "WordListDlg.h"
+
+#include "EditorDialogs.h"
+#include "MessageBox.h"
+#include "ReadMe.h"
+#include "Strings.h"
+#include "Windows1252.h"
+#include "WordListModel.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+namespace {
+
+// Shows the wait cursor for as long as it lives.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+// Removes the words at the given rows, ascending, in one pass; the same as
+// deleting word i - k for the k-th selected row i, without moving the rest
+// of the list once per word.
+void RemoveRows(std::vector<std::string>& words, const std::vector<std::size_t>& rows)
+{
+    std::size_t out = rows.empty() ? words.size() : rows.front();
+    auto next = rows.begin();
+    for (std::size_t in = out; in < words.size(); ++in) {
+        if (next != rows.end() && *next == in) {
+            ++next;
+            continue;
+        }
+        words[out++] = std::move(words[in]);
+    }
+    words.resize(out);
+}
+
+} // namespace
+
+CWordListDlg::CWordListDlg(QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Redigera ordlista"));
+    setFont(DialogFont());
+    setFixedSize(BuildDialog(this, WordListDialogTemplate()));
+    m_listWords = DialogControl<QListView>(this, IDC_WORDS);
+    m_comboSort = DialogControl<QComboBox>(this, IDC_SORT);
+    m_model = new CWordListModel(m_engine.m_words, this);
+    m_listWords->setModel(m_model);
+
+    connect(DialogControl<QPushButton>(this, IDC_ADD_SORT), &QPushButton::clicked, this, [this] { OnAddSort(); });
+    connect(DialogControl<QPushButton>(this, IDC_DELETE_WORDS), &QPushButton::clicked, this, [this] { OnDeleteWords(); });
+    connect(DialogControl<QPushButton>(this, IDC_OPEN_LIST), &QPushButton::clicked, this, [this] { OnOpenList(); });
+    connect(DialogControl<QPushButton>(this, IDC_SAVE_LIST), &QPushButton::clicked, this, [this] { OnSaveList(); });
+    connect(DialogControl<QPushButton>(this, IDC_CANCEL_BUTTON), &QPushButton::clicked, this, [this] { OnCancelButton(); });
+    connect(DialogControl<QPushButton>(this, IDOK_BUTTON), &QPushButton::clicked, this, [this] { OnOK(); });
+}
+
+CWordListDlg::~CWordListDlg() = default;
+
+int CWordListDlg::DoModal()
+{
+    return exec();
+}
+
+void CWordListDlg::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    OnShowWindow();
+}
+
+void CWordListDlg::OnShowWindow()
+{
+    if (m_bSetUp || !m_pGameEngine)
+        return;
+    m_bSetUp = true;
+    m_engine.ClearWords();
+    m_engine.m_strFileName = m_pGameEngine->m_strFileName;
+    m_engine.CopyWordsFrom(*m_pGameEngine);
+    m_comboSort->addItem(LoadString(IDS_SORT_ALPHABETICAL));
+    m_comboSort->addItem(LoadString(IDS_SORT_BY_LENGTH));
+    m_comboSort->setCurrentIndex(SORT_ALPHABETICAL);
+    FillWordList();
+}
+
+void CWordListDlg::UpdateData(bool saveAndValidate)
+{
+    auto* newWords = DialogControl<QPlainTextEdit>(this, IDC_NEW_WORDS);
+    auto* count = DialogControl<QLabel>(this, IDC_WORD_COUNT);
+    if (saveAndValidate) {
+        m_strNewWords = newWords->toPlainText();
+        return;
+    }
+    const QSignalBlocker blocker(newWords);
+    if (newWords->toPlainText() != m_strNewWords)
+        newWords->setPlainText(m_strNewWords);
+    count->setText(m_strWordCount);
+}
+
+void CWordListDlg::FillWordList()
+{
+    UpdateData(true);
+    m_model->Refill();
+    m_strWordCount = FormatString(IDS_WORD_COUNT, {QString::number(m_engine.m_words.size())});
+    DialogControl(this, IDC_SAVE_LIST)->setEnabled(!m_engine.m_words.empty());
+    UpdateData(false);
+}
+
+void CWordListDlg::OnAddSort()
+{
+    const WaitCursor wait;
+    UpdateData(true);
+    m_strNewWords.remove(QLatin1Char('\r'));
+    const int mode = m_comboSort->currentIndex();
+    m_engine.AddWordsFromText(ToWindows1252(m_strNewWords), mode);
+    m_strNewWords.clear();
+    UpdateData(false);
+    FillWordList();
+}
+
+void CWordListDlg::OnDeleteWords()
+{
+    const WaitCursor wait;
+    UpdateData(true);
+    std::vector<std::size_t> rows;
+    for (const QItemSelectionRange& range : m_listWords->selectionModel()->selection())
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            rows.push_back(static_cast<std::size_t>(row));
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    RemoveRows(m_engine.m_words, rows);
+    FillWordList();
+    UpdateData(false);
+}
+
+void CWordListDlg::OnOpenList()
+{
+    const WaitCursor wait;
+    if (!m_engine.LoadWordList())
+        AppMessageBox(this, FormatString(IDS_LIST_NOT_OPENED, {FromWindows1252(m_engine.m_strFileName)}),
+                      MB_OK | MB_ICONEXCLAMATION);
+    FillWordList();
+}
+
+void CWordListDlg::OnSaveList()
+{
+    if (AppMessageBox(this, LoadString(IDS_OVERWRITE_LIST),
+                      MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON3) != IDYES)
+        return;
+    const WaitCursor wait;
+    if (!m_engine.SaveWordList())
+        AppMessageBox(this, FormatString(IDS_LIST_NOT_SAVED, {FromWindows1252(m_engine.m_strFileName)}),
+                      MB_OK | MB_ICONEXCLAMATION);
+}
+
+void CWordListDlg::OnOK()
+{
+    const WaitCursor wait;
+    if (m_pGameEngine)
+        m_pGameEngine->CopyWordsFrom(m_engine);
+    UpdateData(true);
+    accept();
+}
+
+void CWordListDlg::OnCancelButton()
+{
+    reject();
+}
+
+void CWordListDlg::OnHelpInfo()
+{
+    OpenReadMe(QStringLiteral("ReadMe.txt")); // a failure shows nothing here
+}
+
+void CWordListDlg::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1) {
+        OnHelpInfo();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

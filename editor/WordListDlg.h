@@ -1,0 +1,46 @@
+#pragma once
+
+#include "WordEngine.h"
+
+#include <QDialog>
+#include <QString>
+
+class CWordListModel;
+class QComboBox;
+class QListView;
+
+// The word-list editor: works on a copy of the game's words in an engine of
+// its own, and hands the result back to the game only on OK.
+class CWordListDlg : public QDialog {
+public:
+    explicit CWordListDlg(QWidget* parent = nullptr);
+    ~CWordListDlg() override;
+
+    int DoModal();
+    void UpdateData(bool saveAndValidate);
+
+    void OnShowWindow();
+    void FillWordList();
+    void OnAddSort();
+    void OnDeleteWords();
+    void OnOpenList();
+    void OnSaveList();
+    void OnOK();
+    void OnCancelButton();
+    void OnHelpInfo();
+
+    CWordEngine* m_pGameEngine = nullptr;
+    CWordEngine m_engine;
+    QListView* m_listWords = nullptr;
+    QComboBox* m_comboSort = nullptr;
+    QString m_strNewWords;
+    QString m_strWordCount;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    CWordListModel* m_model = nullptr;
+    bool m_bSetUp = false;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QAbstractListModel>
+
+#include <string>
+#include <vector>
+
+// A view's window onto an engine's word list: rows are converted to text
+// only when they are shown, so a list of any length opens at once.
+class CWordListModel : public QAbstractListModel {
+public:
+    explicit CWordListModel(const std::vector<std::string>& words, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
+    // The list has changed under the model.
+    void Refill();
+
+private:
+    const std::vector<std::string>& m_words;
+};

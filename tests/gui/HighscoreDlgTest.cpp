@@ -1,0 +1,117 @@
+#include "GameFixture.h"
+
+#include "EditorDialogs.h"
+#include "HighscoreDlg.h"
+
+#include <QTimer>
+
+namespace {
+
+struct Highscores : GameWindow {
+    CWordEngine game;
+    std::unique_ptr<CHighscoreDlg> window;
+
+    void Open()
+    {
+        window = std::make_unique<CHighscoreDlg>();
+        window->m_pEngine = &game;
+        ASSERT_TRUE(window->OnInitDialog());
+    }
+    QString Cell(int row, int column) const { return window->m_listHighscore->topLevelItem(row)->text(column); }
+    QStringList Row(int row) const
+    {
+        QStringList cells;
+        for (int column = 0; column < 6; ++column)
+            cells << Cell(row, column);
+        return cells;
+    }
+};
+
+TEST_F(Highscores, FreshTableShowsOneHundredEmptyRows)
+{
+    Open();
+    EXPECT_EQ(window->m_comboGameType->currentText(), "Hänga Gubbe");
+    ASSERT_EQ(window->m_listHighscore->topLevelItemCount(), 100);
+    EXPECT_EQ(Row(0), (QStringList{"1", "-", "-", "0", "0", "0"}));
+    EXPECT_EQ(Row(99), (QStringList{"100", "-", "-", "0", "0", "0"}));
+    EXPECT_EQ(window->m_listHighscore->headerItem()->text(4), "Längd");
+}
+
+TEST_F(Highscores, PointsAreComputedFromTheStoredFields)
+{
+    game.AddHighscore(GAME_ANAGRAM, 0, "\xC5sa", "2026-12-06", 7, 25);
+    game.AddHighscore(GAME_ANAGRAM, 1, "Bo", "2026-12-05", 5, 130);
+    game.m_nLastGameType = GAME_ANAGRAM;
+    Open();
+    EXPECT_EQ(window->m_comboGameType->currentText(), "Anagram");
+    EXPECT_EQ(Row(0), (QStringList{"1", "Åsa", "2026-12-06", "25", "7", "665"}));
+    EXPECT_EQ(Row(1), (QStringList{"2", "Bo", "2026-12-05", "130", "5", "-50"}));
+    window->m_comboGameType->setCurrentIndex(GAME_MIXWORD);
+    window->OnSelchangeGameType();
+    EXPECT_EQ(Cell(0, 1), "-");
+}
+
+TEST_F(Highscores, LatestPlaceIsMarked)
+{
+    for (const unsigned rank : {37u, 0u, 101u}) {
+        game.m_nLastGameType = GAME_MIXWORD;
+        game.m_nHighscoreRank = rank;
+        Open();
+        window->show();
+        for (int row = 0; row < 100; ++row)
+            EXPECT_EQ(window->m_listHighscore->topLevelItem(row)->font(0).bold(), row + 1 == int(rank)) << rank;
+        if (rank == 37) {
+            const QRect shown = window->m_listHighscore->visualItemRect(window->m_listHighscore->topLevelItem(36));
+            EXPECT_TRUE(window->m_listHighscore->viewport()->rect().contains(shown)) << rank;
+        }
+        EXPECT_TRUE(window->m_listHighscore->selectedItems().isEmpty());
+    }
+}
+
+TEST_F(Highscores, ResetEmptiesTheShownTableOnlyAfterYes)
+{
+    for (unsigned g = 0; g < GAME_COUNT; ++g)
+        game.AddHighscore(g, 0, "Anna", "2026-12-06", 6, 20);
+    game.m_nLastGameType = GAME_MIXWORD;
+    Open();
+    for (const int reply : {IDNO, IDCANCEL}) {
+        answer = reply;
+        QTest::mouseClick(DialogControl<QPushButton>(window.get(), IDC_RESET_HIGHSCORE), Qt::LeftButton);
+        EXPECT_EQ(Cell(0, 1), "Anna");
+    }
+    EXPECT_EQ(boxes[0].first, "Vill du verkligen nollställa highscorelistan för Mixord?");
+    EXPECT_EQ(boxes[0].second, unsigned{MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON3});
+    answer = IDYES;
+    window->OnResetHighscore();
+    EXPECT_EQ(Cell(0, 1), "-");
+    EXPECT_EQ(game.m_highscores[GAME_MIXWORD][0].m_strName, "-");
+    EXPECT_EQ(game.m_highscores[GAME_HANGMAN][0].m_strName, "Anna");
+    EXPECT_EQ(game.m_highscores[GAME_ANAGRAM][0].m_strName, "Anna");
+}
+
+TEST_F(GameWindow, HighscoreWindowAfterASolve)
+{
+    WriteWords(ManyWordsForHighscores());
+    Start();
+    AddPlayer("Anna");
+    ChooseGame(GAME_ANAGRAM);
+    Type("a");
+    Type(QString::fromLatin1(dlg->m_engine.m_strAnswer[0].c_str()));
+    ASSERT_EQ(dlg->m_engine.m_nHighscoreRank, 1u);
+    QString shownGame, firstName;
+    bool firstBold = false;
+    QTimer::singleShot(0, [&] {
+        auto* window = dynamic_cast<CHighscoreDlg*>(QApplication::activeModalWidget());
+        ASSERT_NE(window, nullptr);
+        shownGame = window->m_comboGameType->currentText();
+        firstName = window->m_listHighscore->topLevelItem(0)->text(1);
+        firstBold = window->m_listHighscore->topLevelItem(0)->font(0).bold();
+        window->accept();
+    });
+    QTest::keyClick(dlg.get(), Qt::Key_F4);
+    EXPECT_EQ(shownGame, "Anagram");
+    EXPECT_EQ(firstName, "Anna");
+    EXPECT_TRUE(firstBold);
+}
+
+} // namespace

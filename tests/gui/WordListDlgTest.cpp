@@ -1,0 +1,206 @@
+#include "GameFixture.h"
+
+#include "EditorDialogs.h"
+#include "Strings.h"
+#include "WordListDlg.h"
+
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QTimer>
+
+namespace {
+
+using Words = std::vector<std::string>;
+
+struct Editor : GameWindow {
+    CWordEngine game;
+    std::unique_ptr<CWordListDlg> editor;
+
+    void Open(const Words& words)
+    {
+        game.m_strFileName = folder.File("ordkamp.se");
+        game.m_words = words;
+        game.SortWords(SORT_BY_LENGTH);
+        editor = std::make_unique<CWordListDlg>();
+        editor->m_pGameEngine = &game;
+        editor->show();
+    }
+    template <typename T = QWidget>
+    T* Ctl(int id) const { return DialogControl<T>(editor.get(), id); }
+    QStringList Shown() const
+    {
+        QStringList rows;
+        const QAbstractItemModel* model = editor->m_listWords->model();
+        for (int row = 0; row < model->rowCount(); ++row)
+            rows << model->index(row, 0).data().toString();
+        return rows;
+    }
+    void Paste(const QString& text)
+    {
+        Ctl<QPlainTextEdit>(IDC_NEW_WORDS)->setPlainText(text);
+        QTest::mouseClick(Ctl<QPushButton>(IDC_ADD_SORT), Qt::LeftButton);
+    }
+    void SelectRows(std::initializer_list<int> rows)
+    {
+        QItemSelection selection;
+        for (const int row : rows) {
+            const QModelIndex index = editor->m_listWords->model()->index(row, 0);
+            selection.select(index, index);
+        }
+        editor->m_listWords->selectionModel()->select(selection, QItemSelectionModel::Select);
+    }
+    QString Count() const { return Ctl<QLabel>(IDC_WORD_COUNT)->text(); }
+};
+
+TEST_F(Editor, OpensWithTheGamesWordsBySize)
+{
+    Open({"\xF6ga", "katt", "Bil", "ekorre", "\xE5ka"});
+    EXPECT_EQ(Shown(), (QStringList{"Bil", "åka", "öga", "katt", "ekorre"}));
+    EXPECT_EQ(Count(), "Antal ord: 5");
+    EXPECT_EQ(editor->m_comboSort->currentText(), "Bokstavsordning");
+    EXPECT_EQ(editor->m_comboSort->count(), 2);
+    EXPECT_TRUE(Ctl(IDC_SAVE_LIST)->isEnabled());
+    EXPECT_EQ(editor->m_engine.m_strFileName, game.m_strFileName);
+}
+
+TEST_F(Editor, AddingAndSorting)
+{
+    Open({"katt", "bil"});
+    Paste("Hus\r\n  sol \r\nab\r\nhej hopp\r\näta\r\nbil\r\n");
+    EXPECT_EQ(Shown(), (QStringList{"bil", "hus", "katt", "sol", "äta"}));
+    EXPECT_EQ(Ctl<QPlainTextEdit>(IDC_NEW_WORDS)->toPlainText(), "");
+    Paste("x\r\n12\r\n"); // nothing valid: the edit is emptied all the same
+    EXPECT_EQ(Ctl<QPlainTextEdit>(IDC_NEW_WORDS)->toPlainText(), "");
+    editor->m_comboSort->setCurrentIndex(SORT_BY_LENGTH);
+    Paste("");
+    EXPECT_EQ(Shown(), (QStringList{"bil", "hus", "sol", "äta", "katt"}));
+    editor->m_comboSort->setCurrentIndex(SORT_ALPHABETICAL);
+    Paste("");
+    EXPECT_EQ(Shown(), (QStringList{"bil", "hus", "katt", "sol", "äta"}));
+    EXPECT_EQ(Count(), "Antal ord: 5");
+    EXPECT_EQ(game.m_words, (Words{"bil", "katt"})); // the game's list is untouched so far
+}
+
+TEST_F(Editor, DeletingASelection)
+{
+    Open({"abc", "abd", "abe", "abf", "abg", "abh", "abi", "abj"});
+    Ctl<QPlainTextEdit>(IDC_NEW_WORDS)->setPlainText("ord");
+    SelectRows({2, 5, 6});
+    QTest::mouseClick(Ctl<QPushButton>(IDC_DELETE_WORDS), Qt::LeftButton);
+    EXPECT_EQ(Shown(), (QStringList{"abc", "abd", "abf", "abg", "abj"}));
+    EXPECT_EQ(Ctl<QPlainTextEdit>(IDC_NEW_WORDS)->toPlainText(), "ord"); // typed text survives
+    editor->OnDeleteWords(); // nothing selected: only a refresh
+    EXPECT_EQ(Shown().size(), 5);
+
+    editor->m_listWords->selectAll();
+    editor->OnDeleteWords();
+    EXPECT_EQ(Count(), "Antal ord: 0");
+    EXPECT_FALSE(Ctl(IDC_SAVE_LIST)->isEnabled());
+    QTest::mouseClick(Ctl<QPushButton>(IDOK_BUTTON), Qt::LeftButton);
+    EXPECT_EQ(editor->result(), QDialog::Accepted);
+    EXPECT_EQ(game.m_words.size(), 8u); // an empty list never replaces the game's
+}
+
+TEST_F(Editor, OkHandsTheListToTheGameCancelDiscards)
+{
+    Open({"katt", "bil"});
+    Paste("öga\nhus");
+    editor->OnCancelButton();
+    EXPECT_EQ(game.m_words, (Words{"bil", "katt"}));
+
+    Open({"katt", "bil"});
+    Paste("öga\nhus");
+    QTest::keyClick(editor.get(), Qt::Key_Escape);
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_EQ(game.m_words, (Words{"bil", "katt"}));
+
+    Open({"katt", "bil"});
+    Paste("öga\nhus");
+    editor->OnOK();
+    EXPECT_EQ(game.m_words, (Words{"bil", "hus", "\xF6ga", "katt"})); // by size again
+    EXPECT_EQ(game.CountWords(3, 3), 3u);
+}
+
+TEST_F(Editor, SavingAsksFirstAndIsAtomic)
+{
+    WriteBytes(folder.File("ordkamp.se"), "gammal\r\n");
+    Open({"katt", "bil"});
+    for (const int reply : {IDNO, IDCANCEL}) {
+        answer = reply;
+        editor->OnSaveList();
+        EXPECT_EQ(ReadBytes(folder.File("ordkamp.se")), "gammal\r\n");
+    }
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].first, "Du kommer att skriva över standardordlistan. Vill du göra det?");
+    EXPECT_EQ(boxes[0].second, unsigned{MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON3});
+
+    answer = IDYES;
+    editor->m_comboSort->setCurrentIndex(SORT_ALPHABETICAL);
+    Paste("");
+    editor->OnSaveList();
+    EXPECT_EQ(ReadBytes(folder.File("ordkamp.se")), "bil\r\nkatt\r\n");
+    editor->OnCancelButton(); // saved, then Avbryt: the file keeps it, the game does not
+    EXPECT_EQ(game.m_words, (Words{"bil", "katt"}));
+
+    Open({"katt", "bil"});
+    std::filesystem::create_directory(folder.File("ordkamp.se.tmp"));
+    editor->OnSaveList();
+    EXPECT_EQ(boxes.back().first, "Det gick inte att spara filen \"" + QString::fromStdString(folder.File("ordkamp.se")) + "\".");
+    EXPECT_EQ(boxes.back().second, unsigned{MB_OK | MB_ICONEXCLAMATION});
+    EXPECT_EQ(ReadBytes(folder.File("ordkamp.se")), "bil\r\nkatt\r\n");
+}
+
+TEST_F(Editor, OpeningTheFileReplacesUnsavedEdits)
+{
+    WriteBytes(folder.File("ordkamp.se"), "ekorre\r\nhus\r\n");
+    Open({"katt", "bil"});
+    Paste("sol");
+    editor->OnOpenList();
+    EXPECT_EQ(Shown(), (QStringList{"hus", "ekorre"}));
+    EXPECT_TRUE(boxes.empty());
+
+    std::filesystem::remove(folder.File("ordkamp.se"));
+    editor->OnOpenList();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].first, "Det gick inte att öppna filen \"" + QString::fromStdString(folder.File("ordkamp.se")) + "\".");
+    EXPECT_EQ(Shown(), (QStringList{"hus", "ekorre"}));
+}
+
+TEST_F(Editor, HelpKeyOpensTheReadmeSilently)
+{
+    Open({"katt"});
+    shellResult = 2;
+    QTest::keyClick(editor->m_listWords, Qt::Key_F1);
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_TRUE(opened[0].endsWith("ReadMe.txt"));
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(editor->isVisible());
+}
+
+TEST_F(GameWindow, EditorFromTheMenuRefreshesAvailableWords)
+{
+    WriteWords({"ekorre", "bil"});
+    Start();
+    EXPECT_EQ(Control<QLabel>(IDC_AVAILABLE)->text(), "Tillgängliga ord: 1");
+    QTimer::singleShot(0, [] {
+        auto* editor = dynamic_cast<CWordListDlg*>(QApplication::activeModalWidget());
+        ASSERT_NE(editor, nullptr);
+        DialogControl<QPlainTextEdit>(editor, IDC_NEW_WORDS)->setPlainText("katten\nkastade");
+        editor->OnAddSort();
+        editor->OnCancelButton(); // whatever the result, the line is refreshed
+    });
+    QTest::keySequence(dlg.get(), QKeySequence(Qt::CTRL | Qt::Key_E));
+    EXPECT_EQ(Control<QLabel>(IDC_AVAILABLE)->text(), "Tillgängliga ord: 1");
+
+    QTimer::singleShot(0, [] {
+        auto* editor = dynamic_cast<CWordListDlg*>(QApplication::activeModalWidget());
+        ASSERT_NE(editor, nullptr);
+        DialogControl<QPlainTextEdit>(editor, IDC_NEW_WORDS)->setPlainText("katten\nkastade");
+        editor->OnAddSort();
+        editor->OnOK();
+    });
+    dlg->findChild<QAction*>(QString::number(ID_EDIT_WORD_LIST))->trigger();
+    EXPECT_EQ(Control<QLabel>(IDC_AVAILABLE)->text(), "Tillgängliga ord: 3");
+}
+
+} // namespace
