@@ -2,6 +2,7 @@
 
 #include "WordGameDlg.h"
 
+#include "AboutDlg.h"
 #include "HighscoreDlg.h"
 #include "MessageBox.h"
 #include "ReadMe.h"
@@ -35,6 +36,12 @@ void CWordGameDlg::OnExit()
 void CWordGameDlg::OnQuickHelp()
 {
     AppMessageBox(this, LoadString(IDS_QUICK_HELP), MB_OK | MB_ICONINFORMATION);
+}
+
+void CWordGameDlg::OnAbout()
+{
+    CAboutDlg about;
+    about.DoModal();
 }
 
 void CWordGameDlg::OnReadme()

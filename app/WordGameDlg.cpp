@@ -96,6 +96,7 @@ void CWordGameDlg::BuildMenu()
         {ID_EXIT, &CWordGameDlg::OnExit},
         {ID_RESET_SCORES, &CWordGameDlg::OnResetScores},
         {ID_QUICK_HELP, &CWordGameDlg::OnQuickHelp},
+        {ID_ABOUT, &CWordGameDlg::OnAbout},
         {ID_README, &CWordGameDlg::OnReadme},
     };
     for (const auto& [command, handler] : handlers)

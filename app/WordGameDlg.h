@@ -59,6 +59,7 @@ public:
     void OnHighscore();
     void OnExit();
     void OnQuickHelp();
+    void OnAbout();
     void OnReadme();
     void OnResetScores();
 

@@ -26,14 +26,22 @@ QWidget* MakeControl(QWidget* parent, const ControlTemplate& c)
     switch (c.kind) {
     case ControlKind::Label:
     case ControlKind::CentredLabel:
-    case ControlKind::WrappedLabel: {
+    case ControlKind::WrappedLabel:
+    case ControlKind::RightLabel: {
         auto* label = new QLabel(text, parent);
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         if (c.kind == ControlKind::CentredLabel)
             label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        if (c.kind == ControlKind::RightLabel)
+            label->setAlignment(Qt::AlignRight | Qt::AlignTop);
         label->setWordWrap(c.kind == ControlKind::WrappedLabel);
         return label;
+    }
+    case ControlKind::Icon: {
+        auto* icon = new QLabel(parent);
+        icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return icon;
     }
     case ControlKind::Edit:
         return new QLineEdit(parent);

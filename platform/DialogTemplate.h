@@ -15,6 +15,8 @@ enum class ControlKind {
     Label,          // static text; a '&' gives the next control a mnemonic
     CentredLabel,
     WrappedLabel,   // static text over several lines
+    RightLabel,     // static text aligned right
+    Icon,           // the program's icon
     Edit,           // one-line edit
     MultiLineEdit,  // plain text; Enter inserts a line break
     NumberEdit,     // one-line edit for digits, with an up-down control next

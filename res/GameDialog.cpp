@@ -49,7 +49,8 @@ const std::vector<Menu>& GameMenu()
         {"&Spel", {{"&Nollställ poänglistan...\tF2", ID_RESET_SCORES}, {nullptr, 0},
                    {"&Highscore...\tF4", ID_HIGHSCORE}}},
         {"&Hjälp", {{"&Snabbsnart...\tShift+F1", ID_QUICK_HELP},
-                    {"Öppna &ReadMe-filen...\tF1", ID_README}}},
+                    {"Öppna &ReadMe-filen...\tF1", ID_README}, {nullptr, 0},
+                    {"&Om...", ID_ABOUT}}},
     };
     return menu;
 }

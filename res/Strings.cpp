@@ -8,6 +8,9 @@ const std::unordered_map<unsigned, const char*>& Table()
 {
     static const std::unordered_map<unsigned, const char*> table = {
         {IDS_ABOUTBOX, "&Om Ordkamp..."},
+        {IDS_WEB_LINK, "URL:https://ordkamp.example.org/"},
+        {IDS_MAIL_LINK, "mailto:ordkamp@example.org"},
+        {IDS_README_LINK, "readme.txt"},
         {IDS_LOAD_FAILED, "Det gick inte att läsa in ordlistan under programstarten. Lägg till några "
                           "ord manuellt i \"Redigera ordlista\"."},
         {IDS_TIMER_FAILED, "Det gick inte att start Ordkamp (timerfel). Stäng några program, och "

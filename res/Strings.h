@@ -6,6 +6,9 @@
 // The program's texts, by the numbers of its string table.
 enum : unsigned {
     IDS_ABOUTBOX = 101,
+    IDS_WEB_LINK = 300,
+    IDS_MAIL_LINK = 301,
+    IDS_README_LINK = 302,
     IDS_LOAD_FAILED = 60000,
     IDS_TIMER_FAILED = 60001,
     IDS_LOADING = 60002,

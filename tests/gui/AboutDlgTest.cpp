@@ -1,0 +1,127 @@
+#include "GameFixture.h"
+
+#include "AboutDialog.h"
+#include "AboutDlg.h"
+#include "Strings.h"
+
+#include <QPainter>
+#include <QTimer>
+
+#include <cmath>
+#include <set>
+
+namespace {
+
+constexpr double kPi = 3.141592653589793;
+
+TEST(AboutFigure, UprightFigureAtTheWindowsPlace)
+{
+    QImage image(60, 100, QImage::Format_RGB32);
+    const QColor background(255, 0, 0);
+    image.fill(background);
+    {
+        QPainter painter(&image);
+        DrawFigure(painter, 27, 70, 0, 5);
+    }
+    const std::vector<QPoint> vertices = {
+        {37, 55}, {27, 65}, {17, 55},
+        {37, 85}, {17, 85}, {17, 65}, {37, 65}, {37, 75}, {17, 75},
+        {27, 65}, {27, 85},
+    };
+    for (const QPoint& v : vertices)
+        EXPECT_EQ(image.pixelColor(v), QColor(Qt::black)) << v.x() << ',' << v.y();
+    // The erased square is exactly x 8..45, y 51..88.
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const bool inside = x >= 8 && x <= 45 && y >= 51 && y <= 88;
+            EXPECT_EQ(image.pixelColor(x, y) != background, inside) << x << ',' << y;
+        }
+    }
+    // The V opens upwards: nothing black straight above its tip inside it.
+    EXPECT_NE(image.pixelColor(27, 60), QColor(Qt::black));
+}
+
+struct About : GameWindow {
+    std::unique_ptr<CAboutDlg> about;
+    void Open()
+    {
+        about = std::make_unique<CAboutDlg>();
+        about->OnInitDialog();
+        about->show();
+    }
+    QPoint Reference() const { return about->mapToGlobal(QPoint(27, 70)); }
+};
+
+TEST_F(About, FigureTurnsTowardsThePointerOnceTheIconWasClicked)
+{
+    Open();
+    EXPECT_EQ(about->m_fAngle, 0.0f);
+    EXPECT_FALSE(about->m_bFollowMouse);
+    about->OnPointerMoved(Reference() + QPoint(40, 0));
+    EXPECT_EQ(about->m_fAngle, 0.0f); // not before the click
+
+    QTest::mouseClick(DialogControl(about.get(), IDC_ABOUT_ICON), Qt::LeftButton);
+    EXPECT_TRUE(about->m_bFollowMouse);
+    const struct { QPoint offset; double angle; } cases[] = {
+        {{40, 0}, -kPi / 2}, {{-40, 0}, -3 * kPi / 2}, {{1, 1000}, -kPi + std::atan(1.0 / 1000)},
+        {{40, 40}, -3 * kPi / 4},
+    };
+    for (const auto& c : cases) {
+        about->OnPointerMoved(Reference() + c.offset);
+        EXPECT_NEAR(about->m_fAngle, c.angle, 1e-5) << c.offset.x() << ',' << c.offset.y();
+    }
+    about->OnPointerMoved(Reference() + QPoint(40, 0));
+    about->OnPointerMoved(Reference() + QPoint(0, -30)); // exactly above: nothing changes
+    EXPECT_NEAR(about->m_fAngle, -kPi / 2, 1e-6);
+
+    Open(); // a new window starts upright and still
+    EXPECT_EQ(about->m_fAngle, 0.0f);
+    EXPECT_FALSE(about->m_bFollowMouse);
+}
+
+TEST_F(About, LinksAndTexts)
+{
+    WriteBytes(folder.File("README.TXT"), "x");
+    Open();
+    EXPECT_EQ(about->windowTitle(), "Om Ordkamp 2...");
+    EXPECT_EQ(about->m_linkWeb->toolTip(), LoadString(IDS_WEB_LINK));
+    EXPECT_TRUE(about->m_linkWeb->m_strLink.startsWith("URL:"));
+    EXPECT_EQ(about->m_linkWeb->text(), "ordkamp.example.org");
+    EXPECT_EQ(about->m_linkMail->m_strLink, "mailto:ordkamp@example.org");
+    EXPECT_EQ(about->m_linkReadMe->m_strLink, QString::fromStdString(folder.File("README.TXT")));
+    QStringList texts;
+    for (const QLabel* label : about->findChildren<QLabel*>())
+        texts << label->text();
+    EXPECT_TRUE(texts.contains("Ordkamp 2.13"));
+    EXPECT_TRUE(texts.contains("Freeware från Ordkamp-projektet"));
+
+    // The readme sentence ends where the readme link begins.
+    QLabel* sentence = nullptr;
+    for (QLabel* label : about->findChildren<QLabel*>())
+        if (label->text().startsWith("För mer information"))
+            sentence = label;
+    ASSERT_NE(sentence, nullptr);
+    EXPECT_EQ(sentence->alignment() & Qt::AlignRight, Qt::AlignRight);
+    EXPECT_LE(std::abs(sentence->geometry().right() + 1 - about->m_linkReadMe->geometry().left()), 2);
+
+    QTest::keyClick(about.get(), Qt::Key_F1);
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(GameWindow, AboutFromTheHelpMenu)
+{
+    WriteWords({"ekorre"});
+    Start();
+    QString title;
+    QTimer::singleShot(0, [&] {
+        auto* about = dynamic_cast<CAboutDlg*>(QApplication::activeModalWidget());
+        ASSERT_NE(about, nullptr);
+        title = about->windowTitle();
+        about->accept();
+    });
+    dlg->findChild<QAction*>(QString::number(ID_ABOUT))->trigger();
+    EXPECT_EQ(title, "Om Ordkamp 2...");
+}
+
+} // namespace

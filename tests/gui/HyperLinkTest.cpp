@@ -1,0 +1,208 @@
+#include "GameFixture.h"
+
+#include "HyperLink.h"
+#include "LinkFallback.h"
+
+#include <functional>
+
+namespace {
+
+TEST(LinkFallback, CutsAtThePlaceholderAndAppendsTheTarget)
+{
+    const QString target = QStringLiteral("https://ordkamp.example.org/a b;c");
+    const struct { const char* registered; std::optional<QStringList> arguments; } cases[] = {
+        {"firefox-esr %u", QStringList{"firefox-esr", target}},
+        {"\"/opt/Min Webbläsare/browser\" \"%1\" -new", QStringList{"/opt/Min Webbläsare/browser", target}},
+        {"browser %1 --flag", QStringList{"browser", target}},
+        {"browser --new-window %U", QStringList{"browser", "--new-window", target}},
+        {"browser %F", QStringList{"browser", target}},
+        {"viewer %f", QStringList{"viewer", target}},
+        {"browser", QStringList{"browser", target}},
+        {"browser --a=\"x y\" %u", QStringList{"browser", "--a=x y", target}},
+        {"\"%1\"", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FallbackArguments(QString::fromUtf8(c.registered), target), c.arguments) << c.registered;
+
+    const QString longCommand = "/usr/bin/" + QString(480, 'x') + " %u";
+    EXPECT_EQ(FallbackArguments(longCommand, target), std::nullopt);
+    EXPECT_NE(FallbackArguments("/usr/bin/" + QString(440, 'x') + " %u", target), std::nullopt);
+}
+
+TEST(LinkFallback, SplitsLikeADesktopEntry)
+{
+    EXPECT_EQ(SplitDesktopExec(QStringLiteral("  \"a b\" \"x\\\"y\\\\\" 100%% plain ")),
+              (QStringList{"a b", "x\"y\\", "100%", "plain"}));
+    EXPECT_EQ(SplitDesktopExec(QStringLiteral("\"\" b")), (QStringList{"", "b"}));
+}
+
+TEST(LinkFallback, ErrorTexts)
+{
+    EXPECT_EQ(OpenErrorText(31),
+              "Can't open link:\n\nThere is no application associated\nwith the given filename extension.");
+    EXPECT_EQ(OpenErrorText(4), "Can't open link:\n\nUnknown Error (4) occurred.");
+    EXPECT_EQ(OpenErrorText(26), "Can't open link:\n\nA sharing violation occurred. ");
+    EXPECT_EQ(OpenErrorText(-1), "Can't open link:\n\nUnknown Error (-1) occurred.");
+}
+
+TEST(HyperLinkColour, FirstMatchingStateWins)
+{
+    const QColor blue(0, 0, 255), teal(0, 128, 128), purple(128, 0, 128), red(255, 0, 0);
+    const struct { bool hover, active, visited; uint32_t style; QColor colour; } cases[] = {
+        {false, false, false, 0x15, blue},
+        {true, false, false, 0x15, blue},     // hover colour is off by default
+        {true, false, false, 0x17, red},
+        {true, true, true, 0x17, red},
+        {false, true, true, 0x15, teal},      // active beats visited while focused
+        {false, true, true, 0x55, purple},    // unless the active colour is off
+        {false, false, true, 0x15, purple},
+        {false, true, false, 0x55, blue},
+    };
+    for (const auto& c : cases) {
+        CHyperLink link;
+        link.m_bHover = c.hover;
+        link.m_bActive = c.active;
+        link.m_bVisited = c.visited;
+        link.m_dwLinkStyle = c.style;
+        EXPECT_EQ(link.CtlColor(), c.colour) << c.hover << c.active << c.visited << ' ' << c.style;
+    }
+}
+
+struct Links : GameWindow {
+    QWidget dialog;
+    QString lookedUp;
+
+    void SetUp() override
+    {
+        GameWindow::SetUp();
+        SetWebPageHandlerLookup([this] { return lookedUp; });
+    }
+    void TearDown() override
+    {
+        SetWebPageHandlerLookup({});
+        GameWindow::TearDown();
+    }
+
+    CHyperLink* Attach(const QString& text, Qt::Alignment alignment, QRect rect = {20, 30, 200, 40})
+    {
+        auto* label = new QLabel(text, &dialog);
+        label->setObjectName("1004");
+        label->setAlignment(alignment);
+        label->setGeometry(rect);
+        auto* link = new CHyperLink;
+        link->SubclassDlgItem(1004, &dialog);
+        return link;
+    }
+};
+
+TEST_F(Links, FitsItsTextKeepingTheAlignedEdge)
+{
+    // The template's rectangle is (20, 30) 200 x 40; w and h are the text's size.
+    const struct { Qt::Alignment alignment; std::function<QRect(int w, int h)> expected; } cases[] = {
+        {Qt::AlignLeft | Qt::AlignTop, [](int w, int h) { return QRect(20, 30, w, h); }},
+        {Qt::AlignHCenter | Qt::AlignTop,
+         [](int w, int h) { const int cut = (200 - w) / 2; return QRect(20 + cut, 30, 200 - 2 * cut, h); }},
+        {Qt::AlignRight | Qt::AlignTop, [](int w, int h) { return QRect(220 - w, 30, w, h); }},
+        {Qt::AlignLeft | Qt::AlignVCenter,
+         [](int w, int h) { const int cut = (40 - h) / 2; return QRect(20, 30 + cut, w, 40 - 2 * cut); }},
+    };
+    for (const auto& c : cases) {
+        CHyperLink* link = Attach(QStringLiteral("ordkamp.example.org"), c.alignment);
+        const QFontMetrics metrics(link->font());
+        EXPECT_EQ(link->geometry(), c.expected(metrics.horizontalAdvance(link->text()), metrics.height()))
+            << int(c.alignment);
+        EXPECT_TRUE(link->font().underline());
+        EXPECT_EQ(link->objectName(), "1004");
+        delete link;
+    }
+}
+
+TEST_F(Links, TargetAndTextFillEachOther)
+{
+    CHyperLink* fromText = Attach(QStringLiteral("ordkamp.example.org"), Qt::AlignLeft);
+    EXPECT_EQ(fromText->m_strLink, "ordkamp.example.org");
+    EXPECT_EQ(fromText->toolTip(), "ordkamp.example.org");
+    delete fromText;
+
+    auto* label = new QLabel(&dialog);
+    label->setObjectName("1005");
+    CHyperLink* fromTarget = new CHyperLink;
+    fromTarget->SetLink(QStringLiteral("mailto:ordkamp@example.org"));
+    fromTarget->SubclassDlgItem(1005, &dialog);
+    EXPECT_EQ(fromTarget->text(), "mailto:ordkamp@example.org");
+
+    fromTarget->hide();
+    fromTarget->SetLink(QStringLiteral("URL:https://ordkamp.example.org/"));
+    EXPECT_FALSE(fromTarget->isHidden());
+    EXPECT_EQ(fromTarget->toolTip(), "URL:https://ordkamp.example.org/");
+}
+
+TEST_F(Links, PressActivatesReleaseOpensVisitedAfterFocusLeaves)
+{
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    CHyperLink* link = Attach(QStringLiteral("ordkamp.example.org"), Qt::AlignLeft);
+    link->SetLink(QStringLiteral("URL:https://ordkamp.example.org/"));
+    auto* other = new QLineEdit(&dialog);
+    other->show();
+
+    QTest::mousePress(link, Qt::LeftButton);
+    EXPECT_TRUE(link->m_bActive);
+    EXPECT_EQ(link->CtlColor(), QColor(0, 128, 128));
+    EXPECT_TRUE(opened.empty());
+    QTest::mouseRelease(link, Qt::LeftButton);
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0], "https://ordkamp.example.org/"); // without the URL: wrapper
+    EXPECT_TRUE(link->m_bVisited);
+    EXPECT_EQ(link->CtlColor(), QColor(0, 128, 128));
+    other->setFocus();
+    EXPECT_FALSE(link->m_bActive);
+    EXPECT_EQ(link->CtlColor(), QColor(128, 0, 128));
+
+    link->setFocus();
+    QTest::keyClick(link, Qt::Key_A);
+    EXPECT_EQ(opened.size(), 1u);
+    QTest::keyClick(link, Qt::Key_Space);
+    EXPECT_EQ(opened.size(), 2u);
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(beeps, 0);
+}
+
+TEST_F(Links, FailureFallsBackToTheWebPageHandlerThenReports)
+{
+    CHyperLink* link = Attach(QStringLiteral("ordkamp.example.org"), Qt::AlignLeft);
+    shellResult = SE_ERR_NO_ASSOCIATION;
+
+    link->FollowLink(); // no handler: the desktop's own code is reported
+    EXPECT_EQ(beeps, 1);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].first, OpenErrorText(31));
+    EXPECT_EQ(boxes[0].second, unsigned{MB_OK | MB_ICONEXCLAMATION});
+    EXPECT_FALSE(link->m_bVisited);
+
+    lookedUp = QStringLiteral("/nonexistent/browser %u");
+    link->FollowLink();
+    EXPECT_EQ(boxes.back().first, OpenErrorText(2));
+
+    lookedUp = QStringLiteral("/bin/true --new-window %u");
+    link->FollowLink();
+    EXPECT_TRUE(link->m_bVisited);
+    EXPECT_EQ(boxes.size(), 2u);
+}
+
+TEST_F(Links, HoverFollowsThePointer)
+{
+    CHyperLink* link = Attach(QStringLiteral("ordkamp.example.org"), Qt::AlignLeft);
+    link->m_dwLinkStyle |= HLS_HOVERCOLOR;
+    link->OnMouseMove(QPoint(2, 2));
+    EXPECT_TRUE(link->m_bHover);
+    EXPECT_EQ(link->CtlColor(), QColor(255, 0, 0));
+    link->OnMouseMove(QPoint(3, 3));
+    EXPECT_TRUE(link->m_bHover);
+    link->OnMouseMove(QPoint(-5, 3));
+    EXPECT_FALSE(link->m_bHover);
+    EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
+}
+
+} // namespace
