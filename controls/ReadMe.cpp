@@ -9,7 +9,7 @@
 
 QString AppFolderFile(const QString& fileName)
 {
-    const QDir folder(QFile::decodeName(QByteArray::fromStdString(GetAppPath(true))));
+    const QDir folder(QFile::decodeName(QByteArray::fromStdString(GetDocPath())));
     if (!folder.exists(fileName)) {
         const QStringList matches = folder.entryList({fileName}, QDir::Files | QDir::Hidden,
                                                       QDir::Name | QDir::IgnoreCase);

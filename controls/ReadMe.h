@@ -2,11 +2,12 @@
 
 #include <QString>
 
-// Opens a file of the program folder in the desktop's application for it.
+// Opens a file of the readme's folder (the program folder, or an installed
+// program's shared folder) in the desktop's application for it.
 // The name is matched whatever its case on disk. True when the desktop
 // accepted the request; nothing is shown on failure.
 bool OpenReadMe(QString fileName);
 
-// The path of a file of the program folder, with the name as it is spelt on
+// The path of a file of the readme's folder, with the name as it is spelt on
 // disk when a file of that name in another case exists there.
 QString AppFolderFile(const QString& fileName);

@@ -17,6 +17,16 @@ std::string& AppPathOverride()
     return folder;
 }
 
+struct DecidedFolders {
+    std::string files, docs;
+};
+
+DecidedFolders& Decided()
+{
+    static DecidedFolders folders;
+    return folders;
+}
+
 std::filesystem::path ProgramFile()
 {
     std::error_code error;
@@ -43,11 +53,25 @@ CIniFile ReadProfile(const char* file, bool inAppDir)
 std::string GetAppPath(bool directoryOnly)
 {
     const std::filesystem::path program = ProgramFile();
-    const std::string folder = AppPathOverride().empty() ? program.parent_path().string()
-                                                         : AppPathOverride();
-    if (directoryOnly)
-        return WithSeparator(folder);
-    return WithSeparator(folder) + program.filename().string();
+    if (!directoryOnly)
+        return program.string();
+    if (!AppPathOverride().empty())
+        return WithSeparator(AppPathOverride());
+    if (!Decided().files.empty())
+        return WithSeparator(Decided().files);
+    return WithSeparator(program.parent_path().string());
+}
+
+std::string GetDocPath()
+{
+    if (AppPathOverride().empty() && !Decided().docs.empty())
+        return WithSeparator(Decided().docs);
+    return GetAppPath(true);
+}
+
+void SetAppFolders(const std::string& files, const std::string& docs)
+{
+    Decided() = {files, docs};
 }
 
 void SetAppPathOverride(const std::string& folder)

@@ -6,13 +6,22 @@
 // settings file. `file` names a file inside the program folder when
 // `inAppDir` is true, else it is used as given.
 
-// The running program's path; with `directoryOnly` its folder, ending in the
-// path separator. The case of the path is kept: on a file system that tells
-// case apart a lower-cased folder would point nowhere.
+// The running program's path; with `directoryOnly` the program folder, the
+// folder of the settings file and the word list, ending in the path
+// separator: the program's own folder, or the per-user folder of an
+// installed program (AppFolders.h). The case of the path is kept: on a file
+// system that tells case apart a lower-cased folder would point nowhere.
 std::string GetAppPath(bool directoryOnly);
 
-// Points the program folder elsewhere (tests); empty restores the real one.
+// The folder of the readme, ending in the path separator.
+std::string GetDocPath();
+
+// Points the program folder (and the readme's) elsewhere (tests); empty
+// restores the real ones.
 void SetAppPathOverride(const std::string& folder);
+
+// Where the start-up decision put the program folder and the readme.
+void SetAppFolders(const std::string& files, const std::string& docs);
 
 // The full path of a profile file, as the functions below use it.
 std::string ProfilePath(const char* file, bool inAppDir);

@@ -56,6 +56,8 @@ const std::unordered_map<unsigned, const char*>& Table()
         {IDS_TOP_TEN, "Grattis, ett top-tio-resultat!"},
         {IDS_PRESS_KEY, "Tryck på en tangent för att starta..."},
         {IDS_SAVE_FAILED, "Det gick inte att spara inställningarna och highscorelistorna i filen:\n%s"},
+        {IDS_FOLDER_FAILED, "Det gick inte att förbereda din mapp för ordlista och inställningar:\n%s\n"
+                            "Ordlistan kan saknas, och inställningar och highscore kan inte sparas."},
         {IDS_OVERWRITE_LIST, "Du kommer att skriva över standardordlistan. Vill du göra det?"},
         {IDS_LIST_NOT_SAVED, "Det gick inte att spara filen \"%s\"."},
         {IDS_LIST_NOT_OPENED, "Det gick inte att öppna filen \"%s\"."},

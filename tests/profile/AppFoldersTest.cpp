@@ -1,0 +1,74 @@
+#include "AppFolders.h"
+
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(AppFolders, BuildFolderAndPortableCopyKeepEverythingBesideTheProgram)
+{
+    for (const char* marker : {"ordkamp.se", "ordkamp.ini"}) {
+        TempFolder folder;
+        WriteBytes(folder.File(marker), "");
+        const AppFolders decided = DecideAppFolders(folder.Path(), folder.Path() / "data");
+        EXPECT_EQ(decided.files, folder.Path()) << marker;
+        EXPECT_EQ(decided.docs, folder.Path()) << marker;
+        EXPECT_EQ(decided.error, "");
+        EXPECT_FALSE(fs::exists(folder.Path() / "data")) << marker;
+    }
+}
+
+TEST(AppFolders, InstalledProgramUsesThePlayersDataFolder)
+{
+    TempFolder prefix;
+    fs::create_directories(prefix.Path() / "bin");
+    fs::create_directories(prefix.Path() / "share" / "ordkamp");
+    WriteBytes((prefix.Path() / "share" / "ordkamp" / "ordkamp.se").string(), "hus\r\n");
+    const fs::path data = prefix.Path() / "home" / ".local" / "share";
+
+    const AppFolders first = DecideAppFolders(prefix.Path() / "bin", data);
+    EXPECT_EQ(first.files, data / "ordkamp");
+    EXPECT_EQ(first.docs, prefix.Path() / "share" / "ordkamp");
+    EXPECT_EQ(first.error, "");
+    EXPECT_EQ(ReadBytes((data / "ordkamp" / "ordkamp.se").string()), "hus\r\n");
+
+    // Copied once: the player's own list is never replaced.
+    WriteBytes((data / "ordkamp" / "ordkamp.se").string(), "egen\r\n");
+    const AppFolders second = DecideAppFolders(prefix.Path() / "bin", data);
+    EXPECT_EQ(second.files, data / "ordkamp");
+    EXPECT_EQ(ReadBytes((data / "ordkamp" / "ordkamp.se").string()), "egen\r\n");
+}
+
+TEST(AppFolders, UnusableDataFolderIsReported)
+{
+    TempFolder prefix;
+    fs::create_directories(prefix.Path() / "bin");
+    WriteBytes(prefix.File("not-a-folder"), "");
+    const AppFolders decided = DecideAppFolders(prefix.Path() / "bin", prefix.Path() / "not-a-folder");
+    EXPECT_EQ(decided.error, (prefix.Path() / "not-a-folder" / "ordkamp").string());
+
+    // No installed word list to copy is not an error: the game says so itself.
+    const AppFolders bare = DecideAppFolders(prefix.Path() / "bin", prefix.Path() / "data");
+    EXPECT_EQ(bare.error, "");
+    EXPECT_FALSE(fs::exists(bare.files / "ordkamp.se"));
+}
+
+TEST(AppFolders, DataHomeFollowsXdg)
+{
+    const char* saved = std::getenv("XDG_DATA_HOME");
+    const std::string keep = saved ? saved : "";
+    setenv("XDG_DATA_HOME", "/srv/data", 1);
+    EXPECT_EQ(UserDataHome(), fs::path("/srv/data"));
+    setenv("XDG_DATA_HOME", "relative/path", 1); // not absolute: ignored
+    setenv("HOME", getenv("HOME") ? getenv("HOME") : "/root", 1);
+    EXPECT_EQ(UserDataHome(), fs::path(getenv("HOME")) / ".local" / "share");
+    if (saved)
+        setenv("XDG_DATA_HOME", keep.c_str(), 1);
+    else
+        unsetenv("XDG_DATA_HOME");
+}
+
+} // namespace
