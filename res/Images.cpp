@@ -40,25 +40,29 @@ QPixmap PlayerFace(int face)
     return pixmap;
 }
 
+QPixmap AppIconPixmap(int size)
+{
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal edge = size / 16.0;
+    painter.setPen(QPen(QColor(120, 80, 20), edge));
+    painter.setBrush(QColor(250, 220, 150));
+    painter.drawRoundedRect(QRectF(edge / 2, edge / 2, size - edge, size - edge), 2 * edge, 2 * edge);
+    QFont font;
+    font.setBold(true);
+    font.setPixelSize(size * 3 / 4);
+    painter.setFont(font);
+    painter.setPen(QColor(60, 40, 10));
+    painter.drawText(QRectF(0, 0, size, size), Qt::AlignCenter, QStringLiteral("O"));
+    return pixmap;
+}
+
 QIcon AppIcon()
 {
     QIcon icon;
-    for (const int size : {16, 32, 48, 64}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        const qreal edge = size / 16.0;
-        painter.setPen(QPen(QColor(120, 80, 20), edge));
-        painter.setBrush(QColor(250, 220, 150));
-        painter.drawRoundedRect(QRectF(edge / 2, edge / 2, size - edge, size - edge), 2 * edge, 2 * edge);
-        QFont font;
-        font.setBold(true);
-        font.setPixelSize(size * 3 / 4);
-        painter.setFont(font);
-        painter.setPen(QColor(60, 40, 10));
-        painter.drawText(QRectF(0, 0, size, size), Qt::AlignCenter, QStringLiteral("O"));
-        icon.addPixmap(pixmap);
-    }
+    for (const int size : {16, 32, 48, 64, 128})
+        icon.addPixmap(AppIconPixmap(size));
     return icon;
 }

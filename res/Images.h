@@ -8,5 +8,6 @@
 enum : int { FACE_LEADER = 0, FACE_MIDDLE = 1, FACE_LAST = 2 };
 QPixmap PlayerFace(int face);
 
-// The program's icon: a letter tile.
+// The program's icon: a letter tile, at any size or in the usual sizes.
+QPixmap AppIconPixmap(int size);
 QIcon AppIcon();

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the build into a fresh prefix and checks what lands where.
+set -euo pipefail
+build=$1
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+
+cmake --install "$build" --prefix "$prefix" > /dev/null
+for file in \
+  bin/ordkamp \
+  share/ordkamp/ordkamp.se \
+  share/ordkamp/ReadMe.txt \
+  share/applications/org.example.Ordkamp.desktop \
+  share/metainfo/org.example.Ordkamp.metainfo.xml \
+  share/icons/hicolor/16x16/apps/org.example.Ordkamp.png \
+  share/icons/hicolor/32x32/apps/org.example.Ordkamp.png \
+  share/icons/hicolor/48x48/apps/org.example.Ordkamp.png \
+  share/icons/hicolor/128x128/apps/org.example.Ordkamp.png \
+  share/icons/hicolor/scalable/apps/org.example.Ordkamp.svg
+do
+  [ -s "$prefix/$file" ] || { echo "missing after install: $file"; exit 1; }
+done
+
+[ "$("$prefix/bin/ordkamp" --version)" = "Ordkamp 2.13" ] || { echo "--version is wrong"; exit 1; }
+"$prefix/bin/ordkamp" --help | grep -q -- '--version' || { echo "--help is wrong"; exit 1; }
+desktop-file-validate "$prefix/share/applications/org.example.Ordkamp.desktop"
+appstreamcli validate --no-net "$prefix/share/metainfo/org.example.Ordkamp.metainfo.xml"
+echo "install: all files in place"

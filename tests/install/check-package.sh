@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Builds the Debian package and checks its control data and contents, then
+# unpacks it into a throw-away folder and starts the program from there.
+set -euo pipefail
+build=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+(cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" > cpack.log) \
+  || { cat "$work/cpack.log"; exit 1; }
+deb=$(ls "$work"/ordkamp_*.deb)
+
+info=$(dpkg-deb --info "$deb")
+for expected in "Package: ordkamp" "Version: 2.13" "Section: games" libqt6widgets6 libqt6gui6 libqt6core6 \
+                qt6-qpa-plugins libstdc++6 libc6; do
+  grep -q -- "$expected" <<< "$info" || { echo "control data lacks: $expected"; echo "$info"; exit 1; }
+done
+
+contents=$(dpkg-deb --contents "$deb")
+for path in ./usr/bin/ordkamp ./usr/share/ordkamp/ordkamp.se ./usr/share/ordkamp/ReadMe.txt \
+            ./usr/share/applications/org.example.Ordkamp.desktop \
+            ./usr/share/metainfo/org.example.Ordkamp.metainfo.xml \
+            ./usr/share/icons/hicolor/scalable/apps/org.example.Ordkamp.svg \
+            ./usr/share/icons/hicolor/128x128/apps/org.example.Ordkamp.png; do
+  grep -q -- " $path\$" <<< "$contents" || { echo "package lacks: $path"; exit 1; }
+done
+
+dpkg-deb -x "$deb" "$work/root"
+[ "$("$work/root/usr/bin/ordkamp" --version)" = "Ordkamp 2.13" ] || { echo "unpacked program fails"; exit 1; }
+echo "package: $(basename "$deb") checked"
