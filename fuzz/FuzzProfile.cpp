@@ -1,0 +1,53 @@
+// The profile-file reader and writer: any bytes parse; a key written into
+// them reads back as the Windows reading rules say, and nothing else that
+// could be read changes.
+
+#include "IniFile.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+std::string Expected(std::string value)
+{
+    for (char& ch : value)
+        if (ch == '\r' || ch == '\n')
+            ch = ' ';
+    const auto blank = [](char ch) { return ch == ' ' || ch == '\t'; };
+    while (!value.empty() && blank(value.front()))
+        value.erase(value.begin());
+    while (!value.empty() && blank(value.back()))
+        value.pop_back();
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+        value = value.substr(1, value.size() - 2);
+    return value;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    // The last quarter of the input is the value to write; the rest the file.
+    const std::size_t split = size - size / 4;
+    const std::string file = bytes.substr(0, split);
+    const std::string value = bytes.substr(split);
+    const std::string section = size % 2 ? "HangMan" : "Settings";
+
+    CIniFile ini = CIniFile::Parse(file);
+    const auto otherBefore = ini.Get("Settings", "Mini");
+    ini.Set(section, "name7", value);
+    const std::string written = ini.Serialize();
+
+    const CIniFile reread = CIniFile::Parse(written);
+    const auto readBack = reread.Get(section, "NAME7");
+    if (!readBack || *readBack != Expected(value))
+        std::abort();
+    if (section != "Settings" && reread.Get("Settings", "Mini") != otherBefore)
+        std::abort();
+    if (CIniFile::Parse(reread.Serialize()).Serialize() != reread.Serialize())
+        std::abort(); // a written file is stable
+    return 0;
+}
