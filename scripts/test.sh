@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds Ordkamp twice, plainly and with AddressSanitizer and
-# UndefinedBehaviorSanitizer, runs every test in both builds, then runs each
-# fuzz target for FUZZ_SECONDS (30 unless set).
+# UndefinedBehaviorSanitizer, and runs every test in both builds; between
+# the two, each fuzz target runs for FUZZ_SECONDS (30 unless set).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,8 +11,8 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j2
 (cd build && ctest -j2 --output-on-failure)
 
+bash fuzz/run.sh "${FUZZ_SECONDS:-30}"
+
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DORDKAMP_SANITIZE=ON -DORDKAMP_BENCHMARKS=OFF
 cmake --build build-sanitize -j2
 (cd build-sanitize && ctest -j2 --output-on-failure)
-
-bash fuzz/run.sh "${FUZZ_SECONDS:-30}"
