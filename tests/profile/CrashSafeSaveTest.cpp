@@ -1,0 +1,105 @@
+#include "SettingsFile.h"
+
+#include "EngineFixtures.h"
+#include "Profile.h"
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <random>
+#include <set>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+struct Saves : ::testing::Test {
+    TempFolder folder;
+    CWordEngine first, second;
+
+    void SetUp() override
+    {
+        SetAppPathOverride(folder.Path().string());
+        FillWords(first, ManyWords(40'000, 7));
+        FillWords(second, ManyWords(30'000, 6));
+        for (CWordEngine* engine : {&first, &second})
+            engine->m_strFileName = folder.File("ordkamp.se");
+        second.SetRule(3, 90);
+        for (unsigned i = 0; i < HIGHSCORE_PLACES; ++i)
+            second.AddHighscore(GAME_MIXWORD, i, "Bo", "2026-12-06", 8, static_cast<int16_t>(i));
+    }
+    void TearDown() override { SetAppPathOverride({}); }
+
+    static bool SaveAll(const CWordEngine& engine)
+    {
+        return const_cast<CWordEngine&>(engine).SaveWordList() && SaveSettings(engine, "ordkamp.ini")
+            && SaveHighscores(engine, "ordkamp.ini");
+    }
+    std::string WordFile() const { return ReadBytes(folder.File("ordkamp.se")); }
+    std::string IniFile() const { return ReadBytes(folder.File("ordkamp.ini")); }
+};
+
+TEST_F(Saves, KilledSavesLeaveTheOldOrTheNewFile)
+{
+    // Every state the settings file can be in between whole saves: settings
+    // and highscores are two saves, each atomic.
+    std::set<std::string> wordFiles, iniFiles;
+    for (const CWordEngine* settings : {&first, &second}) {
+        for (const CWordEngine* highscores : {&first, &second}) {
+            std::filesystem::remove(folder.File("ordkamp.ini"));
+            ASSERT_TRUE(SaveSettings(*settings, "ordkamp.ini"));
+            ASSERT_TRUE(SaveHighscores(*highscores, "ordkamp.ini"));
+            iniFiles.insert(IniFile());
+            ASSERT_TRUE(const_cast<CWordEngine*>(settings)->SaveWordList());
+            wordFiles.insert(WordFile());
+        }
+    }
+    ASSERT_EQ(wordFiles.size(), 2u);
+    ASSERT_EQ(iniFiles.size(), 4u);
+
+    std::mt19937 random(20261206);
+    for (int round = 0; round < 200; ++round) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (;;) {
+                SaveAll(second);
+                SaveAll(first);
+            }
+        }
+        usleep(static_cast<useconds_t>(random() % 4000));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        waitpid(child, &status, 0);
+        ASSERT_TRUE(wordFiles.count(WordFile())) << "kill " << round << ": a torn word list";
+        ASSERT_TRUE(iniFiles.count(IniFile())) << "kill " << round << ": a torn settings file";
+    }
+}
+
+TEST_F(Saves, FullDiskReportsFailureAndKeepsTheOldFiles)
+{
+    ASSERT_TRUE(SaveAll(first));
+    const std::string oldWords = WordFile(), oldIni = IniFile();
+
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // Files may not grow past 4 KB: every save of `second` runs out of room.
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{4096, 4096};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const bool wordsSaved = second.SaveWordList();
+        const bool highscoresSaved = SaveHighscores(second, "ordkamp.ini");
+        _exit(!wordsSaved && !highscoresSaved ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "a save past the size limit reported success";
+    EXPECT_EQ(WordFile(), oldWords);
+    EXPECT_EQ(IniFile(), oldIni);
+}
+
+} // namespace
