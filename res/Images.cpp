@@ -3,7 +3,9 @@
 #include <QPainter>
 #include <QPainterPath>
 
-QPixmap PlayerFace(int face)
+namespace {
+
+QPixmap DrawFace(int face)
 {
     static const QColor kColours[] = {QColor(40, 110, 230), QColor(150, 150, 150), QColor(220, 40, 40)};
     QPixmap pixmap(16, 16);
@@ -38,6 +40,16 @@ QPixmap PlayerFace(int face)
     }
     painter.drawPath(mouth);
     return pixmap;
+}
+
+} // namespace
+
+QPixmap PlayerFace(int face)
+{
+    // Drawn once: the list shows the same three images over and over, and a
+    // pixmap drawn anew for every row would fill Qt's pixmap cache with copies.
+    static const QPixmap kFaces[] = {DrawFace(FACE_LEADER), DrawFace(FACE_MIDDLE), DrawFace(FACE_LAST)};
+    return kFaces[std::clamp(face, 0, 2)];
 }
 
 QPixmap AppIconPixmap(int size)
