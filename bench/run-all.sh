@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Runs every benchmark and prints one Markdown table of the figures, all
+# measured in this run. Needs a normal build (cmake --build build).
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+build=${BUILD_DIR:-$top/build}
+for program in wordlist_bench window_bench profile_bench ordkamp; do
+  [ -x "$build/$program" ] || { echo "build first: $build/$program is missing" >&2; exit 1; }
+done
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+shuf --random-source=<(yes) "$build/ordkamp.se" > "$work/shuffled.se"
+
+median() { # benchmark name prefix, CSV file -> median real time in ms
+  awk -F, -v name="$1" 'index($1, "\"" name) == 1 && $1 ~ /_median"$/ { print $3 }' "$2"
+}
+run() { # program, filter -> CSV file
+  ORDKAMP_BENCH_WORDLIST="$work/shuffled.se" "$build/$1" --benchmark_filter="$2" --benchmark_format=csv \
+    --benchmark_repetitions=5 --benchmark_report_aggregates_only=true 2>/dev/null > "$work/$1.csv"
+}
+
+run wordlist_bench 'BM_Load'
+run window_bench '.'
+run profile_bench 'BM_SaveAtExit'
+
+runs=21
+sort_ms=$(for i in $(seq $runs); do
+  start=$(date +%s%N)
+  LC_ALL=C sort -u "$work/shuffled.se" > /dev/null
+  echo $(( $(date +%s%N) - start ))
+done | sort -n | awk -v runs=$runs 'NR == int(runs / 2) + 1 { printf "%.3f", $1 / 1e6 }')
+
+# Peak memory of the game with the default list: started offscreen in a
+# folder of its own, measured once the list is loaded, then stopped.
+mkdir "$work/game"
+cp "$build/ordkamp" "$build/ordkamp.se" "$work/game/"
+QT_QPA_PLATFORM=offscreen "$work/game/ordkamp" > /dev/null 2>&1 &
+game=$!
+sleep 3
+peak_kb=$(awk '/VmHWM/ { print $2 }' "/proc/$game/status")
+kill -KILL "$game"
+wait "$game" 2>/dev/null || true
+
+load=$(median BM_LoadWordList "$work/wordlist_bench.csv")
+small=$(median BM_LoadSynthetic/121000/ "$work/wordlist_bench.csv")
+large=$(median BM_LoadSynthetic/2000000/ "$work/wordlist_bench.csv")
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+row() { printf '| %s | %s |\n' "$1" "$2"; }
+
+echo "| figure | value |"
+echo "|---|---|"
+row "load the default list, shuffled ($(wc -l < "$work/shuffled.se") lines)" "$load ms"
+row "\`LC_ALL=C sort -u\` on the same file" "$sort_ms ms"
+row "ratio load / sort (goal ≤ 1.0)" "$(ratio "$load" "$sort_ms")"
+row "load 121 000 synthetic words" "$small ms"
+row "load 2 000 000 synthetic words" "$large ms"
+row "ratio 2 000 000 / 121 000 (goal < 20)" "$(ratio "$large" "$small")"
+row "game window: start to painted, loaded window" "$(median BM_StartGameWindow "$work/window_bench.csv") ms"
+row "editor: open with the default list" "$(median BM_OpenEditor "$work/window_bench.csv") ms"
+row "editor: re-sort" "$(median BM_ResortEditor "$work/window_bench.csv") ms"
+row "editor: delete 1 000 selected words" "$(median BM_DeleteSelection "$work/window_bench.csv") ms"
+row "editor: delete all words" "$(median BM_DeleteAll "$work/window_bench.csv") ms"
+row "editor: OK (copy back, sort by length)" "$(median BM_EditorOK "$work/window_bench.csv") ms"
+row "save at exit: settings and three full highscore tables" "$(median BM_SaveAtExit "$work/profile_bench.csv") ms"
+row "peak memory of the running game with the default list" "$((peak_kb / 1024)) MiB"
