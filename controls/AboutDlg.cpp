@@ -7,7 +7,6 @@
 #include "Strings.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -67,7 +66,7 @@ void DrawFigure(QPainter& dc, double cx, double cy, double angle, double s)
 }
 
 CAboutDlg::CAboutDlg(QWidget* parent)
-    : QDialog(parent)
+    : CHelpDialog(parent)
 {
     setWindowTitle(QStringLiteral("Om Ordkamp 2..."));
     setFont(DialogFont());
@@ -113,10 +112,6 @@ void CAboutDlg::OnIconClicked()
     m_bFollowMouse = true;
 }
 
-void CAboutDlg::OnHelpInfo()
-{
-    OpenReadMe(QStringLiteral("ReadMe.txt")); // a failure shows nothing here
-}
 
 void CAboutDlg::OnPointerMoved(const QPoint& globalPosition)
 {
@@ -157,11 +152,3 @@ bool CAboutDlg::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-void CAboutDlg::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_F1) {
-        OnHelpInfo();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}

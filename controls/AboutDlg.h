@@ -2,7 +2,7 @@
 
 #include "HyperLink.h"
 
-#include <QDialog>
+#include "HelpDialog.h"
 
 class QPainter;
 
@@ -14,14 +14,13 @@ void DrawFigure(QPainter& dc, double cx, double cy, double angle, double scale);
 // The About window: icon, name and version, links to the web page, mail
 // and readme, and a figure that turns towards the pointer once the icon has
 // been clicked.
-class CAboutDlg : public QDialog {
+class CAboutDlg : public CHelpDialog {
 public:
     explicit CAboutDlg(QWidget* parent = nullptr);
 
     int DoModal();
     bool OnInitDialog();
     void OnIconClicked();
-    void OnHelpInfo();
     void OnPointerMoved(const QPoint& globalPosition);
     void RedrawFigure();
 
@@ -34,5 +33,4 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 };

@@ -2,14 +2,12 @@
 
 #include "EditorDialogs.h"
 #include "MessageBox.h"
-#include "ReadMe.h"
 #include "Strings.h"
 #include "Windows1252.h"
 #include "WordEngine.h"
 
 #include <QComboBox>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -27,7 +25,7 @@ constexpr Column kColumns[] = {
 } // namespace
 
 CHighscoreDlg::CHighscoreDlg(QWidget* parent)
-    : QDialog(parent)
+    : CHelpDialog(parent)
 {
     setWindowTitle(QStringLiteral("Highscore"));
     setFont(DialogFont());
@@ -111,16 +109,4 @@ void CHighscoreDlg::OnResetHighscore()
     FillHighscoreList();
 }
 
-void CHighscoreDlg::OnHelpInfo()
-{
-    OpenReadMe(QStringLiteral("ReadMe.txt")); // a failure shows nothing here
-}
 
-void CHighscoreDlg::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_F1) {
-        OnHelpInfo();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}

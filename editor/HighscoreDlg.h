@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "HelpDialog.h"
 
 class CWordEngine;
 class QComboBox;
@@ -8,7 +8,7 @@ class QTreeWidget;
 
 // The highscore window: the 100 places of one game's table, a choice of
 // game, and a reset of the shown table.
-class CHighscoreDlg : public QDialog {
+class CHighscoreDlg : public CHelpDialog {
 public:
     explicit CHighscoreDlg(QWidget* parent = nullptr);
 
@@ -17,12 +17,9 @@ public:
     void FillHighscoreList();
     void OnSelchangeGameType();
     void OnResetHighscore();
-    void OnHelpInfo();
 
     CWordEngine* m_pEngine = nullptr;
     QComboBox* m_comboGameType = nullptr;
     QTreeWidget* m_listHighscore = nullptr;
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 };

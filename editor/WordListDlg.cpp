@@ -2,14 +2,12 @@
 
 #include "EditorDialogs.h"
 #include "MessageBox.h"
-#include "ReadMe.h"
 #include "Strings.h"
 #include "Windows1252.h"
 #include "WordListModel.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
 #include <QPlainTextEdit>
@@ -49,7 +47,7 @@ void RemoveRows(std::vector<std::string>& words, const std::vector<std::size_t>&
 } // namespace
 
 CWordListDlg::CWordListDlg(QWidget* parent)
-    : QDialog(parent)
+    : CHelpDialog(parent)
 {
     setWindowTitle(QStringLiteral("Redigera ordlista"));
     setFont(DialogFont());
@@ -178,16 +176,4 @@ void CWordListDlg::OnCancelButton()
     reject();
 }
 
-void CWordListDlg::OnHelpInfo()
-{
-    OpenReadMe(QStringLiteral("ReadMe.txt")); // a failure shows nothing here
-}
 
-void CWordListDlg::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_F1) {
-        OnHelpInfo();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}

@@ -2,7 +2,7 @@
 
 #include "WordEngine.h"
 
-#include <QDialog>
+#include "HelpDialog.h"
 #include <QString>
 
 class CWordListModel;
@@ -11,7 +11,7 @@ class QListView;
 
 // The word-list editor: works on a copy of the game's words in an engine of
 // its own, and hands the result back to the game only on OK.
-class CWordListDlg : public QDialog {
+class CWordListDlg : public CHelpDialog {
 public:
     explicit CWordListDlg(QWidget* parent = nullptr);
     ~CWordListDlg() override;
@@ -27,7 +27,6 @@ public:
     void OnSaveList();
     void OnOK();
     void OnCancelButton();
-    void OnHelpInfo();
 
     CWordEngine* m_pGameEngine = nullptr;
     CWordEngine m_engine;
@@ -38,7 +37,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     CWordListModel* m_model = nullptr;
