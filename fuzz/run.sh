@@ -2,6 +2,8 @@
 # Builds the fuzz targets with clang's libFuzzer (and AddressSanitizer and
 # UndefinedBehaviorSanitizer) and runs each for SECONDS, starting from the
 # seed corpus in fuzz/corpus (which is not changed). Prints the executions.
+# FUZZ_TARGETS picks some of the targets (default: all); FUZZ_ARGS adds
+# libFuzzer options (for example -max_len=512).
 set -euo pipefail
 seconds=${1:-30}
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -21,13 +23,13 @@ declare -A targets=(
 )
 
 total=0
-for name in profile wordlist addwords checkguess; do
+for name in ${FUZZ_TARGETS:-profile wordlist addwords checkguess}; do
   binary=$out/fuzz-$name
   clang++ "${flags[@]}" "$top/fuzz/${targets[$name]}" "${engine[@]}" "${profile[@]}" -o "$binary"
   corpus=$(mktemp -d)
   cp "$top/fuzz/corpus/$name/"* "$corpus/" 2>/dev/null || true
   log=$out/fuzz-$name.log
-  if ! "$binary" "$corpus" -max_total_time="$seconds" -print_final_stats=1 -rss_limit_mb=4096 > "$log" 2>&1; then
+  if ! "$binary" "$corpus" -max_total_time="$seconds" -print_final_stats=1 -rss_limit_mb=4096 ${FUZZ_ARGS:-} > "$log" 2>&1; then
     tail -n 40 "$log"
     rm -rf "$corpus"
     echo "fuzz-$name: FAILED"
