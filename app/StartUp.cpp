@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QFontDatabase>
 #include <QHeaderView>
 #include <QPlainTextEdit>
@@ -115,7 +116,7 @@ void CWordGameDlg::OnDestroy()
     const bool highscoresSaved = SaveHighscores(m_engine, file);
     if (!settingsSaved || !highscoresSaved)
         AppMessageBox(nullptr,
-                      FormatString(IDS_SAVE_FAILED, {FromWindows1252(ProfilePath(file.c_str(), true))}),
+                      FormatString(IDS_SAVE_FAILED, {QFile::decodeName(ProfilePath(file.c_str(), true).c_str())}),
                       MB_OK | MB_ICONEXCLAMATION);
 }
 

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QListView>
 #include <QPlainTextEdit>
@@ -146,7 +147,7 @@ void CWordListDlg::OnOpenList()
 {
     const WaitCursor wait;
     if (!m_engine.LoadWordList())
-        AppMessageBox(this, FormatString(IDS_LIST_NOT_OPENED, {FromWindows1252(m_engine.m_strFileName)}),
+        AppMessageBox(this, FormatString(IDS_LIST_NOT_OPENED, {QFile::decodeName(m_engine.m_strFileName.c_str())}),
                       MB_OK | MB_ICONEXCLAMATION);
     FillWordList();
 }
@@ -158,7 +159,7 @@ void CWordListDlg::OnSaveList()
         return;
     const WaitCursor wait;
     if (!m_engine.SaveWordList())
-        AppMessageBox(this, FormatString(IDS_LIST_NOT_SAVED, {FromWindows1252(m_engine.m_strFileName)}),
+        AppMessageBox(this, FormatString(IDS_LIST_NOT_SAVED, {QFile::decodeName(m_engine.m_strFileName.c_str())}),
                       MB_OK | MB_ICONEXCLAMATION);
 }
 

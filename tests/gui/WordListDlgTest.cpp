@@ -166,6 +166,17 @@ TEST_F(Editor, OpeningTheFileReplacesUnsavedEdits)
     EXPECT_EQ(Shown(), (QStringList{"hus", "ekorre"}));
 }
 
+TEST_F(Editor, MessagesShowTheFileNameAsTheFileSystemSpellsIt)
+{
+    const std::filesystem::path swedish = folder.Path() / "Åsas spel";
+    std::filesystem::create_directory(swedish);
+    Open({"katt"});
+    editor->m_engine.m_strFileName = (swedish / "saknas.se").string();
+    editor->OnOpenList();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_TRUE(boxes[0].first.contains(QStringLiteral("/Åsas spel/saknas.se"))) << boxes[0].first.toStdString();
+}
+
 TEST_F(Editor, HelpKeyOpensTheReadmeSilently)
 {
     Open({"katt"});
