@@ -55,22 +55,20 @@ bool CWordEngine::LoadWordList()
         return false;
 
     // The accepted words are gathered in one buffer and sorted as views into
-    // it, so that each word's string is made once, in its final place.
+    // it, so that each word's string is made once, in its final place. A word
+    // is never longer than its line, so the buffer never outgrows the file's
+    // size and never moves: the views stay valid.
     std::string accepted;
     accepted.reserve(contents.size());
-    std::vector<std::pair<std::size_t, std::size_t>> spans;
+    std::vector<std::string_view> views;
     std::string line;
     ForEachLineCandidate(contents, [&](std::string_view candidate) {
         line.assign(candidate);
         if (CleanAndValidate(line)) {
-            spans.emplace_back(accepted.size(), line.size());
+            views.emplace_back(accepted.data() + accepted.size(), line.size());
             accepted += line;
         }
     });
-    std::vector<std::string_view> views;
-    views.reserve(spans.size());
-    for (const auto& [offset, length] : spans)
-        views.emplace_back(accepted.data() + offset, length);
 
     ClearWords();
     const std::vector<uint32_t> order = UniqueWordOrder(views, true);
