@@ -21,7 +21,7 @@
 #include <QTreeWidget>
 
 #include <functional>
-#include <memory>
+#include <vector>
 
 namespace {
 
@@ -154,9 +154,10 @@ void CWordGameDlg::UpdateData(bool saveAndValidate)
 
     // The program's own writes are not the player's changes.
     const QList<QWidget*> controls = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    std::vector<std::unique_ptr<QSignalBlocker>> blockers;
+    std::vector<QSignalBlocker> blockers;
+    blockers.reserve(static_cast<std::size_t>(controls.size()));
     for (QWidget* control : controls)
-        blockers.push_back(std::make_unique<QSignalBlocker>(control));
+        blockers.emplace_back(control);
 
     auto* display = DialogControl<QPlainTextEdit>(this, IDC_DISPLAY);
     if (display->toPlainText() != ForDisplay(m_strDisplay))

@@ -66,11 +66,8 @@ void DrawFigure(QPainter& dc, double cx, double cy, double angle, double s)
 }
 
 CAboutDlg::CAboutDlg(QWidget* parent)
-    : CHelpDialog(parent)
+    : CHelpDialog(AboutDialogTemplate(), QStringLiteral("Om Ordkamp 2..."), parent)
 {
-    setWindowTitle(QStringLiteral("Om Ordkamp 2..."));
-    setFont(DialogFont());
-    setFixedSize(BuildDialog(this, AboutDialogTemplate()));
     auto* icon = DialogControl<QLabel>(this, IDC_ABOUT_ICON);
     icon->setPixmap(AppIcon().pixmap(32, 32));
     icon->installEventFilter(this);

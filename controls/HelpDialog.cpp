@@ -4,6 +4,14 @@
 
 #include <QKeyEvent>
 
+CHelpDialog::CHelpDialog(const DialogTemplate& dialog, const QString& title, QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(title);
+    setFont(DialogFont());
+    setFixedSize(BuildDialog(this, dialog));
+}
+
 void CHelpDialog::OnHelpInfo()
 {
     OpenReadMe(QStringLiteral("ReadMe.txt")); // a failure shows nothing here

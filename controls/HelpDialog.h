@@ -1,12 +1,15 @@
 #pragma once
 
+#include "DialogTemplate.h"
+
 #include <QDialog>
 
-// A dialog whose F1 opens the readme, silently whatever the outcome: the
-// word-list editor, the highscore window and the About window.
+// A dialog of the program built from its template, whose F1 opens the
+// readme, silently whatever the outcome: the word-list editor, the
+// highscore window and the About window.
 class CHelpDialog : public QDialog {
 public:
-    using QDialog::QDialog;
+    CHelpDialog(const DialogTemplate& dialog, const QString& title, QWidget* parent = nullptr);
 
     void OnHelpInfo();
 

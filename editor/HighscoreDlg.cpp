@@ -25,11 +25,8 @@ constexpr Column kColumns[] = {
 } // namespace
 
 CHighscoreDlg::CHighscoreDlg(QWidget* parent)
-    : CHelpDialog(parent)
+    : CHelpDialog(HighscoreDialogTemplate(), QStringLiteral("Highscore"), parent)
 {
-    setWindowTitle(QStringLiteral("Highscore"));
-    setFont(DialogFont());
-    setFixedSize(BuildDialog(this, HighscoreDialogTemplate()));
     m_comboGameType = DialogControl<QComboBox>(this, IDC_HIGHSCORE_GAME);
     m_listHighscore = DialogControl<QTreeWidget>(this, IDC_HIGHSCORE_LIST);
     connect(m_comboGameType, &QComboBox::activated, this, [this] { OnSelchangeGameType(); });

@@ -48,11 +48,8 @@ void RemoveRows(std::vector<std::string>& words, const std::vector<std::size_t>&
 } // namespace
 
 CWordListDlg::CWordListDlg(QWidget* parent)
-    : CHelpDialog(parent)
+    : CHelpDialog(WordListDialogTemplate(), QStringLiteral("Redigera ordlista"), parent)
 {
-    setWindowTitle(QStringLiteral("Redigera ordlista"));
-    setFont(DialogFont());
-    setFixedSize(BuildDialog(this, WordListDialogTemplate()));
     m_listWords = DialogControl<QListView>(this, IDC_WORDS);
     m_comboSort = DialogControl<QComboBox>(this, IDC_SORT);
     m_model = new CWordListModel(m_engine.m_words, this);

@@ -193,23 +193,21 @@ TEST_F(GameWindow, EditorFromTheMenuRefreshesAvailableWords)
     WriteWords({"ekorre", "bil"});
     Start();
     EXPECT_EQ(Control<QLabel>(IDC_AVAILABLE)->text(), "Tillgängliga ord: 1");
-    QTimer::singleShot(0, [] {
-        auto* editor = dynamic_cast<CWordListDlg*>(QApplication::activeModalWidget());
-        ASSERT_NE(editor, nullptr);
-        DialogControl<QPlainTextEdit>(editor, IDC_NEW_WORDS)->setPlainText("katten\nkastade");
-        editor->OnAddSort();
-        editor->OnCancelButton(); // whatever the result, the line is refreshed
-    });
+    // Adds two words in the editor once it runs, then ends it with OK or Avbryt.
+    const auto addWordsThen = [](bool ok) {
+        QTimer::singleShot(0, [ok] {
+            auto* editor = dynamic_cast<CWordListDlg*>(QApplication::activeModalWidget());
+            ASSERT_NE(editor, nullptr);
+            DialogControl<QPlainTextEdit>(editor, IDC_NEW_WORDS)->setPlainText("katten\nkastade");
+            editor->OnAddSort();
+            ok ? editor->OnOK() : editor->OnCancelButton();
+        });
+    };
+    addWordsThen(false); // whatever the result, the line is refreshed
     QTest::keySequence(dlg.get(), QKeySequence(Qt::CTRL | Qt::Key_E));
     EXPECT_EQ(Control<QLabel>(IDC_AVAILABLE)->text(), "Tillgängliga ord: 1");
 
-    QTimer::singleShot(0, [] {
-        auto* editor = dynamic_cast<CWordListDlg*>(QApplication::activeModalWidget());
-        ASSERT_NE(editor, nullptr);
-        DialogControl<QPlainTextEdit>(editor, IDC_NEW_WORDS)->setPlainText("katten\nkastade");
-        editor->OnAddSort();
-        editor->OnOK();
-    });
+    addWordsThen(true);
     dlg->findChild<QAction*>(QString::number(ID_EDIT_WORD_LIST))->trigger();
     EXPECT_EQ(Control<QLabel>(IDC_AVAILABLE)->text(), "Tillgängliga ord: 3");
 }
