@@ -1,5 +1,7 @@
 #include "WordGameApp.h"
 
+#include "Version.h"
+
 #include <QApplication>
 
 #include <cstdio>
@@ -7,7 +9,7 @@
 
 namespace {
 
-constexpr const char* kVersion = "Ordkamp 2.13";
+constexpr const char* kVersion = "Ordkamp " ORDKAMP_VERSION;
 
 constexpr const char* kHelp =
     "Usage: ordkamp [--help | --version]\n"

@@ -154,7 +154,11 @@ void CIniFile::Set(std::string_view section, std::string_view key, std::string_v
     if (index == kNoSection) {
         index = m_sections.size();
         m_firstSection.emplace(Fold(Trim(section)), index);
-        m_sections.push_back({"[" + std::string(section) + "]", {}});
+        // Appended piece by piece: `"[" + std::string(...)` sets off g++ 12's
+        // false -Wrestrict alarm at -O3 (GCC bug 105651).
+        std::string header(1, '[');
+        header.append(section).push_back(']');
+        m_sections.push_back({std::move(header), {}});
     }
     std::vector<Line>& lines = m_sections[index].lines;
 

@@ -1,13 +1,14 @@
 #include "AboutDialog.h"
 
 #include "EditorDialogs.h"
+#include "Version.h"
 
 const DialogTemplate& AboutDialogTemplate()
 {
     using K = ControlKind;
     static const DialogTemplate dialog = {206, 78, {
         {IDC_ABOUT_ICON, K::Icon, "", 7, 7, 20, 20},
-        {IDC_STATIC, K::Label, "Ordkamp 2.13", 38, 12, 97, 8},
+        {IDC_STATIC, K::Label, "Ordkamp " ORDKAMP_VERSION, 38, 12, 97, 8},
         {IDC_STATIC, K::Label, "Freeware från Ordkamp-projektet", 38, 27, 119, 8},
         {IDC_WEB_LINK, K::Label, "ordkamp.example.org", 38, 38, 80, 8},
         {IDC_MAIL_LINK, K::Label, "ordkamp@example.org", 38, 49, 108, 8},

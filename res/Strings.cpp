@@ -1,5 +1,7 @@
 #include "Strings.h"
 
+#include "Version.h"
+
 #include <unordered_map>
 
 namespace {
@@ -19,7 +21,7 @@ const std::unordered_map<unsigned, const char*>& Table()
         {IDS_INI_FILE, "ordkamp.ini"},
         {IDS_WORD_FILE, "ordkamp.se"},
         {IDS_QUICK_HELP,
-         "Ordkamp 2.12 är uppbyggt av tre olika ordlekar. Det gäller att lista ut lösningen på tid.\n\n"
+         "Ordkamp " ORDKAMP_VERSION " är uppbyggt av tre olika ordlekar. Det gäller att lista ut lösningen på tid.\n\n"
          "HängaGubbe: Här spelar du hängagubbe, gissar du fel förlorar du tid.\n\n"
          "Anagram: Här visas ett ord med omkastade bokstäver. Skriv ordet.\n\n"
          "Mixord: Tre ord har blandats. Först bokstaven byter plats mellan orden. Sen andra, sen "

@@ -31,7 +31,7 @@ struct HighscoreTurn : ::testing::Test {
     void FillTable(unsigned game)
     {
         for (unsigned i = 0; i < HIGHSCORE_PLACES; ++i)
-            engine.AddHighscore(game, i, "P" + std::to_string(i), "2020-01-01", 10,
+            engine.AddHighscore(game, i, std::string("P").append(std::to_string(i)), "2020-01-01", 10,
                                 static_cast<int16_t>(20 + i));
     }
 };

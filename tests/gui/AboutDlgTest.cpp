@@ -3,6 +3,7 @@
 #include "AboutDialog.h"
 #include "AboutDlg.h"
 #include "Strings.h"
+#include "Version.h"
 
 #include <QPainter>
 #include <QTimer>
@@ -92,7 +93,7 @@ TEST_F(About, LinksAndTexts)
     QStringList texts;
     for (const QLabel* label : about->findChildren<QLabel*>())
         texts << label->text();
-    EXPECT_TRUE(texts.contains("Ordkamp 2.13"));
+    EXPECT_TRUE(texts.contains("Ordkamp " ORDKAMP_VERSION));
     EXPECT_TRUE(texts.contains("Freeware från Ordkamp-projektet"));
 
     // The readme sentence ends where the readme link begins.

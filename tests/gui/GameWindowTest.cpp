@@ -1,6 +1,7 @@
 #include "GameFixture.h"
 
 #include "Strings.h"
+#include "Version.h"
 #include "WordEngine.h"
 
 #include <QPlainTextEdit>
@@ -122,7 +123,7 @@ TEST_F(GameWindow, QuickHelpAndReadme)
     Start();
     dlg->findChild<QAction*>(QString::number(ID_QUICK_HELP))->trigger();
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_TRUE(boxes[0].first.startsWith("Ordkamp 2.12 är uppbyggt av tre olika ordlekar."));
+    EXPECT_TRUE(boxes[0].first.startsWith("Ordkamp " ORDKAMP_VERSION " är uppbyggt av tre olika ordlekar."));
     EXPECT_EQ(boxes[0].second, unsigned{MB_OK | MB_ICONINFORMATION});
 
     dlg->findChild<QAction*>(QString::number(ID_README))->trigger();

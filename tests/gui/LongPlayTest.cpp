@@ -12,7 +12,14 @@
 
 namespace {
 
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(__has_feature)
+#define ORDKAMP_HAS_FEATURE(x) __has_feature(x)
+#else
+#define ORDKAMP_HAS_FEATURE(x) 0
+#endif
+
+// g++ and clang++ tell of AddressSanitizer in different ways.
+#if defined(__SANITIZE_ADDRESS__) || ORDKAMP_HAS_FEATURE(address_sanitizer)
 constexpr bool kResidentMemoryTells = false;
 #else
 constexpr bool kResidentMemoryTells = true;

@@ -2,6 +2,7 @@
 # Installs the build into a fresh prefix and checks what lands where.
 set -euo pipefail
 build=$1
+version=$2
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 
@@ -21,7 +22,7 @@ do
   [ -s "$prefix/$file" ] || { echo "missing after install: $file"; exit 1; }
 done
 
-[ "$("$prefix/bin/ordkamp" --version)" = "Ordkamp 2.13" ] || { echo "--version is wrong"; exit 1; }
+[ "$("$prefix/bin/ordkamp" --version)" = "Ordkamp $version" ] || { echo "--version is wrong"; exit 1; }
 "$prefix/bin/ordkamp" --help | grep -q -- '--version' || { echo "--help is wrong"; exit 1; }
 desktop-file-validate "$prefix/share/applications/org.example.Ordkamp.desktop"
 appstreamcli validate --no-net "$prefix/share/metainfo/org.example.Ordkamp.metainfo.xml"

@@ -3,6 +3,7 @@
 # unpacks it into a throw-away folder and starts the program from there.
 set -euo pipefail
 build=$1
+version=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -11,8 +12,8 @@ trap 'rm -rf "$work"' EXIT
 deb=$(ls "$work"/ordkamp_*.deb)
 
 info=$(dpkg-deb --info "$deb")
-for expected in "Package: ordkamp" "Version: 2.13" "Section: games" libqt6widgets6 libqt6gui6 libqt6core6 \
-                qt6-qpa-plugins libstdc++6 libc6; do
+for expected in "Package: ordkamp" "Version: $version" "Section: games" libqt6widgets6 libqt6gui6 libqt6core6 \
+                libstdc++6 libc6; do
   grep -q -- "$expected" <<< "$info" || { echo "control data lacks: $expected"; echo "$info"; exit 1; }
 done
 
@@ -26,5 +27,8 @@ for path in ./usr/bin/ordkamp ./usr/share/ordkamp/ordkamp.se ./usr/share/ordkamp
 done
 
 dpkg-deb -x "$deb" "$work/root"
-[ "$("$work/root/usr/bin/ordkamp" --version)" = "Ordkamp 2.13" ] || { echo "unpacked program fails"; exit 1; }
+if readelf -S "$work/root/usr/bin/ordkamp" | grep -q '\.debug_info'; then
+  echo "the packaged program is not stripped"; exit 1
+fi
+[ "$("$work/root/usr/bin/ordkamp" --version)" = "Ordkamp $version" ] || { echo "unpacked program fails"; exit 1; }
 echo "package: $(basename "$deb") checked"
