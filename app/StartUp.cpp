@@ -2,6 +2,7 @@
 
 #include "WordGameDlg.h"
 
+#include "FileErrorText.h"
 #include "GameDialog.h"
 #include "MessageBox.h"
 #include "Profile.h"
@@ -19,6 +20,8 @@
 #include <QProgressBar>
 #include <QScreen>
 #include <QTreeWidget>
+
+#include <cstdio>
 
 namespace {
 
@@ -84,8 +87,7 @@ bool CWordGameDlg::OnInitDialog()
     QApplication::setOverrideCursor(Qt::WaitCursor);
     repaint();
 
-    LoadSettings(m_engine, ToWindows1252(m_strIniFile));
-    LoadHighscores(m_engine, ToWindows1252(m_strIniFile));
+    const FileResult settingsRead = m_settingsFile.Load(m_engine, ToWindows1252(m_strIniFile));
     m_bSettingsLoaded = true;
     CopyRulesToMembers();
     m_comboGameType->setCurrentIndex(static_cast<int>(m_engine.m_nGameTypeSetting));
@@ -95,12 +97,16 @@ bool CWordGameDlg::OnInitDialog()
     UpdateAvailableWords();
 
     QApplication::restoreOverrideCursor();
+    if (!settingsRead)
+        AppMessageBox(this, FormatString(IDS_SETTINGS_UNREADABLE, {SettingsPath(), FileErrorText(settingsRead)}),
+                      MB_OK | MB_ICONEXCLAMATION);
     return true;
 }
 
 void CWordGameDlg::OnOK()
 {
     UpdateData(true);
+    SaveBeforeClosing(true);
     done(QDialog::Accepted);
     OnDestroy();
 }
@@ -109,15 +115,41 @@ void CWordGameDlg::OnDestroy()
 {
     m_bDestroyed = true;
     m_timer.stop();
-    if (!m_bSettingsLoaded)
+    SaveBeforeClosing(false);
+}
+
+void CWordGameDlg::SaveBeforeClosing(bool askOnFailure)
+{
+    // A window that never read the file, or whose file could not be read,
+    // has nothing to write over it.
+    if (m_bSaved || !m_bSettingsLoaded || !m_settingsFile.LoadResult())
         return;
-    const std::string file = ToWindows1252(m_strIniFile);
-    const bool settingsSaved = SaveSettings(m_engine, file);
-    const bool highscoresSaved = SaveHighscores(m_engine, file);
-    if (!settingsSaved || !highscoresSaved)
-        AppMessageBox(nullptr,
-                      FormatString(IDS_SAVE_FAILED, {QFile::decodeName(ProfilePath(file.c_str(), true).c_str())}),
-                      MB_OK | MB_ICONEXCLAMATION);
+    for (;;) {
+        const FileResult saved = m_settingsFile.Save(m_engine, true);
+        if (saved)
+            break;
+        const QString text = FormatString(IDS_SAVE_FAILED, {SettingsPath(), FileErrorText(saved)});
+        if (!askOnFailure) { // ended from outside: nobody is there to answer
+            std::fprintf(stderr, "ordkamp: %s\n", text.toLocal8Bit().constData());
+            break;
+        }
+        if (AppMessageBox(this, text, MB_RETRYCANCEL | MB_ICONEXCLAMATION) != IDRETRY)
+            break;
+    }
+    m_bSaved = true;
+}
+
+void CWordGameDlg::KeepHighscores()
+{
+    // A place won is written at once, so that no crash can take it; a
+    // failure is not worth a word mid-turn: the save at exit tries again.
+    if (m_bSettingsLoaded && m_settingsFile.LoadResult())
+        m_settingsFile.Save(m_engine, false);
+}
+
+QString CWordGameDlg::SettingsPath() const
+{
+    return QFile::decodeName(m_settingsFile.Path().c_str());
 }
 
 void CWordGameDlg::OnClose()

@@ -89,8 +89,12 @@ void CWordGameDlg::OnChangeGuess()
     RefreshPuzzle();
     if (result == GUESS_WRONG_LETTER && hangman)
         SubtractTime(static_cast<int>(m_engine.m_nHangmanPenalty));
-    if (result == GUESS_SOLVED)
+    if (result == GUESS_SOLVED) {
+        // Before the message: merging in another window's results may move the place.
+        if (m_engine.m_nHighscoreRank >= 1 && m_engine.m_nHighscoreRank <= HIGHSCORE_PLACES)
+            KeepHighscores();
         ShowMessage(2, true, 0);
+    }
     UpdateData(false);
 }
 

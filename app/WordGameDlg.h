@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SettingsFile.h"
 #include "WordEngine.h"
 
 #include <QDialog>
@@ -24,6 +25,11 @@ public:
     bool OnInitDialog();
     int DoModal();
     void OnDestroy();
+    // Writes settings and highscores unless done already; on failure asks
+    // Retry or Cancel when `askOnFailure`, else reports on stderr.
+    void SaveBeforeClosing(bool askOnFailure);
+    // Writes the highscore tables now (after a place was won).
+    void KeepHighscores();
     void OnClose();
     void UpdateData(bool saveAndValidate);
 
@@ -92,6 +98,7 @@ public:
     // Set once the settings file has been read: a window that never got that
     // far must not overwrite the stored settings and highscores.
     bool m_bSettingsLoaded = false;
+    CSettingsFile m_settingsFile;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -107,7 +114,9 @@ private:
     void CopyRulesToMembers();
     void CommitRule(unsigned index, int& member);
     void EnableControl(int id, bool enable);
+    QString SettingsPath() const;
 
     QMenuBar* m_menuBar = nullptr;
     bool m_bDestroyed = false;
+    bool m_bSaved = false;
 };

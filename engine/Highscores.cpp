@@ -2,7 +2,9 @@
 
 #include "WordEngine.h"
 
+#include <algorithm>
 #include <ctime>
+#include <vector>
 
 namespace {
 
@@ -19,7 +21,55 @@ std::string TodayDate()
     return text;
 }
 
+std::vector<CHighscoreEntry> EntriesOf(const HighscoreTable& table)
+{
+    const auto end = std::find_if(std::begin(table), std::end(table),
+                                  [](const CHighscoreEntry& entry) { return entry.m_nWordLength == 0; });
+    return {std::begin(table), end};
+}
+
+// Whether `theirs` goes before `ours` on the merged table.
+bool GoesFirst(const CHighscoreEntry& theirs, const CHighscoreEntry& ours)
+{
+    if (theirs.Score() != ours.Score())
+        return theirs.Score() > ours.Score();
+    return theirs.m_strDate < ours.m_strDate;
+}
+
 } // namespace
+
+unsigned MergeHighscoreTable(const HighscoreTable& base, const HighscoreTable& theirs,
+                             HighscoreTable& ours, unsigned rank)
+{
+    std::vector<CHighscoreEntry> unmatched = EntriesOf(base);
+    std::vector<CHighscoreEntry> added;
+    for (const CHighscoreEntry& entry : EntriesOf(theirs)) {
+        const auto known = std::find(unmatched.begin(), unmatched.end(), entry);
+        if (known != unmatched.end())
+            unmatched.erase(known);
+        else
+            added.push_back(entry);
+    }
+    if (added.empty())
+        return rank;
+
+    const std::vector<CHighscoreEntry> kept = EntriesOf(ours);
+    HighscoreTable merged;
+    unsigned place = 0, newRank = 0;
+    auto mine = kept.begin();
+    auto other = added.begin();
+    for (; place < HIGHSCORE_PLACES && (mine != kept.end() || other != added.end()); ++place) {
+        if (mine == kept.end() || (other != added.end() && GoesFirst(*other, *mine))) {
+            merged[place] = *other++;
+            continue;
+        }
+        if (rank == static_cast<unsigned>(mine - kept.begin()) + 1)
+            newRank = place + 1;
+        merged[place] = *mine++;
+    }
+    std::copy(std::begin(merged), std::end(merged), std::begin(ours));
+    return newRank;
+}
 
 void OfferHighscore(CWordEngine& engine, unsigned timeLeft)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SafeFile.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -28,6 +30,7 @@ struct CHighscoreEntry {
 
     // (120 - seconds used) x word length; never stored.
     int32_t Score() const { return (120 - int32_t{m_nTimeUsed}) * int32_t{m_nWordLength}; }
+    bool operator==(const CHighscoreEntry&) const = default;
 };
 
 // All game state that is not window state: the word list and its file, the
@@ -47,10 +50,17 @@ public:
     uint32_t m_nTime[3] = {60, 60, 60};
     CHighscoreEntry m_highscores[GAME_COUNT][HIGHSCORE_PLACES];
     uint32_t m_nLastGameType = GAME_HANGMAN, m_nHighscoreRank = 0, m_nLengthCount[36] = {};
+    // How the last load or save of the word-list file went, and what the
+    // file held then.
+    FileResult m_wordFileResult;
+    FileStamp m_wordFileStamp;
 
     // Word store and word-list file.
     bool LoadWordList();
     bool SaveWordList();
+    // True when the file no longer holds what was last loaded or saved
+    // (someone else changed it, or it cannot be read now).
+    bool WordFileChangedSinceRead() const;
     void AddWord(std::string& word);
     void AddWordsFromText(const std::string& text, int mode);
     void SortWords(int mode);

@@ -8,18 +8,8 @@
 
 // The word-list file: one word per line, Windows-1252 bytes, CR LF written.
 
-// Reads the whole file as bytes. False when it cannot be opened or read;
-// `contents` is then untouched.
-bool ReadWholeFile(const std::string& path, std::string& contents);
-
-// Writes `bytes` to a temporary file beside `path`, flushes it to disk and
-// only then puts it in place of `path`, so a crash or a full disk leaves the
-// old file or the new one, never a mixture. On any failure the temporary
-// file is removed, the old file stays and the result is false.
-bool WriteFileAtomically(const std::string& path, std::string_view bytes);
-
-// Every word followed by CR LF, written with WriteFileAtomically.
-bool WriteWordsAtomically(const std::string& path, const std::vector<std::string>& words);
+// Every word followed by CR LF: the file's bytes.
+std::string WordListBytes(const std::vector<std::string>& words);
 
 // Calls `take(std::string_view)` for each line of `contents` that could still
 // clean into a word. A line ends at LF (a CR before it is a control byte and

@@ -51,8 +51,10 @@ void CWordEngine::AddWord(std::string& word)
 bool CWordEngine::LoadWordList()
 {
     std::string contents;
-    if (!ReadWholeFile(m_strFileName, contents))
+    m_wordFileResult = ReadRegularFile(m_strFileName, contents);
+    if (!m_wordFileResult)
         return false;
+    m_wordFileStamp = StampOf(contents);
 
     // The accepted words are gathered in one buffer and sorted as views into
     // it, so that each word's string is made once, in its final place. A word
@@ -81,7 +83,17 @@ bool CWordEngine::LoadWordList()
 
 bool CWordEngine::SaveWordList()
 {
-    return WriteWordsAtomically(m_strFileName, m_words);
+    const std::string bytes = WordListBytes(m_words);
+    m_wordFileResult = ReplaceFile(m_strFileName, bytes);
+    if (m_wordFileResult)
+        m_wordFileStamp = StampOf(bytes);
+    return bool(m_wordFileResult);
+}
+
+bool CWordEngine::WordFileChangedSinceRead() const
+{
+    const std::optional<FileStamp> now = StampOfFile(m_strFileName);
+    return !now || *now != m_wordFileStamp;
 }
 
 void CWordEngine::AddWordsFromText(const std::string& text, int mode)

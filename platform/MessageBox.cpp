@@ -34,6 +34,7 @@ std::vector<Button> ButtonsOf(unsigned type)
     case MB_YESNOCANCEL:
         return {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}, {QMessageBox::Cancel, IDCANCEL}};
     case MB_YESNO: return {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}};
+    case MB_RETRYCANCEL: return {{QMessageBox::Retry, IDRETRY}, {QMessageBox::Cancel, IDCANCEL}};
     default: return {{QMessageBox::Ok, IDOK}};
     }
 }

@@ -1,9 +1,8 @@
 #include "IniFile.h"
 
-#include "WordFile.h"
+#include "SafeFile.h"
 
 #include <algorithm>
-#include <filesystem>
 
 namespace {
 
@@ -96,21 +95,19 @@ CIniFile CIniFile::Parse(std::string_view bytes)
     return file;
 }
 
-bool CIniFile::Load(const std::string& path)
+FileResult CIniFile::Load(const std::string& path)
 {
     *this = CIniFile{};
     std::string bytes;
-    if (!ReadWholeFile(path, bytes)) {
-        std::error_code error;
-        return !std::filesystem::exists(path, error) && !error;
-    }
-    *this = Parse(bytes);
-    return true;
+    const FileResult read = ReadRegularFile(path, bytes);
+    if (read)
+        *this = Parse(bytes);
+    return read.error == FileError::Missing ? FileResult{} : read;
 }
 
-bool CIniFile::Save(const std::string& path) const
+FileResult CIniFile::Save(const std::string& path) const
 {
-    return WriteFileAtomically(path, Serialize());
+    return ReplaceFile(path, Serialize());
 }
 
 std::string CIniFile::Serialize() const

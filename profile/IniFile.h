@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SafeFile.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,11 +23,11 @@ class CIniFile {
 public:
     static CIniFile Parse(std::string_view bytes);
 
-    // A missing file reads as empty. False when the file exists but cannot be
-    // read; the object is then empty.
-    bool Load(const std::string& path);
-    // The whole file in one atomic replacement.
-    bool Save(const std::string& path) const;
+    // A missing file reads as empty. A failure when the file exists but
+    // cannot be read; the object is then empty.
+    FileResult Load(const std::string& path);
+    // The whole file in one safe replacement (SafeFile.h).
+    FileResult Save(const std::string& path) const;
     std::string Serialize() const;
 
     // The value of a key, or nothing when the section or key is absent.

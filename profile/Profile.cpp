@@ -131,5 +131,5 @@ bool WriteIniString(const char* section, const char* key, const char* value,
     if (!ini.Load(path))
         return false; // an unreadable file is not replaced by a nearly empty one
     ini.Set(section, key, value ? value : "");
-    return ini.Save(path);
+    return bool(ini.Save(path));
 }

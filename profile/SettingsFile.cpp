@@ -44,6 +44,62 @@ std::string ReadString(const CIniFile& ini, const char* section, const std::stri
     return value ? ProfileString(*value) : def;
 }
 
+void ReadSettings(const CIniFile& ini, CWordEngine& engine)
+{
+    for (unsigned index = 0; index < RULE_COUNT; ++index)
+        engine.SetRule(index, static_cast<unsigned>(ReadInt(ini, kSettings, kRules[index].key,
+                                                            kRules[index].def)));
+    const int gameType = ReadInt(ini, kSettings, kGameType, GAME_RANDOM);
+    engine.m_nGameTypeSetting = gameType >= 0 && gameType <= int{GAME_RANDOM}
+        ? static_cast<uint32_t>(gameType) : uint32_t{GAME_RANDOM};
+}
+
+void WriteSettings(CIniFile& ini, const CWordEngine& engine)
+{
+    for (unsigned index = 0; index < RULE_COUNT; ++index)
+        ini.Set(kSettings, kRules[index].key, std::to_string(static_cast<int>(RuleValue(engine, index))));
+    ini.Set(kSettings, kGameType, std::to_string(static_cast<int>(engine.m_nGameTypeSetting)));
+}
+
+void ReadTable(const CIniFile& ini, unsigned game, HighscoreTable& table)
+{
+    const char* section = kHighscoreSections[game];
+    std::fill(std::begin(table), std::end(table), CHighscoreEntry{});
+    for (unsigned i = 0; i < HIGHSCORE_PLACES; ++i) {
+        const std::string n = std::to_string(i);
+        // The 16-bit value is what the table keeps, so it is the one tested:
+        // 65536 would otherwise pass as non-zero and be kept as 0.
+        const auto wordLength = static_cast<int16_t>(ReadInt(ini, section, "wordlength" + n, 0));
+        if (wordLength == 0)
+            break;
+        table[i] = {ReadString(ini, section, "name" + n, "-"), ReadString(ini, section, "date" + n, "-"),
+                    wordLength, static_cast<int16_t>(ReadInt(ini, section, "timeused" + n, 0))};
+    }
+}
+
+void WriteTable(CIniFile& ini, unsigned game, const HighscoreTable& table)
+{
+    const char* section = kHighscoreSections[game];
+    for (unsigned i = 0; i < HIGHSCORE_PLACES; ++i) {
+        const CHighscoreEntry& entry = table[i];
+        const std::string n = std::to_string(i);
+        ini.Set(section, "name" + n, entry.m_strName);
+        ini.Set(section, "date" + n, entry.m_strDate);
+        ini.Set(section, "wordlength" + n, std::to_string(entry.m_nWordLength));
+        ini.Set(section, "timeused" + n, std::to_string(entry.m_nTimeUsed));
+        if (entry.m_nWordLength == 0)
+            break; // the end mark; higher keys of a longer old list stay unread
+    }
+}
+
+void PutTable(CWordEngine& engine, unsigned game, const HighscoreTable& table)
+{
+    for (unsigned i = 0; i < HIGHSCORE_PLACES; ++i) {
+        const CHighscoreEntry& entry = table[i];
+        engine.AddHighscore(game, i, entry.m_strName, entry.m_strDate, entry.m_nWordLength, entry.m_nTimeUsed);
+    }
+}
+
 template <typename Change>
 bool Rewrite(const std::string& file, Change change)
 {
@@ -52,7 +108,7 @@ bool Rewrite(const std::string& file, Change change)
     if (!ini.Load(path))
         return false; // never replace a file we could not read
     change(ini);
-    return ini.Save(path);
+    return bool(ini.Save(path));
 }
 
 } // namespace
@@ -60,61 +116,80 @@ bool Rewrite(const std::string& file, Change change)
 bool LoadSettings(CWordEngine& engine, const std::string& file)
 {
     CIniFile ini;
-    const bool read = ini.Load(ProfilePath(file.c_str(), true));
-    for (unsigned index = 0; index < RULE_COUNT; ++index)
-        engine.SetRule(index, static_cast<unsigned>(ReadInt(ini, kSettings, kRules[index].key,
-                                                            kRules[index].def)));
-    const int gameType = ReadInt(ini, kSettings, kGameType, GAME_RANDOM);
-    engine.m_nGameTypeSetting = gameType >= 0 && gameType <= int{GAME_RANDOM}
-        ? static_cast<uint32_t>(gameType) : uint32_t{GAME_RANDOM};
-    return read;
+    const FileResult read = ini.Load(ProfilePath(file.c_str(), true));
+    ReadSettings(ini, engine);
+    return bool(read);
 }
 
 bool LoadHighscores(CWordEngine& engine, const std::string& file)
 {
     CIniFile ini;
-    const bool read = ini.Load(ProfilePath(file.c_str(), true));
+    const FileResult read = ini.Load(ProfilePath(file.c_str(), true));
     for (unsigned game = 0; game < GAME_COUNT; ++game) {
-        const char* section = kHighscoreSections[game];
-        for (unsigned i = 0; i < HIGHSCORE_PLACES; ++i) {
-            const std::string n = std::to_string(i);
-            const int wordLength = ReadInt(ini, section, "wordlength" + n, 0);
-            if (wordLength == 0)
-                break;
-            const int timeUsed = ReadInt(ini, section, "timeused" + n, 0);
-            engine.AddHighscore(game, i, ReadString(ini, section, "name" + n, "-"),
-                                ReadString(ini, section, "date" + n, "-"),
-                                static_cast<int16_t>(wordLength), static_cast<int16_t>(timeUsed));
-        }
+        HighscoreTable table;
+        ReadTable(ini, game, table);
+        for (unsigned i = 0; i < HIGHSCORE_PLACES && table[i].m_nWordLength != 0; ++i)
+            engine.AddHighscore(game, i, table[i].m_strName, table[i].m_strDate, table[i].m_nWordLength,
+                                table[i].m_nTimeUsed);
     }
-    return read;
+    return bool(read);
 }
 
 bool SaveSettings(const CWordEngine& engine, const std::string& file)
 {
-    return Rewrite(file, [&](CIniFile& ini) {
-        for (unsigned index = 0; index < RULE_COUNT; ++index)
-            ini.Set(kSettings, kRules[index].key,
-                    std::to_string(static_cast<int>(RuleValue(engine, index))));
-        ini.Set(kSettings, kGameType, std::to_string(static_cast<int>(engine.m_nGameTypeSetting)));
-    });
+    return Rewrite(file, [&](CIniFile& ini) { WriteSettings(ini, engine); });
 }
 
 bool SaveHighscores(const CWordEngine& engine, const std::string& file)
 {
     return Rewrite(file, [&](CIniFile& ini) {
-        for (unsigned game = 0; game < GAME_COUNT; ++game) {
-            const char* section = kHighscoreSections[game];
-            for (unsigned i = 0; i < HIGHSCORE_PLACES; ++i) {
-                const CHighscoreEntry& entry = engine.m_highscores[game][i];
-                const std::string n = std::to_string(i);
-                ini.Set(section, "name" + n, entry.m_strName);
-                ini.Set(section, "date" + n, entry.m_strDate);
-                ini.Set(section, "wordlength" + n, std::to_string(entry.m_nWordLength));
-                ini.Set(section, "timeused" + n, std::to_string(entry.m_nTimeUsed));
-                if (entry.m_nWordLength == 0)
-                    break; // the end mark; higher keys of a longer old list stay unread
-            }
-        }
+        for (unsigned game = 0; game < GAME_COUNT; ++game)
+            WriteTable(ini, game, engine.m_highscores[game]);
     });
+}
+
+FileResult CSettingsFile::Load(CWordEngine& engine, const std::string& file)
+{
+    m_path = ProfilePath(file.c_str(), true);
+    CIniFile ini;
+    m_loadResult = ini.Load(m_path);
+    ReadSettings(ini, engine);
+    for (unsigned game = 0; game < GAME_COUNT; ++game) {
+        ReadTable(ini, game, m_base[game]);
+        PutTable(engine, game, m_base[game]);
+    }
+    return m_loadResult;
+}
+
+FileResult CSettingsFile::Save(CWordEngine& engine, bool withSettings)
+{
+    if (!m_loadResult)
+        return m_loadResult; // what could not be read is never written over
+    CIniFile ini;
+    if (const FileResult read = ini.Load(m_path); !read)
+        return read;
+
+    HighscoreTable merged[GAME_COUNT];
+    unsigned rank = engine.m_nHighscoreRank;
+    for (unsigned game = 0; game < GAME_COUNT; ++game) {
+        HighscoreTable theirs;
+        ReadTable(ini, game, theirs);
+        std::copy(std::begin(engine.m_highscores[game]), std::end(engine.m_highscores[game]),
+                  std::begin(merged[game]));
+        const unsigned newRank = MergeHighscoreTable(m_base[game], theirs, merged[game], rank);
+        if (game == engine.m_nLastGameType && rank >= 1 && rank <= HIGHSCORE_PLACES)
+            rank = newRank;
+        WriteTable(ini, game, merged[game]);
+    }
+    if (withSettings)
+        WriteSettings(ini, engine);
+    if (const FileResult written = ini.Save(m_path); !written)
+        return written;
+
+    for (unsigned game = 0; game < GAME_COUNT; ++game) {
+        PutTable(engine, game, merged[game]);
+        std::copy(std::begin(merged[game]), std::end(merged[game]), std::begin(m_base[game]));
+    }
+    engine.m_nHighscoreRank = rank;
+    return {};
 }

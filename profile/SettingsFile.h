@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Highscores.h"
+#include "SafeFile.h"
 #include "WordEngine.h"
 
 #include <string>
@@ -7,8 +9,8 @@
 // The game's settings file ("ordkamp.ini" in the program folder): rules and
 // game type in section "Settings", the three highscore tables in "HangMan",
 // "Scrabble" (anagram) and "Mixword". `file` is a name inside the program
-// folder. Each save rewrites the whole file once, atomically, keeping every
-// line it does not own.
+// folder. Every save rewrites the whole file once (SafeFile.h), keeping
+// every line it does not own.
 
 // Absent keys give the defaults; values go through the engine's clamps.
 // False when the file exists but cannot be read (the engine keeps its
@@ -19,3 +21,29 @@ bool LoadHighscores(CWordEngine& engine, const std::string& file);
 // False when the file could not be written; the old file then stays.
 bool SaveSettings(const CWordEngine& engine, const std::string& file);
 bool SaveHighscores(const CWordEngine& engine, const std::string& file);
+
+// The settings file as one game session uses it: read once at start, then
+// written whole whenever there is something to keep. Other writers (a
+// second game window, a file copied in) may change the file meanwhile; a
+// save merges their new highscores in rather than overwriting them.
+class CSettingsFile {
+public:
+    // Reads settings and highscores into the engine and remembers the
+    // tables as read. A file that exists but cannot be read leaves the
+    // engine's defaults, and is never written by this session.
+    FileResult Load(CWordEngine& engine, const std::string& file);
+
+    // One rewrite: reads the file as it is now, merges its highscore tables
+    // with the engine's (the engine then holds the merged tables, and its
+    // latest place follows its entry), sets the settings keys from the
+    // engine when `withSettings`, and writes once.
+    FileResult Save(CWordEngine& engine, bool withSettings);
+
+    const FileResult& LoadResult() const { return m_loadResult; }
+    const std::string& Path() const { return m_path; }
+
+private:
+    std::string m_path;
+    FileResult m_loadResult{FileError::Missing};
+    HighscoreTable m_base[GAME_COUNT];
+};

@@ -57,12 +57,22 @@ const std::unordered_map<unsigned, const char*>& Table()
         {IDS_NEW_HIGHSCORE, "Grattis, nytt highscore!"},
         {IDS_TOP_TEN, "Grattis, ett top-tio-resultat!"},
         {IDS_PRESS_KEY, "Tryck på en tangent för att starta..."},
-        {IDS_SAVE_FAILED, "Det gick inte att spara inställningarna och highscorelistorna i filen:\n%s"},
+        {IDS_SAVE_FAILED, "Det gick inte att spara inställningarna och highscorelistorna i filen:\n%s\n(%s)\n\n"
+                          "Försök igen (till exempel sedan du frigjort utrymme på disken), eller avbryt "
+                          "för att avsluta utan att spara."},
         {IDS_FOLDER_FAILED, "Det gick inte att förbereda din mapp för ordlista och inställningar:\n%s\n"
                             "Ordlistan kan saknas, och inställningar och highscore kan inte sparas."},
+        {IDS_SETTINGS_UNREADABLE, "Det gick inte att läsa inställningsfilen:\n%s\n(%s)\n\n"
+                                  "Spelet använder standardinställningar och tomma highscorelistor, och "
+                                  "filen skrivs inte över när du avslutar."},
+        {IDS_FILE_NOT_REGULAR, "det är inte en vanlig fil"},
+        {IDS_FILE_TOO_LARGE, "filen är större än 256 MB"},
+        {IDS_FILE_READ_ONLY, "filen är skrivskyddad"},
         {IDS_OVERWRITE_LIST, "Du kommer att skriva över standardordlistan. Vill du göra det?"},
         {IDS_LIST_NOT_SAVED, "Det gick inte att spara filen \"%s\"."},
         {IDS_LIST_NOT_OPENED, "Det gick inte att öppna filen \"%s\"."},
+        {IDS_LIST_CHANGED, "Filen \"%s\" har ändrats av ett annat program sedan ordlistan lästes in. "
+                           "Vill du skriva över den ändå?"},
         {IDS_WORD_COUNT, "Antal ord: %d"},
         {IDS_SORT_ALPHABETICAL, "Bokstavsordning"},
         {IDS_SORT_BY_LENGTH, "Storlek"},

@@ -116,10 +116,10 @@ TEST(WordFile, FailedSaveReportsFalseAndKeepsTheOldFile)
     EXPECT_FALSE(engine.SaveWordList());
     EXPECT_TRUE(std::filesystem::is_directory(folder.Path()));
 
-    // The temporary file cannot be made: the old list stays whole.
+    // A read-only list is left as it is.
     engine.m_strFileName = folder.File("ordkamp.se");
     WriteBytes(engine.m_strFileName, "gammal\r\n");
-    std::filesystem::create_directory(engine.m_strFileName + ".tmp");
+    std::filesystem::permissions(engine.m_strFileName, std::filesystem::perms::owner_read);
     EXPECT_FALSE(engine.SaveWordList());
     EXPECT_EQ(ReadBytes(engine.m_strFileName), "gammal\r\n");
 }

@@ -7,6 +7,8 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 
+#include <sys/stat.h>
+
 namespace {
 
 TEST_F(GameWindow, StartsWithDefaultsTheWordListAndEveryControl)
@@ -105,15 +107,50 @@ TEST_F(GameWindow, SettingsAreWrittenAtExitAndReadAtTheNextStart)
     EXPECT_EQ(dlg->m_engine.m_highscores[GAME_HANGMAN][0].m_strName, "\xC5sa");
 }
 
-TEST_F(GameWindow, FailedSaveNamesTheFile)
+TEST_F(GameWindow, FailedSaveAtExitOffersRetryWhileTheWindowIsOpen)
+{
+    namespace fs = std::filesystem;
+    WriteWords({"ekorre"});
+    const std::string ini = folder.File("ordkamp.ini");
+    for (const bool freeRoomThenRetry : {true, false}) {
+        WriteBytes(ini, "");
+        fs::permissions(ini, fs::perms::owner_read);
+        Start();
+        boxes.clear();
+        SetMessageBoxHook([&](const QString& text, unsigned type) {
+            boxes.emplace_back(text, type);
+            EXPECT_TRUE(dlg->isVisible());
+            if (!freeRoomThenRetry)
+                return IDCANCEL;
+            if (boxes.size() == 2)
+                fs::permissions(ini, fs::perms::owner_read | fs::perms::owner_write);
+            return IDRETRY;
+        });
+        dlg->OnExit();
+        EXPECT_FALSE(dlg->isVisible());
+        ASSERT_EQ(boxes.size(), freeRoomThenRetry ? 2u : 1u);
+        EXPECT_TRUE(boxes[0].first.contains(QString::fromStdString(ini))) << boxes[0].first.toStdString();
+        EXPECT_TRUE(boxes[0].first.contains("skrivskyddad"));
+        EXPECT_EQ(boxes[0].second, unsigned{MB_RETRYCANCEL | MB_ICONEXCLAMATION});
+        EXPECT_EQ(ReadBytes(ini).find("Mini=5") != std::string::npos, freeRoomThenRetry);
+        fs::remove(ini);
+    }
+}
+
+TEST_F(GameWindow, UnreadableSettingsFileIsNamedAtStartAndNeverWritten)
 {
     WriteWords({"ekorre"});
+    const std::string ini = folder.File("ordkamp.ini");
+    ASSERT_EQ(mkfifo(ini.c_str(), 0600), 0); // would hang a blocking read
     Start();
-    std::filesystem::create_directory(folder.File("ordkamp.ini.tmp"));
-    dlg->OnExit();
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_TRUE(boxes[0].first.contains(QString::fromStdString(folder.File("ordkamp.ini")))) << boxes[0].first.toStdString();
-    EXPECT_EQ(boxes[0].second, unsigned{MB_OK | MB_ICONEXCLAMATION});
+    EXPECT_TRUE(boxes[0].first.contains(QString::fromStdString(ini)));
+    EXPECT_TRUE(boxes[0].first.contains("inte en vanlig fil"));
+    EXPECT_TRUE(boxes[0].first.contains("skrivs inte över"));
+    EXPECT_EQ(dlg->m_engine.m_nMinLetters, 5u);
+    dlg->OnExit();
+    EXPECT_EQ(boxes.size(), 1u);
+    EXPECT_TRUE(std::filesystem::is_fifo(ini));
 }
 
 TEST_F(GameWindow, QuickHelpAndReadme)

@@ -143,7 +143,7 @@ TEST_F(Editor, SavingAsksFirstAndIsAtomic)
     EXPECT_EQ(game.m_words, (Words{"bil", "katt"}));
 
     Open({"katt", "bil"});
-    std::filesystem::create_directory(folder.File("ordkamp.se.tmp"));
+    std::filesystem::permissions(folder.File("ordkamp.se"), std::filesystem::perms::owner_read);
     editor->OnSaveList();
     EXPECT_EQ(boxes.back().first, "Det gick inte att spara filen \"" + QString::fromStdString(folder.File("ordkamp.se")) + "\".");
     EXPECT_EQ(boxes.back().second, unsigned{MB_OK | MB_ICONEXCLAMATION});

@@ -170,7 +170,7 @@ TEST_F(SettingsFile, EmptyListWhenTheFirstLengthIsZeroOrAbsent)
 TEST_F(SettingsFile, FailedSaveReportsAndKeepsTheOldFile)
 {
     WriteBytes(path, "[Settings]\r\nMini=6\r\n");
-    std::filesystem::create_directory(path + ".tmp"); // the new file cannot be made
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read); // read-only
     CWordEngine engine;
     EXPECT_FALSE(SaveSettings(engine, "ordkamp.ini"));
     EXPECT_FALSE(SaveHighscores(engine, "ordkamp.ini"));
