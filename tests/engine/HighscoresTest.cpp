@@ -1,4 +1,4 @@
-#include "WordEngine.h"
+#include "Highscores.h"
 
 #include "EngineFixtures.h"
 
@@ -126,4 +126,76 @@ TEST(HighscoreEntry, ScoreIsSignedFromSixteenBitFields)
         EXPECT_EQ((CHighscoreEntry{"n", "d", c.length, c.used}.Score()), c.score);
 }
 
+// Entries by a letter: the name, a length of 5 and seconds used so that
+// earlier letters score more ('a' 0 s, 'b' 10 s ...); "=x" scores as x on
+// another date.
+CHighscoreEntry E(const char* code)
+{
+    const int16_t used = static_cast<int16_t>((code[0] == '=' ? code[1] : code[0]) - 'a') * 10;
+    return {code, code[0] == '=' ? "2026-12-01" : "2026-12-05", 5, used};
+}
+
+struct Table {
+    HighscoreTable entries;
+    Table(std::initializer_list<const char*> codes)
+    {
+        std::size_t i = 0;
+        for (const char* code : codes)
+            entries[i++] = E(code);
+    }
+    std::string Names() const
+    {
+        std::string names;
+        for (const CHighscoreEntry& entry : entries)
+            if (entry.m_nWordLength != 0)
+                names += entry.m_strName + " ";
+        return names;
+    }
+};
+
+TEST(HighscoreMerge, KeepsWhatEitherWriterAdded)
+{
+    const struct {
+        const char* what;
+        Table base, theirs, ours;
+        unsigned rank;
+        std::string merged;
+        unsigned mergedRank;
+    } cases[] = {
+        {"nothing new in the file", {"a", "c"}, {"a", "c"}, {"a", "b", "c"}, 2, "a b c ", 2},
+        {"the file gained one", {"a", "c"}, {"a", "b", "c"}, {"a", "c", "d"}, 3, "a b c d ", 4},
+        {"ties: the earlier date first, else ours", {}, {"=b", "c"}, {"b", "c"}, 2, "=b b c c ", 3},
+        {"ours reset stays reset", {"a", "b"}, {"a", "b"}, {}, 0, "", 0},
+        {"a file copied in from elsewhere", {"a"}, {"b", "c"}, {"a", "d"}, 2, "a b c d ", 4},
+        {"an entry won twice counts twice", {"b"}, {"b", "b"}, {"b"}, 0, "b b ", 0},
+        {"not eligible is no place", {}, {"a"}, {"b"}, HIGHSCORE_NOT_ELIGIBLE, "a b ", 0},
+    };
+    for (const auto& c : cases) {
+        HighscoreTable ours;
+        std::copy(std::begin(c.ours.entries), std::end(c.ours.entries), std::begin(ours));
+        const unsigned rank = MergeHighscoreTable(c.base.entries, c.theirs.entries, ours, c.rank);
+        Table merged{};
+        std::copy(std::begin(ours), std::end(ours), std::begin(merged.entries));
+        EXPECT_EQ(merged.Names(), c.merged) << c.what;
+        EXPECT_EQ(rank, c.mergedRank) << c.what;
+    }
+}
+
+TEST(HighscoreMerge, FullTableIsCutAndOursMayFallOff)
+{
+    HighscoreTable base, theirs, ours;
+    for (unsigned i = 0; i < HIGHSCORE_PLACES; ++i) {
+        base[i] = {"base", "2026-12-05", 5, static_cast<int16_t>(i)};
+        theirs[i] = ours[i] = base[i];
+    }
+    // Each writer put one entry of its own on the last place, with the
+    // points of place 99; theirs is of an earlier date, ours of a later one.
+    theirs[HIGHSCORE_PLACES - 1] = {"theirs", "2026-12-04", 5, 98};
+    ours[HIGHSCORE_PLACES - 1] = {"ours", "2026-12-06", 5, 98};
+    EXPECT_EQ(MergeHighscoreTable(base, theirs, ours, HIGHSCORE_PLACES), 0u);
+    EXPECT_EQ(ours[HIGHSCORE_PLACES - 2].m_strName, "theirs");
+    EXPECT_EQ(ours[HIGHSCORE_PLACES - 1].m_strName, "base");
+}
+
 } // namespace
+

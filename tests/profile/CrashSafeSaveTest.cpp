@@ -1,6 +1,7 @@
 #include "SettingsFile.h"
 
 #include "EngineFixtures.h"
+#include "IniFile.h"
 #include "Profile.h"
 #include "TempFolder.h"
 
@@ -116,4 +117,65 @@ TEST_F(Saves, FullDiskReportsFailureAndKeepsTheOldFiles)
     EXPECT_EQ(IniFile(), oldIni);
 }
 
+// Whether `bytes` is a settings file as one whole save of a session below
+// leaves it: all seven settings, and every table ending in its end mark.
+bool IsWholeSave(const std::string& bytes)
+{
+    const CIniFile ini = CIniFile::Parse(bytes);
+    if (bytes.size() < 2 || bytes.substr(bytes.size() - 2) != "\r\n")
+        return false;
+    for (const char* key : {"Mini", "Max", "HangManTimeOff", "TimeHangMan", "TimeScrabble", "TimeMixWord", "GameType"})
+        if (!ini.Get("Settings", key))
+            return false;
+    for (const char* section : {"HangMan", "Scrabble", "Mixword"}) {
+        unsigned i = 0;
+        for (; i < HIGHSCORE_PLACES; ++i) {
+            const std::string n = std::to_string(i);
+            const auto length = ini.Get(section, "wordlength" + n);
+            if (!length || !ini.Get(section, "name" + n) || !ini.Get(section, "timeused" + n))
+                return false;
+            if (*length == "0")
+                break;
+        }
+    }
+    return true;
+}
+
+TEST_F(Saves, TwoProcessesSavingAtOnceLeaveWholeFiles)
+{
+    pid_t children[2] = {};
+    for (int c = 0; c < 2; ++c) {
+        children[c] = fork();
+        ASSERT_GE(children[c], 0);
+        if (children[c] == 0) {
+            CWordEngine engine;
+            engine.SetRule(0, 3 + static_cast<unsigned>(c));
+            CSettingsFile file;
+            bool ok = bool(file.Load(engine, "ordkamp.ini"));
+            for (int i = 0; i < 300; ++i) {
+                engine.AddHighscore(static_cast<unsigned>(i % GAME_COUNT), 0, "P" + std::to_string(c), "2026-12-07",
+                                    static_cast<int16_t>(3 + i % 30), 10);
+                ok = file.Save(engine, i % 2 == 0) && ok;
+            }
+            _exit(ok ? 0 : 1);
+        }
+    }
+    int reads = 0;
+    for (int exited = 0; exited < 2;) {
+        const std::string bytes = IniFile();
+        if (!bytes.empty()) {
+            ++reads;
+            ASSERT_TRUE(IsWholeSave(bytes)) << "read " << reads << ":\n" << bytes;
+        }
+        int status = 0;
+        const pid_t done = waitpid(-1, &status, WNOHANG);
+        if (done > 0) {
+            ++exited;
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a save failed";
+        }
+    }
+    EXPECT_TRUE(IsWholeSave(IniFile()));
+}
+
 } // namespace
+

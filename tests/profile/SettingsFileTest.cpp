@@ -213,4 +213,66 @@ TEST_F(SettingsFile, CorruptFilesLoadWithDefaultsWhereValuesAreUnusable)
     }
 }
 
+// Two game windows on one file, and a file copied in while one runs.
+TEST_F(SettingsFile, SessionsMergeTheirHighscoresAndTheLastSettingsWin)
+{
+    CWordEngine first, second;
+    CSettingsFile firstFile, secondFile;
+    ASSERT_TRUE(firstFile.Load(first, "ordkamp.ini"));
+    ASSERT_TRUE(secondFile.Load(second, "ordkamp.ini"));
+
+    first.AddHighscore(GAME_ANAGRAM, 0, "Anna", "2026-12-07", 6, 10);
+    first.m_nLastGameType = GAME_ANAGRAM;
+    first.m_nHighscoreRank = 1;
+    first.SetRule(0, 4);
+    ASSERT_TRUE(firstFile.Save(first, true));
+    second.AddHighscore(GAME_ANAGRAM, 0, "Bo", "2026-12-07", 7, 10);
+    second.SetRule(0, 6);
+    ASSERT_TRUE(secondFile.Save(second, true));
+    ASSERT_TRUE(firstFile.Save(first, true)); // the first window's exit
+
+    CWordEngine loaded = Loaded();
+    EXPECT_EQ(loaded.m_highscores[GAME_ANAGRAM][0].m_strName, "Bo");
+    EXPECT_EQ(loaded.m_highscores[GAME_ANAGRAM][1].m_strName, "Anna");
+    EXPECT_EQ(loaded.m_highscores[GAME_ANAGRAM][2].m_nWordLength, 0);
+    EXPECT_EQ(loaded.m_nMinLetters, 4u);
+    EXPECT_EQ(first.m_highscores[GAME_ANAGRAM][0].m_strName, "Bo"); // the window shows the merge
+    EXPECT_EQ(first.m_nHighscoreRank, 2u);                       // and its latest place moved
+
+    // A Windows file copied in: nobody plays, and at exit its tables stay.
+    WriteBytes(path, "[Mixword]\r\nname0=Cissi\r\ndate0=2020-01-01\r\nwordlength0=9\r\ntimeused0=5\r\n");
+    ASSERT_TRUE(secondFile.Save(second, true));
+    loaded = Loaded();
+    EXPECT_EQ(loaded.m_highscores[GAME_MIXWORD][0].m_strName, "Cissi");
+    EXPECT_EQ(loaded.m_highscores[GAME_ANAGRAM][0].m_strName, "Bo");
+}
+
+TEST_F(SettingsFile, SixteenBitFieldsAreCheckedAsStored)
+{
+    const struct {
+        const char* length;
+        const char* time;
+        int16_t storedLength; // 0: the table ends here
+        int16_t storedTime;
+    } cases[] = {
+        {"65536", "1", 0, 0}, {"65537", "65536", 1, 0}, {"32768", "-32769", -32768, 32767},
+        {"-1", "32767", -1, 32767}, {"7", "98304", 7, -32768},
+    };
+    for (const auto& c : cases) {
+        WriteBytes(path, std::string("[HangMan]\r\nwordlength0=") + c.length + "\r\ntimeused0=" + c.time
+                             + "\r\nwordlength1=5\r\n");
+        CWordEngine engine;
+        CSettingsFile file;
+        ASSERT_TRUE(file.Load(engine, "ordkamp.ini"));
+        ASSERT_TRUE(file.Save(engine, false));
+        const CWordEngine reloaded = Loaded();
+        EXPECT_EQ(reloaded.m_highscores[GAME_HANGMAN][0].m_nWordLength, c.storedLength) << c.length;
+        EXPECT_EQ(reloaded.m_highscores[GAME_HANGMAN][0].m_nTimeUsed, c.storedTime) << c.time;
+        // What the session held is what the next start reads.
+        EXPECT_EQ(engine.m_highscores[GAME_HANGMAN][1].m_nWordLength, c.storedLength == 0 ? 0 : 5) << c.length;
+        EXPECT_EQ(reloaded.m_highscores[GAME_HANGMAN][1].m_nWordLength, c.storedLength == 0 ? 0 : 5) << c.length;
+    }
+}
+
 } // namespace
+
