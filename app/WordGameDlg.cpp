@@ -4,10 +4,12 @@
 
 #include "GameDialog.h"
 #include "Images.h"
+#include "PoliteEnd.h"
 #include "Strings.h"
 #include "UpDownEdit.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -17,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSessionManager>
 #include <QSignalBlocker>
 #include <QTreeWidget>
 
@@ -46,10 +49,31 @@ int CWordGameDlg::DoModal()
 {
     if (!OnInitDialog())
         return QDialog::Rejected;
-    const int result = exec();
+    const CPoliteEnd politeEnd([this] { OnEndSession(); });
+    // A logout first asks every program to keep its data, then ends it.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
+        if (m_bSettingsLoaded && m_settingsFile.LoadResult())
+            m_settingsFile.Save(m_engine, true);
+    });
+    // The application's own loop rather than the dialog's, so that
+    // QCoreApplication::quit() ends the game too.
+    connect(this, &QDialog::finished, qApp, &QCoreApplication::quit);
+    QApplication::exec();
     if (!m_bDestroyed)
         OnDestroy();
-    return result;
+    return result();
+}
+
+void CWordGameDlg::OnEndSession()
+{
+    // Ended from outside: as "Avsluta", but nobody is there to answer questions.
+    if (m_bDestroyed)
+        return;
+    UpdateData(true);
+    SaveBeforeClosing(false);
+    done(QDialog::Accepted);
+    OnDestroy();
+    QCoreApplication::quit(); // also ends any dialog or message box still open
 }
 
 void CWordGameDlg::BuildControls()

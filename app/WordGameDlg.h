@@ -31,6 +31,8 @@ public:
     // Writes the highscore tables now (after a place was won).
     void KeepHighscores();
     void OnClose();
+    // A signal or a logout ends the game: saves without asking, closes.
+    void OnEndSession();
     void UpdateData(bool saveAndValidate);
 
     // Turn flow.

@@ -1,6 +1,7 @@
 #include "AppFolders.h"
 
 #include "Profile.h"
+#include "SafeFile.h"
 
 #include <cstdlib>
 #include <optional>
@@ -35,8 +36,12 @@ AppFolders DecideAppFolders(const fs::path& programFolder, const fs::path& dataH
     }
     const fs::path installedList = folders.docs / kWordList;
     const fs::path ownList = folders.files / kWordList;
-    if (!Exists(ownList) && Exists(installedList)
-        && !fs::copy_file(installedList, ownList, error))
+    if (Exists(ownList) || !Exists(installedList))
+        return folders;
+    // Copied whole or not at all: a half copy (a full disk) would pass for
+    // the player's own list on every later start.
+    std::string words;
+    if (!ReadRegularFile(installedList.string(), words) || !ReplaceFile(ownList.string(), words))
         folders.error = ownList.string();
     return folders;
 }

@@ -1,11 +1,15 @@
 #include "GameFixture.h"
 
+#include "PoliteEnd.h"
 #include "Strings.h"
 #include "Version.h"
 #include "WordEngine.h"
 
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QTimer>
+
+#include <csignal>
 
 #include <sys/stat.h>
 
@@ -151,6 +155,51 @@ TEST_F(GameWindow, UnreadableSettingsFileIsNamedAtStartAndNeverWritten)
     dlg->OnExit();
     EXPECT_EQ(boxes.size(), 1u);
     EXPECT_TRUE(std::filesystem::is_fifo(ini));
+}
+
+// A shutdown, a closed terminal, Ctrl+C or QCoreApplication::quit() end the
+// game as "Avsluta" does and keep what the session won.
+TEST_F(GameWindow, PoliteEndsSaveLikeExit)
+{
+    WriteWords({"ekorre"});
+    const std::string ini = folder.File("ordkamp.ini");
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT, 0}) {
+        std::filesystem::remove(ini);
+        dlg = std::make_unique<CWordGameDlg>();
+        const auto playAndChange = [&] {
+            AddPlayer("Anna"); // with a player, "Avsluta" would ask first
+            dlg->m_engine.AddHighscore(GAME_HANGMAN, 0, "Anna", "2026-12-07", 7, 12);
+            Control<QSpinBox>(IDC_TIME_ANAGRAM)->setValue(45);
+            dlg->OnKillfocusTimeAnagram();
+        };
+        if (signal == 0) {
+            QTimer::singleShot(0, [&] {
+                playAndChange();
+                QCoreApplication::quit();
+            });
+            dlg->DoModal();
+        } else {
+            ASSERT_TRUE(dlg->OnInitDialog());
+            playAndChange();
+            bool ended = false;
+            const CPoliteEnd politeEnd([&] {
+                dlg->OnEndSession();
+                ended = true;
+            });
+            ASSERT_EQ(::raise(signal), 0);
+            for (int i = 0; i < 100 && !ended; ++i) // the byte is in the pipe already
+                QCoreApplication::processEvents();
+            ASSERT_TRUE(ended) << signal;
+        }
+        EXPECT_FALSE(dlg->isVisible()) << signal;
+        // quit() closes the window as its close box does, which asks first
+        // (and the test answers yes); a signal leaves nobody to ask.
+        EXPECT_EQ(boxes.size(), signal == 0 ? 1u : 0u) << signal;
+        boxes.clear();
+        const std::string saved = ReadBytes(ini);
+        EXPECT_NE(saved.find("name0=Anna"), std::string::npos) << signal;
+        EXPECT_NE(saved.find("TimeScrabble=45"), std::string::npos) << signal;
+    }
 }
 
 TEST_F(GameWindow, QuickHelpAndReadme)
