@@ -83,6 +83,7 @@ void CWordListDlg::OnShowWindow()
     m_bSetUp = true;
     m_engine.ClearWords();
     m_engine.m_strFileName = m_pGameEngine->m_strFileName;
+    m_engine.m_wordFileStamp = m_pGameEngine->m_wordFileStamp;
     m_engine.CopyWordsFrom(*m_pGameEngine);
     m_comboSort->addItem(LoadString(IDS_SORT_ALPHABETICAL));
     m_comboSort->addItem(LoadString(IDS_SORT_BY_LENGTH));
@@ -154,10 +155,20 @@ void CWordListDlg::OnSaveList()
     if (AppMessageBox(this, LoadString(IDS_OVERWRITE_LIST),
                       MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON3) != IDYES)
         return;
+    // Another editor or program may have saved the list since it was read:
+    // its words would be lost without a word.
+    const QString path = QFile::decodeName(m_engine.m_strFileName.c_str());
+    if (m_engine.WordFileChangedSinceRead()
+        && AppMessageBox(this, FormatString(IDS_LIST_CHANGED, {path}),
+                         MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
+        return;
     const WaitCursor wait;
-    if (!m_engine.SaveWordList())
-        AppMessageBox(this, FormatString(IDS_LIST_NOT_SAVED, {QFile::decodeName(m_engine.m_strFileName.c_str())}),
-                      MB_OK | MB_ICONEXCLAMATION);
+    if (!m_engine.SaveWordList()) {
+        AppMessageBox(this, FormatString(IDS_LIST_NOT_SAVED, {path}), MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    if (m_pGameEngine) // the file now holds what this editor wrote
+        m_pGameEngine->m_wordFileStamp = m_engine.m_wordFileStamp;
 }
 
 void CWordListDlg::OnOK()

@@ -169,20 +169,22 @@ FileResult CSettingsFile::Save(CWordEngine& engine, bool withSettings)
     if (const FileResult read = ini.Load(m_path); !read)
         return read;
 
+    if (withSettings)
+        WriteSettings(ini, engine);
     HighscoreTable merged[GAME_COUNT];
     unsigned rank = engine.m_nHighscoreRank;
+    const bool rankIsAPlace = rank >= 1 && rank <= HIGHSCORE_PLACES;
     for (unsigned game = 0; game < GAME_COUNT; ++game) {
         HighscoreTable theirs;
         ReadTable(ini, game, theirs);
         std::copy(std::begin(engine.m_highscores[game]), std::end(engine.m_highscores[game]),
                   std::begin(merged[game]));
-        const unsigned newRank = MergeHighscoreTable(m_base[game], theirs, merged[game], rank);
-        if (game == engine.m_nLastGameType && rank >= 1 && rank <= HIGHSCORE_PLACES)
+        const bool latest = rankIsAPlace && game == engine.m_nLastGameType;
+        const unsigned newRank = MergeHighscoreTable(m_base[game], theirs, merged[game], latest ? rank : 0);
+        if (latest)
             rank = newRank;
         WriteTable(ini, game, merged[game]);
     }
-    if (withSettings)
-        WriteSettings(ini, engine);
     if (const FileResult written = ini.Save(m_path); !written)
         return written;
 

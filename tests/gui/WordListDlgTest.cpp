@@ -19,6 +19,7 @@ struct Editor : GameWindow {
     void Open(const Words& words)
     {
         game.m_strFileName = folder.File("ordkamp.se");
+        game.m_wordFileStamp = StampOfFile(game.m_strFileName).value(); // as the game read it
         game.m_words = words;
         game.SortWords(SORT_BY_LENGTH);
         editor = std::make_unique<CWordListDlg>();
@@ -148,6 +149,34 @@ TEST_F(Editor, SavingAsksFirstAndIsAtomic)
     EXPECT_EQ(boxes.back().first, "Det gick inte att spara filen \"" + QString::fromStdString(folder.File("ordkamp.se")) + "\".");
     EXPECT_EQ(boxes.back().second, unsigned{MB_OK | MB_ICONEXCLAMATION});
     EXPECT_EQ(ReadBytes(folder.File("ordkamp.se")), "bil\r\nkatt\r\n");
+}
+
+TEST_F(Editor, SavingOverAListChangedElsewhereAsksFirst)
+{
+    WriteBytes(folder.File("ordkamp.se"), "gammal\r\n");
+    Open({"katt"});
+    WriteBytes(folder.File("ordkamp.se"), "gammal\r\nannan\r\n"); // a second editor saved
+    for (const int reply : {IDNO, IDYES}) {
+        boxes.clear();
+        SetMessageBoxHook([this, reply](const QString& text, unsigned type) {
+            boxes.emplace_back(text, type);
+            return boxes.size() == 1 ? IDYES : reply; // yes to the first question
+        });
+        editor->OnSaveList();
+        ASSERT_EQ(boxes.size(), 2u);
+        EXPECT_EQ(boxes[1].first, "Filen \"" + QString::fromStdString(folder.File("ordkamp.se"))
+                                      + "\" har ändrats av ett annat program sedan ordlistan lästes in. "
+                                        "Vill du skriva över den ändå?");
+        EXPECT_EQ(boxes[1].second, unsigned{MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2});
+        EXPECT_EQ(ReadBytes(folder.File("ordkamp.se")), reply == IDYES ? "katt\r\n" : "gammal\r\nannan\r\n");
+    }
+    // Saved by this editor: neither it nor the next one asks again.
+    editor->OnSaveList();
+    editor = std::make_unique<CWordListDlg>();
+    editor->m_pGameEngine = &game;
+    editor->show();
+    editor->OnSaveList();
+    EXPECT_EQ(boxes.size(), 4u);
 }
 
 TEST_F(Editor, OpeningTheFileReplacesUnsavedEdits)
