@@ -1,6 +1,7 @@
 #include "GameFixture.h"
 
 #include "EngineFixtures.h"
+#include "IniFile.h"
 #include "Strings.h"
 
 #include <QProgressBar>
@@ -168,6 +169,9 @@ TEST_F(Turns, HighscoreGreetingsByPlace)
         ASSERT_EQ(dlg->m_nState, 2);
         EXPECT_EQ(dlg->m_strDisplay, "Rätt, 60 poäng! (" +
                   QString::fromLatin1(dlg->m_engine.m_strAnswer[0].c_str()) + ")" + c.greeting);
+        // Kept on disk at once, before any exit: a crash cannot take it.
+        const CIniFile ini = CIniFile::Parse(ReadBytes(folder.File("ordkamp.ini")));
+        EXPECT_EQ(ini.Get("Scrabble", "name" + std::to_string(c.entriesAbove)), "Anna");
     }
 }
 
