@@ -92,7 +92,10 @@ bool CWordGameDlg::OnInitDialog()
     CopyRulesToMembers();
     m_comboGameType->setCurrentIndex(static_cast<int>(m_engine.m_nGameTypeSetting));
 
-    m_strDisplay = LoadString(m_engine.LoadWordList() ? IDS_WELCOME : IDS_LOAD_FAILED);
+    const bool listLoaded = m_engine.LoadWordList();
+    m_strDisplay = LoadString(listLoaded ? IDS_WELCOME
+                              : m_engine.m_wordFileResult.error == FileError::TooLarge ? IDS_LIST_TOO_LARGE
+                                                                                      : IDS_LOAD_FAILED);
     UpdateData(false);
     UpdateAvailableWords();
 

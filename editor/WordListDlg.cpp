@@ -1,6 +1,7 @@
 #include "WordListDlg.h"
 
 #include "EditorDialogs.h"
+#include "FileErrorText.h"
 #include "MessageBox.h"
 #include "Strings.h"
 #include "Windows1252.h"
@@ -84,6 +85,7 @@ void CWordListDlg::OnShowWindow()
     m_engine.ClearWords();
     m_engine.m_strFileName = m_pGameEngine->m_strFileName;
     m_engine.m_wordFileStamp = m_pGameEngine->m_wordFileStamp;
+    m_engine.m_bReadAsUtf8 = m_pGameEngine->m_bReadAsUtf8;
     m_engine.CopyWordsFrom(*m_pGameEngine);
     m_comboSort->addItem(LoadString(IDS_SORT_ALPHABETICAL));
     m_comboSort->addItem(LoadString(IDS_SORT_BY_LENGTH));
@@ -144,9 +146,13 @@ void CWordListDlg::OnDeleteWords()
 void CWordListDlg::OnOpenList()
 {
     const WaitCursor wait;
-    if (!m_engine.LoadWordList())
-        AppMessageBox(this, FormatString(IDS_LIST_NOT_OPENED, {QFile::decodeName(m_engine.m_strFileName.c_str())}),
-                      MB_OK | MB_ICONEXCLAMATION);
+    if (!m_engine.LoadWordList()) {
+        QString text = FormatString(IDS_LIST_NOT_OPENED, {QFile::decodeName(m_engine.m_strFileName.c_str())});
+        const FileError error = m_engine.m_wordFileResult.error;
+        if (error == FileError::NotRegular || error == FileError::TooLarge) // not what anyone would guess
+            text += QStringLiteral("\n(%1)").arg(FileErrorText(m_engine.m_wordFileResult));
+        AppMessageBox(this, text, MB_OK | MB_ICONEXCLAMATION);
+    }
     FillWordList();
 }
 
@@ -169,6 +175,12 @@ void CWordListDlg::OnSaveList()
     }
     if (m_pGameEngine) // the file now holds what this editor wrote
         m_pGameEngine->m_wordFileStamp = m_engine.m_wordFileStamp;
+    if (m_engine.m_bReadAsUtf8) { // said once: the file is in the game's own format from now on
+        m_engine.m_bReadAsUtf8 = false;
+        if (m_pGameEngine)
+            m_pGameEngine->m_bReadAsUtf8 = false;
+        AppMessageBox(this, FormatString(IDS_SAVED_AS_WINDOWS1252, {path}), MB_OK | MB_ICONINFORMATION);
+    }
 }
 
 void CWordListDlg::OnOK()

@@ -54,6 +54,8 @@ public:
     // file held then.
     FileResult m_wordFileResult;
     FileStamp m_wordFileStamp;
+    // The last list loaded was UTF-8 (converted); it is saved as Windows-1252.
+    bool m_bReadAsUtf8 = false;
 
     // Word store and word-list file.
     bool LoadWordList();

@@ -1,6 +1,7 @@
 #include "WordEngine.h"
 
 #include "Letters.h"
+#include "TextEncoding.h"
 #include "WordFile.h"
 #include "WordOrder.h"
 
@@ -55,6 +56,9 @@ bool CWordEngine::LoadWordList()
     if (!m_wordFileResult)
         return false;
     m_wordFileStamp = StampOf(contents);
+    m_bReadAsUtf8 = IsUtf8Text(contents);
+    if (m_bReadAsUtf8)
+        contents = Utf8ToWindows1252(contents);
 
     // The accepted words are gathered in one buffer and sorted as views into
     // it, so that each word's string is made once, in its final place. A word

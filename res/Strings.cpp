@@ -17,6 +17,8 @@ const std::unordered_map<unsigned, const char*>& Table()
                           "ord manuellt i \"Redigera ordlista\"."},
         {IDS_TIMER_FAILED, "Det gick inte att start Ordkamp (timerfel). Stäng några program, och "
                            "försök igen."},
+        {IDS_LIST_TOO_LARGE, "Ordlistan är större än 256 MB och lästes inte in. Lägg till några ord "
+                             "manuellt i \"Redigera ordlista\"."},
         {IDS_LOADING, "\r\nLäser in ordlistan. Vänta...."},
         {IDS_INI_FILE, "ordkamp.ini"},
         {IDS_WORD_FILE, "ordkamp.se"},
@@ -73,6 +75,8 @@ const std::unordered_map<unsigned, const char*>& Table()
         {IDS_LIST_NOT_OPENED, "Det gick inte att öppna filen \"%s\"."},
         {IDS_LIST_CHANGED, "Filen \"%s\" har ändrats av ett annat program sedan ordlistan lästes in. "
                            "Vill du skriva över den ändå?"},
+        {IDS_SAVED_AS_WINDOWS1252, "Ordlistan lästes in som UTF-8. Den har sparats i spelets eget format "
+                                   "(Windows-1252), som även Ordkamp för Windows läser:\n%s"},
         {IDS_WORD_COUNT, "Antal ord: %d"},
         {IDS_SORT_ALPHABETICAL, "Bokstavsordning"},
         {IDS_SORT_BY_LENGTH, "Storlek"},

@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include <csignal>
+#include <functional>
 
 #include <sys/stat.h>
 
@@ -47,6 +48,31 @@ TEST_F(GameWindow, StartsWithDefaultsTheWordListAndEveryControl)
     EXPECT_LT(Control(IDC_PLAYERS)->geometry().right(), Guess()->geometry().left());
     EXPECT_GT(Control(IDC_PROGRESS)->geometry().left(), Guess()->geometry().right());
     EXPECT_GT(Control(IDC_PROGRESS)->height(), 4 * Control(IDC_PROGRESS)->width());
+}
+
+TEST_F(GameWindow, WordListThatIsNoFileOrTooLargeIsAFailureToLoad)
+{
+    namespace fs = std::filesystem;
+    const std::string list = folder.File("ordkamp.se");
+    const struct { const char* what; std::function<void()> make; unsigned text; } cases[] = {
+        {"a FIFO", [&] { ::mkfifo(list.c_str(), 0600); }, IDS_LOAD_FAILED},
+        {"a link to a FIFO", [&] { ::mkfifo(folder.File("fifo").c_str(), 0600); fs::create_symlink("fifo", list); },
+         IDS_LOAD_FAILED},
+        {"a folder", [&] { fs::create_directory(list); }, IDS_LOAD_FAILED},
+        {"a 300 MB file", [&] { WriteBytes(list, "hus\r\n"); fs::resize_file(list, std::uintmax_t{300} << 20); },
+         IDS_LIST_TOO_LARGE},
+    };
+    for (const auto& c : cases) {
+        for (const auto& entry : fs::directory_iterator(folder.Path()))
+            fs::remove_all(entry.path());
+        c.make();
+        const fs::file_type type = fs::status(list).type();
+        Start();
+        EXPECT_EQ(dlg->m_strDisplay, LoadString(c.text)) << c.what;
+        dlg->OnExit();
+        EXPECT_EQ(fs::status(list).type(), type) << c.what; // nothing written in its place
+    }
+    EXPECT_EQ(fs::file_size(list), std::uintmax_t{300} << 20);
 }
 
 TEST_F(GameWindow, MissingWordListShowsTheLoadFailure)

@@ -179,6 +179,21 @@ TEST_F(Editor, SavingOverAListChangedElsewhereAsksFirst)
     EXPECT_EQ(boxes.size(), 4u);
 }
 
+TEST_F(Editor, Utf8ListIsSavedInTheGamesOwnFormatSayingSoOnce)
+{
+    Open({"katt"});
+    WriteBytes(folder.File("ordkamp.se"), "hus\nb\xC3\xA5t\n"); // written by a Linux tool
+    editor->OnOpenList();
+    EXPECT_EQ(Shown(), (QStringList{"båt", "hus"}));
+    boxes.clear();
+    for (int save = 0; save < 2; ++save)
+        editor->OnSaveList();
+    EXPECT_EQ(ReadBytes(folder.File("ordkamp.se")), "b\xE5t\r\nhus\r\n");
+    ASSERT_EQ(boxes.size(), 3u); // the question twice, the note once
+    EXPECT_TRUE(boxes[1].first.startsWith("Ordlistan lästes in som UTF-8.")) << boxes[1].first.toStdString();
+    EXPECT_EQ(boxes[1].second, unsigned{MB_OK | MB_ICONINFORMATION});
+}
+
 TEST_F(Editor, OpeningTheFileReplacesUnsavedEdits)
 {
     WriteBytes(folder.File("ordkamp.se"), "ekorre\r\nhus\r\n");
