@@ -6,7 +6,42 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <malloc.h>
+#include <new>
+
+// Every allocation of this program is counted, so that a benchmark can tell
+// the peak of memory its work held. (g++ takes the free() of a block from
+// this operator new for a mismatch: it is this file's own pair.)
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+namespace {
+std::size_t g_heldBytes = 0;
+std::size_t g_peakBytes = 0;
+} // namespace
+
+void* operator new(std::size_t size)
+{
+    void* block = std::malloc(size ? size : 1);
+    if (!block)
+        throw std::bad_alloc();
+    g_heldBytes += malloc_usable_size(block);
+    g_peakBytes = std::max(g_peakBytes, g_heldBytes);
+    return block;
+}
+
+void operator delete(void* block) noexcept
+{
+    if (block)
+        g_heldBytes -= malloc_usable_size(block);
+    std::free(block);
+}
+
+void operator delete(void* block, std::size_t) noexcept
+{
+    operator delete(block);
+}
 
 namespace {
 
@@ -30,24 +65,55 @@ void BM_ParseLargeProfile(benchmark::State& state)
 }
 BENCHMARK(BM_ParseLargeProfile)->Unit(benchmark::kMillisecond);
 
-// The save at exit: rules and three full highscore tables, 1 207 keys.
+// The save at exit: rules and three full highscore tables, 1 207 keys, read,
+// merged and written once.
 void BM_SaveAtExit(benchmark::State& state)
 {
     const auto folder = std::filesystem::temp_directory_path() / "ordkamp-bench-profile";
     std::filesystem::create_directories(folder);
     SetAppPathOverride(folder.string());
     CWordEngine engine;
+    CSettingsFile file;
+    file.Load(engine, "ordkamp.ini");
     for (unsigned game = 0; game < GAME_COUNT; ++game)
         for (unsigned i = 0; i < HIGHSCORE_PLACES; ++i)
             engine.AddHighscore(game, i, "Spelare", "2026-12-06", 8, static_cast<int16_t>(i));
-    for (auto _ : state) {
-        SaveSettings(engine, "ordkamp.ini");
-        SaveHighscores(engine, "ordkamp.ini");
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(file.Save(engine, true));
     SetAppPathOverride({});
     std::filesystem::remove_all(folder);
 }
 BENCHMARK(BM_SaveAtExit)->Unit(benchmark::kMillisecond);
+
+// The start-up load of a settings file with `megabytes` MB of foreign
+// "a=b" lines in a highscore section: time, and the peak of memory held
+// while loading as a multiple of the file's size.
+void BM_LoadForeignSettingsFile(benchmark::State& state)
+{
+    const auto folder = std::filesystem::temp_directory_path() / "ordkamp-bench-load";
+    std::filesystem::create_directories(folder);
+    SetAppPathOverride(folder.string());
+    const std::size_t size = static_cast<std::size_t>(state.range(0)) << 20;
+    {
+        std::string bytes = "[HangMan]\r\nwordlength0=5\r\n";
+        while (bytes.size() < size)
+            bytes += "a=b\r\n";
+        std::ofstream((folder / "ordkamp.ini").string(), std::ios::binary) << bytes;
+    }
+    std::size_t peak = 0;
+    for (auto _ : state) {
+        CWordEngine engine;
+        const std::size_t before = g_heldBytes;
+        g_peakBytes = before;
+        CSettingsFile file;
+        benchmark::DoNotOptimize(file.Load(engine, "ordkamp.ini"));
+        peak = std::max(peak, g_peakBytes - before);
+    }
+    state.counters["peak_x_file"] = static_cast<double>(peak) / static_cast<double>(size);
+    SetAppPathOverride({});
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_LoadForeignSettingsFile)->Arg(2)->Arg(20)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

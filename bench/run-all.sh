@@ -15,14 +15,19 @@ shuf --random-source=<(yes) "$build/ordkamp.se" > "$work/shuffled.se"
 median() { # benchmark name prefix, CSV file -> median real time in ms
   awk -F, -v name="$1" 'index($1, "\"" name) == 1 && $1 ~ /_median"$/ { print $3 }' "$2"
 }
-run() { # program, filter -> CSV file
+counter() { # benchmark name prefix, CSV file -> median of its last column (a counter)
+  awk -F, -v name="$1" 'index($1, "\"" name) == 1 && $1 ~ /_median"$/ { printf "%.2f", $NF }' "$2"
+}
+run() { # program, filter[, CSV name] -> CSV file
   ORDKAMP_BENCH_WORDLIST="$work/shuffled.se" "$build/$1" --benchmark_filter="$2" --benchmark_format=csv \
-    --benchmark_repetitions=5 --benchmark_report_aggregates_only=true 2>/dev/null > "$work/$1.csv"
+    --benchmark_repetitions=5 --benchmark_report_aggregates_only=true 2>/dev/null > "$work/${3:-$1}.csv"
 }
 
 run wordlist_bench 'BM_Load'
 run window_bench '.'
 run profile_bench 'BM_SaveAtExit'
+# A CSV file takes the counters of its first benchmark only: one of its own.
+run profile_bench 'BM_LoadForeignSettingsFile' foreign_settings
 
 runs=21
 sort_ms=$(for i in $(seq $runs); do
@@ -63,4 +68,10 @@ row "editor: delete 1 000 selected words" "$(median BM_DeleteSelection "$work/wi
 row "editor: delete all words" "$(median BM_DeleteAll "$work/window_bench.csv") ms"
 row "editor: OK (copy back, sort by length)" "$(median BM_EditorOK "$work/window_bench.csv") ms"
 row "save at exit: settings and three full highscore tables" "$(median BM_SaveAtExit "$work/profile_bench.csv") ms"
+for mb in 2 20; do
+  row "load a settings file of $mb MB of foreign lines (goal for 20 MB < 500 ms)" \
+      "$(median "BM_LoadForeignSettingsFile/${mb}_" "$work/foreign_settings.csv") ms"
+  row "… peak memory while loading it, × the file (goal ≤ 3)" \
+      "$(counter "BM_LoadForeignSettingsFile/${mb}_" "$work/foreign_settings.csv")"
+done
 row "peak memory of the running game with the default list" "$((peak_kb / 1024)) MiB"

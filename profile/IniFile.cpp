@@ -57,41 +57,92 @@ std::string WithoutLineBreaks(std::string_view value)
     return text;
 }
 
-} // namespace
-
-CIniFile::Line CIniFile::ParseLine(std::string text)
+std::size_t LineEnd(std::string_view bytes, std::size_t start)
 {
-    Line line{std::move(text), {}, false};
-    const std::string_view trimmed = Trim(line.text);
-    const std::size_t equals = trimmed.find('=');
-    if (!trimmed.empty() && trimmed.front() != ';' && equals != std::string_view::npos) {
-        line.foldedKey = Fold(Trim(trimmed.substr(0, equals)));
-        line.hasKey = true;
-    }
-    return line;
+    while (start < bytes.size() && bytes[start] != '\r' && bytes[start] != '\n')
+        ++start;
+    return start;
 }
 
-CIniFile CIniFile::Parse(std::string_view bytes)
+// Calls `take(start)` for the start of every line; CR LF, LF and CR end one.
+template <typename Take>
+void ForEachLine(std::string_view bytes, Take&& take)
+{
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        take(start);
+        const std::size_t end = LineEnd(bytes, start);
+        start = end + 1;
+        if (end + 1 < bytes.size() && bytes[end] == '\r' && bytes[end + 1] == '\n')
+            ++start;
+    }
+}
+
+// The key of a line that holds one (trimmed, as written), or nothing.
+std::optional<std::string_view> KeyOf(std::string_view line)
+{
+    const std::string_view trimmed = Trim(line);
+    const std::size_t equals = trimmed.find('=');
+    if (trimmed.empty() || trimmed.front() == ';' || equals == std::string_view::npos)
+        return std::nullopt;
+    return Trim(trimmed.substr(0, equals));
+}
+
+char FoldChar(char ch)
+{
+    return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch + ('a' - 'A')) : ch;
+}
+
+bool SameName(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (FoldChar(a[i]) != FoldChar(b[i]))
+            return false;
+    return true;
+}
+
+std::size_t HashName(std::string_view name)
+{
+    std::size_t hash = 14695981039346656037ull;
+    for (const char ch : name)
+        hash = (hash ^ static_cast<unsigned char>(FoldChar(ch))) * 1099511628211ull;
+    return hash;
+}
+
+} // namespace
+
+CIniFile CIniFile::Parse(std::string bytes)
 {
     CIniFile file;
-    while (!bytes.empty()) {
-        const std::size_t end = bytes.find_first_of("\r\n");
-        std::string text(bytes.substr(0, end));
-        std::size_t next = end == std::string_view::npos ? bytes.size() : end + 1;
-        if (end != std::string_view::npos && bytes[end] == '\r' && next < bytes.size()
-            && bytes[next] == '\n')
-            ++next;
-        bytes.remove_prefix(next);
+    file.m_bytes = std::move(bytes);
+    const std::string_view all = file.m_bytes;
 
-        if (std::optional<std::string> name = SectionName(text)) {
+    // Two passes: the first counts each section's lines, so that the second
+    // fills vectors of exactly their size.
+    std::vector<std::size_t> counts;
+    std::size_t preamble = 0;
+    ForEachLine(all, [&](std::size_t start) {
+        if (SectionName(all.substr(start, LineEnd(all, start) - start)))
+            counts.push_back(0);
+        else
+            ++(counts.empty() ? preamble : counts.back());
+    });
+    file.m_preamble.reserve(preamble);
+    file.m_sections.reserve(counts.size());
+    ForEachLine(all, [&](std::size_t start) {
+        const auto line = static_cast<LineRef>(start);
+        if (std::optional<std::string> name = SectionName(all.substr(start, LineEnd(all, start) - start))) {
             file.m_firstSection.emplace(std::move(*name), file.m_sections.size());
-            file.m_sections.push_back({std::move(text), {}});
+            file.m_sections.emplace_back().header = line;
+            file.m_sections.back().lines.reserve(counts[file.m_sections.size() - 1]);
         } else if (file.m_sections.empty()) {
-            file.m_preamble.push_back(std::move(text));
+            file.m_preamble.push_back(line);
         } else {
-            file.m_sections.back().lines.push_back(ParseLine(std::move(text)));
+            file.m_sections.back().lines.push_back(line);
         }
-    }
+    });
     return file;
 }
 
@@ -101,7 +152,7 @@ FileResult CIniFile::Load(const std::string& path)
     std::string bytes;
     const FileResult read = ReadRegularFile(path, bytes);
     if (read)
-        *this = Parse(bytes);
+        *this = Parse(std::move(bytes));
     return read.error == FileError::Missing ? FileResult{} : read;
 }
 
@@ -113,17 +164,31 @@ FileResult CIniFile::Save(const std::string& path) const
 std::string CIniFile::Serialize() const
 {
     std::string bytes;
-    const auto put = [&](const std::string& line) {
-        bytes += line;
+    bytes.reserve(m_bytes.size() + 64);
+    const auto put = [&](LineRef line) {
+        bytes += Text(line);
         bytes += "\r\n";
     };
     std::for_each(m_preamble.begin(), m_preamble.end(), put);
     for (const Section& section : m_sections) {
         put(section.header);
-        for (const Line& line : section.lines)
-            put(line.text);
+        std::for_each(section.lines.begin(), section.lines.end(), put);
     }
     return bytes;
+}
+
+std::string_view CIniFile::Text(LineRef line) const
+{
+    if (line & kChanged)
+        return m_changed[line & ~kChanged];
+    const std::string_view all = m_bytes;
+    return all.substr(line, LineEnd(all, line) - line);
+}
+
+CIniFile::LineRef CIniFile::AddChanged(std::string text)
+{
+    m_changed.push_back(std::move(text));
+    return static_cast<LineRef>(m_changed.size() - 1) | kChanged;
 }
 
 std::size_t CIniFile::SectionIndex(std::string_view section) const
@@ -132,16 +197,67 @@ std::size_t CIniFile::SectionIndex(std::string_view section) const
     return found == m_firstSection.end() ? kNoSection : found->second;
 }
 
+void CIniFile::IndexKey(const Section& section, std::size_t position) const
+{
+    // Kept at a load of at most 4/5; it grows with the keys, so a section of
+    // one key repeated a million times costs one slot, not a million.
+    if ((section.indexedKeys + 1) * 5 > section.keyIndex.size() * 4) {
+        std::vector<std::uint32_t> old = std::move(section.keyIndex);
+        section.keyIndex.assign(old.size() * 2, 0);
+        section.indexedKeys = 0;
+        for (const std::uint32_t slot : old)
+            if (slot != 0)
+                IndexKey(section, slot - 1);
+    }
+    const std::string_view key = *KeyOf(Text(section.lines[position]));
+    std::vector<std::uint32_t>& slots = section.keyIndex;
+    const std::size_t mask = slots.size() - 1;
+    for (std::size_t slot = HashName(key) & mask;; slot = (slot + 1) & mask) {
+        if (slots[slot] == 0) {
+            slots[slot] = static_cast<std::uint32_t>(position + 1);
+            ++section.indexedKeys;
+            return;
+        }
+        if (SameName(*KeyOf(Text(section.lines[slots[slot] - 1])), key))
+            return; // only the first of two equal keys counts
+    }
+}
+
+void CIniFile::BuildIndex(const Section& section) const
+{
+    section.keyIndex.assign(8, 0);
+    section.indexedKeys = 0;
+    section.afterLastKey = 0;
+    for (std::size_t position = 0; position < section.lines.size(); ++position) {
+        if (KeyOf(Text(section.lines[position]))) {
+            IndexKey(section, position);
+            section.afterLastKey = position + 1;
+        }
+    }
+}
+
+std::ptrdiff_t CIniFile::FindKey(const Section& section, std::string_view key) const
+{
+    if (section.keyIndex.empty())
+        BuildIndex(section);
+    const std::vector<std::uint32_t>& slots = section.keyIndex;
+    const std::size_t mask = slots.size() - 1;
+    for (std::size_t slot = HashName(key) & mask; slots[slot] != 0; slot = (slot + 1) & mask)
+        if (SameName(*KeyOf(Text(section.lines[slots[slot] - 1])), key))
+            return static_cast<std::ptrdiff_t>(slots[slot] - 1);
+    return -1;
+}
+
 std::optional<std::string> CIniFile::Get(std::string_view section, std::string_view key) const
 {
     const std::size_t index = SectionIndex(section);
     if (index == kNoSection)
         return std::nullopt;
-    const std::string folded = Fold(Trim(key));
-    for (const Line& line : m_sections[index].lines)
-        if (line.hasKey && line.foldedKey == folded)
-            return std::string(ValueOf(line.text));
-    return std::nullopt;
+    const Section& found = m_sections[index];
+    const std::ptrdiff_t position = FindKey(found, Trim(key));
+    if (position < 0)
+        return std::nullopt;
+    return std::string(ValueOf(Text(found.lines[static_cast<std::size_t>(position)])));
 }
 
 void CIniFile::Set(std::string_view section, std::string_view key, std::string_view value)
@@ -155,22 +271,24 @@ void CIniFile::Set(std::string_view section, std::string_view key, std::string_v
         // false -Wrestrict alarm at -O3 (GCC bug 105651).
         std::string header(1, '[');
         header.append(section).push_back(']');
-        m_sections.push_back({std::move(header), {}});
+        m_sections.emplace_back().header = AddChanged(std::move(header));
     }
-    std::vector<Line>& lines = m_sections[index].lines;
+    Section& target = m_sections[index];
 
-    const std::string folded = Fold(Trim(key));
-    std::size_t afterLastKey = 0;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (!lines[i].hasKey)
-            continue;
-        if (lines[i].foldedKey == folded) {
-            const std::string_view trimmed = Trim(lines[i].text);
-            lines[i].text = std::string(Trim(trimmed.substr(0, trimmed.find('=')))) + "=" + text;
-            return;
-        }
-        afterLastKey = i + 1;
+    const std::ptrdiff_t found = FindKey(target, Trim(key));
+    if (found >= 0) {
+        LineRef& line = target.lines[static_cast<std::size_t>(found)];
+        std::string changed = std::string(*KeyOf(Text(line))) + "=" + text;
+        if (line & kChanged)
+            m_changed[line & ~kChanged] = std::move(changed);
+        else
+            line = AddChanged(std::move(changed));
+        return;
     }
-    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(afterLastKey),
-                 ParseLine(std::string(key) + "=" + text));
+    // After the last key: only lines without keys follow it, so no indexed
+    // position moves.
+    const std::size_t position = target.afterLastKey++;
+    target.lines.insert(target.lines.begin() + static_cast<std::ptrdiff_t>(position),
+                        AddChanged(std::string(key) + "=" + text));
+    IndexKey(target, position);
 }

@@ -1,6 +1,8 @@
-// Makes the default word list: every line of a Latin-1 dictionary that the
-// engine accepts as a word, sorted by length, written as the game writes its
-// list (Windows-1252, CR LF). Latin-1 and Windows-1252 agree on every letter.
+// Makes the default word list: every line of a dictionary that the engine
+// accepts as a word, sorted by length, written as the game writes its list
+// (Windows-1252, CR LF). The dictionary is read as the game reads a list:
+// UTF-8 when it is UTF-8, else Latin-1 (which agrees with Windows-1252 on
+// every letter).
 
 #include "WordEngine.h"
 
