@@ -55,8 +55,11 @@ QWidget* MakeControl(QWidget* parent, const ControlTemplate& c)
         return new CUpDownEdit(parent);
     case ControlKind::Button:
     case ControlKind::DefaultButton: {
+        // As on a Windows dialog: a push button with the focus is the default
+        // (Enter presses it); once the focus leaves the buttons, the
+        // template's default button is the default again.
         auto* button = new QPushButton(text, parent);
-        button->setAutoDefault(false);
+        button->setAutoDefault(true);
         button->setDefault(c.kind == ControlKind::DefaultButton);
         return button;
     }
