@@ -95,7 +95,8 @@ bool CAboutDlg::OnInitDialog()
     m_bFollowMouse = false;
     m_fAngle = 0.0f;
 
-    // Pointer moves anywhere in the window turn the figure.
+    // Pointer moves anywhere in the window turn the figure: over the window
+    // itself (mouseMoveEvent) and over its controls.
     setMouseTracking(true);
     for (QWidget* child : findChildren<QWidget*>()) {
         child->setMouseTracking(true);
@@ -138,6 +139,11 @@ void CAboutDlg::paintEvent(QPaintEvent* event)
     QDialog::paintEvent(event);
     QPainter painter(this);
     DrawFigure(painter, kFigureX, kFigureY, double{m_fAngle}, kFigureScale);
+}
+
+void CAboutDlg::mouseMoveEvent(QMouseEvent* event)
+{
+    OnPointerMoved(event->globalPosition().toPoint());
 }
 
 bool CAboutDlg::eventFilter(QObject* watched, QEvent* event)

@@ -165,7 +165,10 @@ void CHyperLink::mousePressEvent(QMouseEvent* event)
 
 void CHyperLink::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton && m_bActive && !(m_dwLinkStyle & HLS_OPENONDOWN))
+    // Qt sends the release to the pressed widget wherever it happens; a
+    // press dragged off the link and released elsewhere opens nothing.
+    if (event->button() == Qt::LeftButton && m_bActive && !(m_dwLinkStyle & HLS_OPENONDOWN)
+        && rect().contains(event->position().toPoint()))
         FollowLink();
 }
 

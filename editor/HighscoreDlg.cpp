@@ -59,16 +59,8 @@ bool CHighscoreDlg::OnInitDialog()
         m_comboGameType->addItem(LoadString(IDS_GAME_HANGMAN + game));
     m_comboGameType->setCurrentIndex(static_cast<int>(std::min(m_pEngine->m_nLastGameType, unsigned{GAME_MIXWORD})));
     FillHighscoreList();
-
-    // The place of the latest solve, marked and brought into view.
-    const unsigned rank = m_pEngine->m_nHighscoreRank;
-    if (QTreeWidgetItem* row = rank >= 1 ? m_listHighscore->topLevelItem(static_cast<int>(rank) - 1) : nullptr) {
-        QFont bold = m_listHighscore->font();
-        bold.setBold(true);
-        for (int column = 0; column < m_listHighscore->columnCount(); ++column)
-            row->setFont(column, bold);
-        m_listHighscore->scrollToItem(row, QAbstractItemView::PositionAtCenter);
-    }
+    if (m_rowLatestPlace)
+        m_listHighscore->scrollToItem(m_rowLatestPlace, QAbstractItemView::PositionAtCenter);
     return true;
 }
 
@@ -76,6 +68,7 @@ void CHighscoreDlg::FillHighscoreList()
 {
     const int game = m_comboGameType->currentIndex();
     m_listHighscore->clear();
+    m_rowLatestPlace = nullptr;
     if (game < 0 || game >= int{GAME_COUNT})
         return;
     QList<QTreeWidgetItem*> rows;
@@ -89,6 +82,18 @@ void CHighscoreDlg::FillHighscoreList()
         rows << row;
     }
     m_listHighscore->addTopLevelItems(rows);
+
+    // The place of the latest solve stays marked whenever its game is shown.
+    m_rowLatestPlace = nullptr;
+    const unsigned rank = m_pEngine->m_nHighscoreRank;
+    if (static_cast<unsigned>(game) != m_pEngine->m_nLastGameType || rank < 1 || rank > HIGHSCORE_PLACES
+        || m_pEngine->m_highscores[game][rank - 1].m_nWordLength == 0)
+        return;
+    m_rowLatestPlace = rows[static_cast<int>(rank) - 1];
+    QFont bold = m_listHighscore->font();
+    bold.setBold(true);
+    for (int column = 0; column < m_listHighscore->columnCount(); ++column)
+        m_rowLatestPlace->setFont(column, bold);
 }
 
 void CHighscoreDlg::OnSelchangeGameType()

@@ -5,6 +5,7 @@
 class CWordEngine;
 class QComboBox;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 // The highscore window: the 100 places of one game's table, a choice of
 // game, and a reset of the shown table.
@@ -21,5 +22,7 @@ public:
     CWordEngine* m_pEngine = nullptr;
     QComboBox* m_comboGameType = nullptr;
     QTreeWidget* m_listHighscore = nullptr;
-
+    // The row of the latest solve's place, marked bold; none when the list
+    // shows another game.
+    QTreeWidgetItem* m_rowLatestPlace = nullptr;
 };

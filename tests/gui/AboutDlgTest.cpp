@@ -75,6 +75,14 @@ TEST_F(About, FigureTurnsTowardsThePointerOnceTheIconWasClicked)
     about->OnPointerMoved(Reference() + QPoint(0, -30)); // exactly above: nothing changes
     EXPECT_NEAR(about->m_fAngle, -kPi / 2, 1e-6);
 
+    // A move over the window's own background turns it as well as one over a control.
+    const QPoint background = about->mapFromGlobal(Reference()) + QPoint(10, -10);
+    QMouseEvent move(QEvent::MouseMove, background, about->mapToGlobal(background), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    ASSERT_EQ(about->childAt(background), nullptr);
+    QApplication::sendEvent(about.get(), &move);
+    EXPECT_NEAR(about->m_fAngle, -kPi / 4, 1e-6);
+
     Open(); // a new window starts upright and still
     EXPECT_EQ(about->m_fAngle, 0.0f);
     EXPECT_FALSE(about->m_bFollowMouse);

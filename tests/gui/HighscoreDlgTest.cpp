@@ -51,21 +51,33 @@ TEST_F(Highscores, PointsAreComputedFromTheStoredFields)
     EXPECT_EQ(Cell(0, 1), "-");
 }
 
-TEST_F(Highscores, LatestPlaceIsMarked)
+TEST_F(Highscores, LatestPlaceIsMarkedWheneverItsGameIsShown)
 {
+    for (unsigned i = 0; i < 50; ++i)
+        game.AddHighscore(GAME_MIXWORD, i, "Anna", "2026-12-07", 8, static_cast<int16_t>(i));
+    const auto expectMarked = [&](unsigned rank, const char* when) {
+        for (int row = 0; row < 100; ++row)
+            EXPECT_EQ(window->m_listHighscore->topLevelItem(row)->font(0).bold(), row + 1 == int(rank)) << when;
+    };
     for (const unsigned rank : {37u, 0u, 101u}) {
         game.m_nLastGameType = GAME_MIXWORD;
         game.m_nHighscoreRank = rank;
         Open();
         window->show();
-        for (int row = 0; row < 100; ++row)
-            EXPECT_EQ(window->m_listHighscore->topLevelItem(row)->font(0).bold(), row + 1 == int(rank)) << rank;
+        expectMarked(rank, "at open");
         if (rank == 37) {
             const QRect shown = window->m_listHighscore->visualItemRect(window->m_listHighscore->topLevelItem(36));
             EXPECT_TRUE(window->m_listHighscore->viewport()->rect().contains(shown)) << rank;
         }
         EXPECT_TRUE(window->m_listHighscore->selectedItems().isEmpty());
     }
+    window->m_comboGameType->setCurrentIndex(GAME_HANGMAN);
+    window->OnSelchangeGameType();
+    expectMarked(0, "another game");
+    game.m_nHighscoreRank = 37;
+    window->m_comboGameType->setCurrentIndex(GAME_MIXWORD);
+    window->OnSelchangeGameType();
+    expectMarked(37, "its game again");
 }
 
 TEST_F(Highscores, ResetEmptiesTheShownTableOnlyAfterYes)

@@ -151,6 +151,12 @@ TEST_F(Links, PressActivatesReleaseOpensVisitedAfterFocusLeaves)
     EXPECT_TRUE(link->m_bActive);
     EXPECT_EQ(link->CtlColor(), QColor(0, 128, 128));
     EXPECT_TRUE(opened.empty());
+    // Dragged off the link and released elsewhere: nothing opens.
+    const QPoint off(link->width() + 20, link->height() / 2);
+    QTest::mouseMove(link, off);
+    QTest::mouseRelease(link, Qt::LeftButton, {}, off);
+    EXPECT_TRUE(opened.empty());
+    QTest::mousePress(link, Qt::LeftButton);
     QTest::mouseRelease(link, Qt::LeftButton);
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0], "https://ordkamp.example.org/"); // without the URL: wrapper
