@@ -127,6 +127,15 @@ TEST_F(Panels, DeleteAndSetAsNextDuringATurnAndAPause)
     EXPECT_TRUE(Bold(0));
     Tick(); // no pause is left to end
     EXPECT_EQ(dlg->m_strDisplay, "\r\nNästa spelare: Bo");
+
+    AddPlayer("Cissi");
+    Type("a");
+    dlg->SubtractTime(1000); // another pause, with the next player chosen
+    ASSERT_EQ(dlg->m_timer.interval(), 1500);
+    Select(static_cast<int>(dlg->m_engine.m_nCurPlayer));
+    dlg->OnDeletePlayer(); // the next player leaves during the pause
+    EXPECT_EQ(dlg->m_nState, 1);
+    EXPECT_EQ(dlg->m_timer.interval(), 1000); // the next turn ticks by the second
 }
 
 TEST_F(Panels, RulesAreClampedWhenTheEditIsLeft)
