@@ -3,6 +3,7 @@
 #include "WordGameDlg.h"
 
 #include "FileErrorText.h"
+#include "DialogTemplate.h"
 #include "GameDialog.h"
 #include "MessageBox.h"
 #include "Profile.h"
@@ -16,6 +17,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QHeaderView>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QScreen>
@@ -67,6 +69,9 @@ bool CWordGameDlg::OnInitDialog()
 
     for (unsigned game = GAME_HANGMAN; game <= GAME_RANDOM; ++game)
         m_comboGameType->addItem(LoadString(IDS_GAME_HANGMAN + game));
+    const QSize client = FitControlsToText(this, size());
+    setFixedSize(client);
+    m_menuBar->resize(client.width(), m_menuBar->height());
 
     m_strCountdown = QStringLiteral("0");
     UpdateData(false);

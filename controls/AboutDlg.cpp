@@ -94,6 +94,7 @@ bool CAboutDlg::OnInitDialog()
     m_linkReadMe->SetLink(AppFolderFile(LoadString(IDS_README_LINK)));
     m_bFollowMouse = false;
     m_fAngle = 0.0f;
+    FitToText();
 
     // Pointer moves anywhere in the window turn the figure: over the window
     // itself (mouseMoveEvent) and over its controls.

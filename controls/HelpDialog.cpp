@@ -12,6 +12,11 @@ CHelpDialog::CHelpDialog(const DialogTemplate& dialog, const QString& title, QWi
     setFixedSize(BuildDialog(this, dialog));
 }
 
+void CHelpDialog::FitToText()
+{
+    setFixedSize(FitControlsToText(this, size()));
+}
+
 void CHelpDialog::OnHelpInfo()
 {
     OpenReadMe(QStringLiteral("ReadMe.txt")); // a failure shows nothing here

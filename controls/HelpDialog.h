@@ -12,6 +12,8 @@ public:
     CHelpDialog(const DialogTemplate& dialog, const QString& title, QWidget* parent = nullptr);
 
     void OnHelpInfo();
+    // Widens what does not fit its text (once texts and items are in).
+    void FitToText();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -59,6 +59,7 @@ bool CHighscoreDlg::OnInitDialog()
         m_comboGameType->addItem(LoadString(IDS_GAME_HANGMAN + game));
     m_comboGameType->setCurrentIndex(static_cast<int>(std::min(m_pEngine->m_nLastGameType, unsigned{GAME_MIXWORD})));
     FillHighscoreList();
+    FitToText();
     if (m_rowLatestPlace)
         m_listHighscore->scrollToItem(m_rowLatestPlace, QAbstractItemView::PositionAtCenter);
     return true;
@@ -82,6 +83,11 @@ void CHighscoreDlg::FillHighscoreList()
         rows << row;
     }
     m_listHighscore->addTopLevelItems(rows);
+    for (int column = 0; column < static_cast<int>(std::size(kColumns)); ++column) { // never a cut text
+        m_listHighscore->resizeColumnToContents(column);
+        if (m_listHighscore->columnWidth(column) < kColumns[column].width)
+            m_listHighscore->setColumnWidth(column, kColumns[column].width);
+    }
 
     // The place of the latest solve stays marked whenever its game is shown.
     m_rowLatestPlace = nullptr;

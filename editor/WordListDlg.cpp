@@ -90,6 +90,7 @@ void CWordListDlg::OnShowWindow()
     m_comboSort->addItem(LoadString(IDS_SORT_ALPHABETICAL));
     m_comboSort->addItem(LoadString(IDS_SORT_BY_LENGTH));
     m_comboSort->setCurrentIndex(SORT_ALPHABETICAL);
+    FitToText();
     FillWordList();
 }
 

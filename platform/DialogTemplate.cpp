@@ -2,6 +2,8 @@
 
 #include "UpDownEdit.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QFontMetrics>
@@ -10,9 +12,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <QTreeWidget>
 
 namespace {
@@ -109,7 +115,85 @@ QWidget* MakeControl(QWidget* parent, const ControlTemplate& c)
     return nullptr;
 }
 
+// The width `control` needs to show its text whole, or 0 when it has no
+// single-line text to fit.
+int NeededWidth(QWidget* control)
+{
+    control->ensurePolished(); // the style's own font and metrics, as when shown
+    const QFontMetrics metrics(control->font());
+    if (auto* label = qobject_cast<QLabel*>(control)) {
+        if (label->wordWrap() || label->text().isEmpty())
+            return 0;
+        const int flags = label->buddy() ? Qt::TextShowMnemonic : 0;
+        return metrics.size(flags, label->text()).width() + label->width() - label->contentsRect().width();
+    }
+    if (auto* button = qobject_cast<QPushButton*>(control)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const QRect contents = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        return metrics.size(Qt::TextShowMnemonic, button->text()).width() + button->width() - contents.width();
+    }
+    if (auto* combo = qobject_cast<QComboBox*>(control)) {
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        const QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                           QStyle::SC_ComboBoxEditField, combo);
+        int widest = 0;
+        for (int i = 0; i < combo->count(); ++i)
+            widest = std::max(widest, metrics.size(0, combo->itemText(i)).width());
+        return widest + combo->width() - field.width();
+    }
+    return 0;
+}
+
+// Widens `control` by `delta`, moving the siblings to its right on its rows
+// and growing the group boxes around it; `moved` keeps each sibling from
+// moving twice.
+void Widen(QWidget* control, int delta, std::vector<QWidget*>& moved)
+{
+    const QRect old = control->geometry();
+    control->resize(old.width() + delta, old.height());
+    const QList<QWidget*> siblings = control->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QWidget* sibling : siblings) {
+        const QRect other = sibling->geometry();
+        const bool sameRows = other.top() <= old.bottom() && other.bottom() >= old.top();
+        if (sibling == control || !sameRows || other.left() <= old.right() - 1
+            || std::find(moved.begin(), moved.end(), sibling) != moved.end())
+            continue;
+        sibling->move(other.x() + delta, other.y());
+        moved.push_back(sibling);
+    }
+    for (QWidget* sibling : siblings)
+        if (qobject_cast<QGroupBox*>(sibling) && sibling != control && sibling->geometry().contains(old))
+            Widen(sibling, delta, moved);
+}
+
 } // namespace
+
+QSize FitControlsToText(QWidget* dialog, QSize client)
+{
+    QList<QWidget*> controls = dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    controls.removeIf([](const QWidget* child) { return qobject_cast<const QMenuBar*>(child); });
+    std::stable_sort(controls.begin(), controls.end(),
+                     [](const QWidget* a, const QWidget* b) { return a->x() < b->x(); });
+    int rightmost = 0;
+    for (const QWidget* control : controls)
+        rightmost = std::max(rightmost, control->geometry().right());
+    const int margin = client.width() - 1 - rightmost;
+
+    for (QWidget* control : controls) {
+        // Measured again after widening: a style's room for text need not
+        // grow pixel for pixel with the control.
+        for (int delta = NeededWidth(control) - control->width(), tries = 0; delta > 0 && tries < 3;
+             delta = NeededWidth(control) - control->width(), ++tries) {
+            std::vector<QWidget*> moved;
+            Widen(control, delta, moved);
+        }
+    }
+    for (const QWidget* control : controls)
+        client.setWidth(std::max(client.width(), control->geometry().right() + 1 + margin));
+    return client;
+}
 
 QFont DialogFont()
 {

@@ -58,6 +58,13 @@ QRect DialogUnitsToPixels(const QFont& font, const QRect& units);
 // widget of its own: its edit is a spin box). Returns the client size.
 QSize BuildDialog(QWidget* parent, const DialogTemplate& dialog, int top = 0);
 
+// The template's sizes were made for the Windows dialog font; with other
+// fonts a text may not fit. Widens every label, button, check box and combo
+// box of `dialog` whose text does not fit, moving what stands to its right
+// (and a group box around it grows along). Returns `client` widened to hold
+// what moved. Call it once the controls hold their texts and items.
+QSize FitControlsToText(QWidget* dialog, QSize client);
+
 // The control with that id; an up-down id gives its edit.
 QWidget* DialogControl(const QWidget* parent, int id);
 
