@@ -15,7 +15,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
-#include <QFontDatabase>
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -25,22 +24,6 @@
 
 #include <cstdio>
 
-namespace {
-
-// A fixed-pitch font as large as lets the three rows of a mixword puzzle fit.
-void SetDisplayFont(QPlainTextEdit* display)
-{
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    const int room = display->contentsRect().height() - 2; // less the document margin
-    for (int size = 14; size > 6; --size) {
-        font.setPixelSize(size);
-        if (3 * QFontMetrics(font).lineSpacing() <= room)
-            break;
-    }
-    display->setFont(font);
-}
-
-} // namespace
 
 bool CWordGameDlg::OnInitDialog()
 {
@@ -69,31 +52,30 @@ bool CWordGameDlg::OnInitDialog()
 
     for (unsigned game = GAME_HANGMAN; game <= GAME_RANDOM; ++game)
         m_comboGameType->addItem(LoadString(IDS_GAME_HANGMAN + game));
-    const QSize client = FitControlsToText(this, size());
-    setFixedSize(client);
-    m_menuBar->resize(client.width(), m_menuBar->height());
+    SetUpLayout();
 
     m_strCountdown = QStringLiteral("0");
     UpdateData(false);
     m_strIniFile = LoadString(IDS_INI_FILE);
-
-    SetDisplayFont(DialogControl<QPlainTextEdit>(this, IDC_DISPLAY));
 
     m_engine.m_strFileName = GetAppPath(true) + ToWindows1252(LoadString(IDS_WORD_FILE));
     m_strDisplay = LoadString(IDS_LOADING);
     RefreshPlayers();
     SetState(1);
 
+    // Read before the window shows, so that it opens where it was left.
+    const FileResult settingsRead = m_settingsFile.Load(m_engine, ToWindows1252(m_strIniFile));
+    m_bSettingsLoaded = true;
+
     // The loading text is painted before the list is read.
     UpdateData(false);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+    RestorePlace();
     show();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     repaint();
 
-    const FileResult settingsRead = m_settingsFile.Load(m_engine, ToWindows1252(m_strIniFile));
-    m_bSettingsLoaded = true;
     CopyRulesToMembers();
     m_comboGameType->setCurrentIndex(static_cast<int>(m_engine.m_nGameTypeSetting));
 
@@ -132,6 +114,7 @@ void CWordGameDlg::SaveBeforeClosing(bool askOnFailure)
     // has nothing to write over it.
     if (m_bSaved || !m_bSettingsLoaded || !m_settingsFile.LoadResult())
         return;
+    m_settingsFile.SetPlace(Place());
     for (;;) {
         const FileResult saved = m_settingsFile.Save(m_engine, true);
         if (saved)

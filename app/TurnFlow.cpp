@@ -20,7 +20,6 @@ constexpr int kRuleControls[] = {
 
 constexpr int kResultPause = 1500;
 constexpr int kTick = 1000;
-constexpr int kBeepFrom = 5; // beeps on the last five seconds
 
 } // namespace
 
@@ -124,7 +123,7 @@ void CWordGameDlg::SubtractTime(int seconds)
         ShowMessage(3, true, 0);
         m_strCountdown = QStringLiteral("0");
     } else {
-        if (left <= kBeepFrom)
+        if (left <= kLastSeconds)
             AppBeep(BEEP_SIMPLE);
         m_strCountdown = QString::number(left);
     }

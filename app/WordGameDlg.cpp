@@ -28,10 +28,16 @@
 
 namespace {
 
-// Multi-line texts use CR LF, as the program's strings do; a Qt edit wants LF.
+// Multi-line texts use CR LF, as the program's strings do; a Qt edit wants
+// LF. The blank lines that set a text lower in the Windows program's small
+// display would only make it smaller in this one, which fits the text's size
+// to the room.
 QString ForDisplay(QString text)
 {
-    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    while (text.startsWith('\n'))
+        text.remove(0, 1);
+    return text;
 }
 
 } // namespace
@@ -52,8 +58,10 @@ int CWordGameDlg::DoModal()
     const CPoliteEnd politeEnd([this] { OnEndSession(); });
     // A logout first asks every program to keep its data, then ends it.
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
-        if (m_bSettingsLoaded && m_settingsFile.LoadResult())
+        if (m_bSettingsLoaded && m_settingsFile.LoadResult()) {
+            m_settingsFile.SetPlace(Place());
             m_settingsFile.Save(m_engine, true);
+        }
     });
     // The application's own loop rather than the dialog's, so that
     // QCoreApplication::quit() ends the game too.
@@ -81,7 +89,7 @@ void CWordGameDlg::BuildControls()
     setFont(DialogFont());
     BuildMenu();
     const QSize client = BuildDialog(this, GameDialogTemplate(), m_menuBar->sizeHint().height());
-    setFixedSize(client);
+    resize(client);
     m_menuBar->setGeometry(0, 0, client.width(), m_menuBar->sizeHint().height());
 
     m_spinMinLetters = DialogControl<CUpDownEdit>(this, IDC_SPIN_MIN_LETTERS);
@@ -184,11 +192,19 @@ void CWordGameDlg::UpdateData(bool saveAndValidate)
         blockers.emplace_back(control);
 
     auto* display = DialogControl<QPlainTextEdit>(this, IDC_DISPLAY);
-    if (display->toPlainText() != ForDisplay(m_strDisplay))
+    if (display->toPlainText() != ForDisplay(m_strDisplay)) {
         display->setPlainText(ForDisplay(m_strDisplay));
+        FitDisplayFont();
+    }
     for (const auto& [spin, member] : numbers)
         spin->setValue(*member);
-    DialogControl<QLabel>(this, IDC_COUNTDOWN)->setText(m_strCountdown);
+    auto* countdown = DialogControl<QLabel>(this, IDC_COUNTDOWN);
+    countdown->setText(m_strCountdown);
+    const bool lastSeconds = m_nState != 1 && m_strCountdown.toInt() <= kLastSeconds;
+    QPalette colours = palette();
+    if (lastSeconds)
+        colours.setColor(QPalette::WindowText, Qt::red);
+    countdown->setPalette(colours);
     DialogControl<QLabel>(this, IDC_AVAILABLE)->setText(m_strAvailable);
     if (newPlayer->text() != m_strNewPlayer)
         newPlayer->setText(m_strNewPlayer);

@@ -4,9 +4,13 @@
 #include "WordEngine.h"
 
 #include <QDialog>
+#include <QRect>
 #include <QIcon>
 #include <QString>
 #include <QTimer>
+
+#include <utility>
+#include <vector>
 
 class CUpDownEdit;
 class QComboBox;
@@ -18,6 +22,9 @@ class QMenuBar;
 // the rules, and the menu commands. It owns the game's word engine.
 class CWordGameDlg : public QDialog {
 public:
+    // The clock beeps, and shows red, on the last seconds of a turn.
+    static constexpr int kLastSeconds = 5;
+
     explicit CWordGameDlg(QWidget* parent = nullptr);
     ~CWordGameDlg() override;
 
@@ -34,6 +41,13 @@ public:
     // A signal or a logout ends the game: saves without asking, closes.
     void OnEndSession();
     void UpdateData(bool saveAndValidate);
+
+    // Window size and layout.
+    void SetUpLayout();
+    void LayOutControls();
+    void FitDisplayFont();
+    void RestorePlace();
+    CSettingsFile::WindowPlace Place() const;
 
     // Turn flow.
     void SetState(int state);
@@ -104,6 +118,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
 
@@ -121,4 +136,10 @@ private:
     QMenuBar* m_menuBar = nullptr;
     bool m_bDestroyed = false;
     bool m_bSaved = false;
+    // The controls' places at the smallest size, from which every larger
+    // size is laid out.
+    std::vector<std::pair<QWidget*, QRect>> m_baseGeometry;
+    QSize m_baseSize;
+    QString m_fittedText; // what the display's font was last fitted to
+    QSize m_fittedRoom;
 };

@@ -20,6 +20,7 @@ constexpr RuleKey kRules[RULE_COUNT] = {
 };
 
 constexpr const char* kHighscoreSections[GAME_COUNT] = {"HangMan", "Scrabble", "Mixword"};
+constexpr const char* kPlaceKeys[] = {"WindowLeft", "WindowTop", "WindowWidth", "WindowHeight"};
 
 uint32_t RuleValue(const CWordEngine& engine, unsigned index)
 {
@@ -154,6 +155,13 @@ FileResult CSettingsFile::Load(CWordEngine& engine, const std::string& file)
     CIniFile ini;
     m_loadResult = ini.Load(m_path);
     ReadSettings(ini, engine);
+    int* place[] = {&m_place.left, &m_place.top, &m_place.width, &m_place.height};
+    m_place.known = true;
+    for (std::size_t i = 0; i < std::size(kPlaceKeys); ++i) {
+        const std::optional<std::string> value = ini.Get(kSettings, kPlaceKeys[i]);
+        m_place.known = m_place.known && value;
+        *place[i] = value ? ProfileInt(*value, 0) : 0;
+    }
     for (unsigned game = 0; game < GAME_COUNT; ++game) {
         ReadTable(ini, game, m_base[game]);
         PutTable(engine, game, m_base[game]);
@@ -169,8 +177,12 @@ FileResult CSettingsFile::Save(CWordEngine& engine, bool withSettings)
     if (const FileResult read = ini.Load(m_path); !read)
         return read;
 
-    if (withSettings)
+    if (withSettings) {
         WriteSettings(ini, engine);
+        const int place[] = {m_place.left, m_place.top, m_place.width, m_place.height};
+        for (std::size_t i = 0; m_place.known && i < std::size(kPlaceKeys); ++i)
+            ini.Set(kSettings, kPlaceKeys[i], std::to_string(place[i]));
+    }
     HighscoreTable merged[GAME_COUNT];
     unsigned rank = engine.m_nHighscoreRank;
     const bool rankIsAPlace = rank >= 1 && rank <= HIGHSCORE_PLACES;

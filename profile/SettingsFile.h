@@ -28,6 +28,13 @@ bool SaveHighscores(const CWordEngine& engine, const std::string& file);
 // save merges their new highscores in rather than overwriting them.
 class CSettingsFile {
 public:
+    // Where the game window stood and how large it was, kept in section
+    // "Settings" under keys the Windows program does not know (and ignores).
+    struct WindowPlace {
+        int left = 0, top = 0, width = 0, height = 0;
+        bool known = false;
+    };
+
     // Reads settings and highscores into the engine and remembers the
     // tables as read. A file that exists but cannot be read leaves the
     // engine's defaults, and is never written by this session.
@@ -41,8 +48,12 @@ public:
 
     const FileResult& LoadResult() const { return m_loadResult; }
     const std::string& Path() const { return m_path; }
+    const WindowPlace& Place() const { return m_place; }
+    // Written with the settings from then on.
+    void SetPlace(const WindowPlace& place) { m_place = place; }
 
 private:
+    WindowPlace m_place;
     std::string m_path;
     FileResult m_loadResult{FileError::Missing};
     HighscoreTable m_base[GAME_COUNT];

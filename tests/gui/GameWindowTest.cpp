@@ -228,6 +228,49 @@ TEST_F(GameWindow, PoliteEndsSaveLikeExit)
     }
 }
 
+// Seen from the sofa: the puzzle fills the display, whatever the window's
+// size; more room goes to the display, the list and the clock, not the rules.
+TEST_F(GameWindow, LargerWindowLargerPuzzleAndItsPlaceIsKept)
+{
+    WriteWords({"ekorre", "katten"});
+    Start();
+    const QSize smallest = dlg->minimumSize();
+    EXPECT_EQ(dlg->size(), smallest);
+    AddPlayer("Anna");
+    ChooseGame(GAME_ANAGRAM);
+    Type("a");
+    auto* display = Control<QPlainTextEdit>(IDC_DISPLAY);
+    const auto fits = [&] {
+        return display->fontMetrics().horizontalAdvance(display->toPlainText()) < display->contentsRect().width()
+            && display->fontMetrics().height() < display->contentsRect().height();
+    };
+    const int before = display->font().pixelSize();
+    EXPECT_GT(before, 2 * QFontMetrics(dlg->font()).height()); // already the biggest thing there
+    EXPECT_TRUE(fits());
+    const QRect rules = Control<QLabel>(IDC_AVAILABLE)->geometry();
+    const QRect list = Control(IDC_PLAYERS)->geometry();
+
+    dlg->resize(smallest.width() + 300, smallest.height() + 200);
+    EXPECT_GT(display->font().pixelSize(), before);
+    EXPECT_TRUE(fits());
+    EXPECT_EQ(Control(IDC_PLAYERS)->height(), list.height() + 200);
+    EXPECT_EQ(Control<QLabel>(IDC_AVAILABLE)->size(), rules.size());
+    EXPECT_EQ(Control<QLabel>(IDC_AVAILABLE)->pos(), rules.topLeft() + QPoint(0, 200));
+    EXPECT_GT(Control(IDC_COUNTDOWN)->geometry().center().x(), display->geometry().right());
+
+    // The last seconds show red.
+    auto* countdown = Control<QLabel>(IDC_COUNTDOWN);
+    const QColor normal = countdown->palette().color(QPalette::WindowText);
+    dlg->SubtractTime(static_cast<int>(dlg->m_engine.m_nTime[GAME_ANAGRAM]) - CWordGameDlg::kLastSeconds);
+    EXPECT_EQ(countdown->palette().color(QPalette::WindowText), QColor(Qt::red));
+    EXPECT_NE(normal, QColor(Qt::red));
+
+    dlg->resize(smallest.width() + 100, smallest.height() + 50);
+    dlg->OnExit(); // with a player: the question is answered yes
+    Start();
+    EXPECT_EQ(dlg->size(), QSize(smallest.width() + 100, smallest.height() + 50));
+}
+
 TEST_F(GameWindow, QuickHelpAndReadme)
 {
     WriteWords({"ekorre"});
