@@ -83,23 +83,22 @@ void CHighscoreDlg::FillHighscoreList()
         rows << row;
     }
     m_listHighscore->addTopLevelItems(rows);
+
+    // The place of the latest solve stays marked whenever its game is shown.
+    const unsigned rank = m_pEngine->m_nHighscoreRank;
+    if (static_cast<unsigned>(game) == m_pEngine->m_nLastGameType && rank >= 1 && rank <= HIGHSCORE_PLACES
+        && m_pEngine->m_highscores[game][rank - 1].m_nWordLength != 0) {
+        m_rowLatestPlace = rows[static_cast<int>(rank) - 1];
+        QFont bold = m_listHighscore->font();
+        bold.setBold(true);
+        for (int column = 0; column < m_listHighscore->columnCount(); ++column)
+            m_rowLatestPlace->setFont(column, bold);
+    }
     for (int column = 0; column < static_cast<int>(std::size(kColumns)); ++column) { // never a cut text
         m_listHighscore->resizeColumnToContents(column);
         if (m_listHighscore->columnWidth(column) < kColumns[column].width)
             m_listHighscore->setColumnWidth(column, kColumns[column].width);
     }
-
-    // The place of the latest solve stays marked whenever its game is shown.
-    m_rowLatestPlace = nullptr;
-    const unsigned rank = m_pEngine->m_nHighscoreRank;
-    if (static_cast<unsigned>(game) != m_pEngine->m_nLastGameType || rank < 1 || rank > HIGHSCORE_PLACES
-        || m_pEngine->m_highscores[game][rank - 1].m_nWordLength == 0)
-        return;
-    m_rowLatestPlace = rows[static_cast<int>(rank) - 1];
-    QFont bold = m_listHighscore->font();
-    bold.setBold(true);
-    for (int column = 0; column < m_listHighscore->columnCount(); ++column)
-        m_rowLatestPlace->setFont(column, bold);
 }
 
 void CHighscoreDlg::OnSelchangeGameType()

@@ -17,8 +17,9 @@ namespace {
 QStringList CutTexts(QWidget* window)
 {
     QStringList cut;
-    const auto check = [&](const QWidget* control, const QString& text, int room, int flags = 0) {
-        const int needed = control->fontMetrics().size(flags, text).width();
+    const auto check = [&](const QWidget* control, const QString& text, int room, int flags = 0,
+                           const QFont* font = nullptr) {
+        const int needed = QFontMetrics(font ? *font : control->font()).size(flags, text).width();
         if (needed > room)
             cut << QStringLiteral("%1 \"%2\": %3 > %4").arg(control->objectName(), text).arg(needed).arg(room);
     };
@@ -45,8 +46,12 @@ QStringList CutTexts(QWidget* window)
             for (int column = 0; column < tree->columnCount(); ++column) {
                 const int room = tree->columnWidth(column) - 2 * tree->style()->pixelMetric(QStyle::PM_FocusFrameHMargin);
                 check(tree->header(), tree->headerItem()->text(column), room);
-                for (int row = 0; row < tree->topLevelItemCount(); ++row)
-                    check(tree, tree->topLevelItem(row)->text(column), room);
+                for (int row = 0; row < tree->topLevelItemCount(); ++row) {
+                    const QTreeWidgetItem* item = tree->topLevelItem(row);
+                    const QFont font = item->data(column, Qt::FontRole).isValid() ? item->font(column)
+                                                                                 : tree->font(); // a marked row is bold
+                    check(tree, tree->topLevelItem(row)->text(column), room, 0, &font);
+                }
             }
         }
     }
@@ -62,6 +67,8 @@ TEST_F(TextFit, EveryWindowShowsItsTextsWhole)
     game.m_words = {"bil", "katt"};
     for (unsigned i = 0; i < HIGHSCORE_PLACES; ++i)
         game.AddHighscore(i % GAME_COUNT, i / GAME_COUNT, "Annabella", "2026-12-07", 12, static_cast<int16_t>(i));
+    game.m_nLastGameType = GAME_HANGMAN;
+    game.m_nHighscoreRank = 1; // bold, and wider for it
     for (const char* family : {"DejaVu Sans", "DejaVu Serif"}) {
         QApplication::setFont(QFont(family));
         WriteWords({"ekorre"});
