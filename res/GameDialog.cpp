@@ -48,7 +48,7 @@ const std::vector<Menu>& GameMenu()
                     {"&Avsluta", ID_EXIT}}},
         {"&Spel", {{"&Nollställ poänglistan...\tF2", ID_RESET_SCORES}, {nullptr, 0},
                    {"&Highscore...\tF4", ID_HIGHSCORE}}},
-        {"&Hjälp", {{"&Snabbsnart...\tShift+F1", ID_QUICK_HELP},
+        {"&Hjälp", {{"&Snabbstart...\tShift+F1", ID_QUICK_HELP},
                     {"Öppna &ReadMe-filen...\tF1", ID_README}, {nullptr, 0},
                     {"&Om...", ID_ABOUT}}},
     };

@@ -15,7 +15,7 @@ const std::unordered_map<unsigned, const char*>& Table()
         {IDS_README_LINK, "readme.txt"},
         {IDS_LOAD_FAILED, "Det gick inte att läsa in ordlistan under programstarten. Lägg till några "
                           "ord manuellt i \"Redigera ordlista\"."},
-        {IDS_TIMER_FAILED, "Det gick inte att start Ordkamp (timerfel). Stäng några program, och "
+        {IDS_TIMER_FAILED, "Det gick inte att starta Ordkamp (timerfel). Stäng några program, och "
                            "försök igen."},
         {IDS_LIST_TOO_LARGE, "Ordlistan är större än 256 MB och lästes inte in. Lägg till några ord "
                              "manuellt i \"Redigera ordlista\"."},
@@ -32,7 +32,7 @@ const std::unordered_map<unsigned, const char*>& Table()
          "Poängberäkning: Poängen beräknas på hur långt ordet är, din bonus, och den tid du har kvar. "
          "Har du ett ord på sju bokstäver, och har fem bokstäver som minimum får du tre poäng (7-5+1). "
          "Till detta värde läggs din bonus, har du klarat två ord i rad tidigare har du fem poäng "
-         "(3+2). Denna poäng multpliceras sedan med den tid som du har kvar.\n\n"
+         "(3+2). Denna poäng multipliceras sedan med den tid som du har kvar.\n\n"
          "HighScore: Poängberäkningen för highscorelistan är lite annorlunda. Här räknas tiden som "
          "120 sekunder, och den tid du har över multipliceras med hela ordets längd.\n\n"
          "I ReadMe-filen finns mer detaljerade (enklare :-) förklaringar."},
@@ -54,7 +54,7 @@ const std::unordered_map<unsigned, const char*>& Table()
         {IDS_RIGHT, "Rätt, %d poäng! (%s)"},
         {IDS_WRONG, "Tyvärr! Rätt svar: %s"},
         {IDS_ADD_PLAYER, "\r\nLägg till minst en spelare."},
-        {IDS_TOO_FEW_WORDS, "Det finns inte tillräckligt med ord tillängliga. Ändra reglerna eller "
+        {IDS_TOO_FEW_WORDS, "Det finns inte tillräckligt med ord tillgängliga. Ändra reglerna eller "
                             "lägg till fler ord i ordlistan."},
         {IDS_NEW_HIGHSCORE, "Grattis, nytt highscore!"},
         {IDS_TOP_TEN, "Grattis, ett top-tio-resultat!"},
