@@ -7,6 +7,7 @@
 #include "MessageBox.h"
 #include "ReadMe.h"
 #include "Strings.h"
+#include "TextWindow.h"
 #include "WordListDlg.h"
 
 void CWordGameDlg::OnEditWordList()
@@ -35,7 +36,8 @@ void CWordGameDlg::OnExit()
 
 void CWordGameDlg::OnQuickHelp()
 {
-    AppMessageBox(this, LoadString(IDS_QUICK_HELP), MB_OK | MB_ICONINFORMATION);
+    // A window rather than a message box: it scrolls when the screen is small.
+    ShowTextWindow(this, LoadString(IDS_QUICK_HELP_TITLE), LoadString(IDS_QUICK_HELP));
 }
 
 void CWordGameDlg::OnAbout()
@@ -46,7 +48,8 @@ void CWordGameDlg::OnAbout()
 
 void CWordGameDlg::OnReadme()
 {
-    if (!OpenReadMe(QStringLiteral("ReadMe.txt")))
+    // Shown inside the game when the desktop cannot open it.
+    if (!OpenReadMe(QStringLiteral("ReadMe.txt")) && !ShowReadMeInside(this, QStringLiteral("ReadMe.txt")))
         AppMessageBox(this, LoadString(IDS_README_FAILED), MB_OK | MB_ICONEXCLAMATION);
 }
 

@@ -19,7 +19,9 @@ void CHelpDialog::FitToText()
 
 void CHelpDialog::OnHelpInfo()
 {
-    OpenReadMe(QStringLiteral("ReadMe.txt")); // a failure shows nothing here
+    // The game's own window when the desktop cannot; a failure of both shows nothing here.
+    if (!OpenReadMe(QStringLiteral("ReadMe.txt")))
+        ShowReadMeInside(this, QStringLiteral("ReadMe.txt"));
 }
 
 void CHelpDialog::keyPressEvent(QKeyEvent* event)

@@ -2,10 +2,13 @@
 
 #include "Profile.h"
 #include "Shell.h"
+#include "TextWindow.h"
+#include "Windows1252.h"
 
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 QString AppFolderFile(const QString& fileName)
 {
@@ -18,6 +21,18 @@ QString AppFolderFile(const QString& fileName)
                 return folder.filePath(match);
     }
     return folder.filePath(fileName);
+}
+
+bool ShowReadMeInside(QWidget* parent, const QString& fileName)
+{
+    QFile file(AppFolderFile(fileName));
+    constexpr qint64 kLargestReadme = 4 << 20; // the game's own readme is a few kB
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestReadme)
+        return false;
+    QString text = FromWindows1252(file.readAll().toStdString());
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    ShowTextWindow(parent, QFileInfo(file.fileName()).fileName(), text);
+    return true;
 }
 
 bool OpenReadMe(QString fileName)

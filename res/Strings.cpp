@@ -36,6 +36,7 @@ const std::unordered_map<unsigned, const char*>& Table()
          "HighScore: Poängberäkningen för highscorelistan är lite annorlunda. Här räknas tiden som "
          "120 sekunder, och den tid du har över multipliceras med hela ordets längd.\n\n"
          "I ReadMe-filen finns mer detaljerade (enklare :-) förklaringar."},
+        {IDS_QUICK_HELP_TITLE, "Snabbstart"},
         {IDS_RESET_SCORES, "Vill du verkligen nollställa alla poäng?"},
         {IDS_README_FAILED, "Det gick inte att öppna ReadMe-filen."},
         {IDS_EXIT, "Vill du verkligen avsluta?"},
