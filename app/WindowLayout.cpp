@@ -6,6 +6,8 @@
 
 #include "DialogTemplate.h"
 #include "GameDialog.h"
+#include "Strings.h"
+#include "Windows1252.h"
 
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -15,6 +17,8 @@
 #include <QProgressBar>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTreeWidget>
 
 namespace {
@@ -22,6 +26,18 @@ namespace {
 bool OverlapsHorizontally(const QRect& a, const QRect& b)
 {
     return a.left() <= b.right() && a.right() >= b.left();
+}
+
+// Multi-line texts use CR LF, as the program's strings do; a Qt edit wants
+// LF. The blank lines that set a text lower in the Windows program's small
+// display would only make it smaller in this one, which fits the text's size
+// to the room.
+QString ForDisplay(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    while (text.startsWith('\n'))
+        text.remove(0, 1);
+    return text;
 }
 
 // Whether `text`, wrapped at word boundaries only, fits `room` in `font`.
@@ -96,33 +112,83 @@ void CWordGameDlg::LayOutControls()
         control->setGeometry(rect);
     }
     m_menuBar->resize(width(), m_menuBar->height());
-    FitDisplayFont();
+    ShowInDisplay();
 }
 
-void CWordGameDlg::FitDisplayFont()
+void CWordGameDlg::ShowInDisplay()
 {
     auto* display = DialogControl<QPlainTextEdit>(this, IDC_DISPLAY);
-    const QString text = display->toPlainText();
+    // Above a running puzzle, its game and player; below the waiting text,
+    // how to start. Both smaller than the text they go with.
+    QString heading, hint;
+    if (m_nState == 0 && m_engine.m_nGameType < GAME_COUNT && m_engine.m_nCurPlayer < m_engine.m_players.size())
+        heading = LoadString(IDS_GAME_HANGMAN + m_engine.m_nGameType) + QStringLiteral(" \u2014 ")
+            + FromWindows1252(m_engine.m_players[m_engine.m_nCurPlayer].m_strName);
+    if (m_nState == 1 && !m_engine.m_players.empty())
+        hint = LoadString(IDS_HOW_TO_START);
+    const QString text = ForDisplay(m_strDisplay);
+    const QString shown = (heading.isEmpty() ? QString() : heading + '\n') + text
+        + (hint.isEmpty() ? QString() : '\n' + hint);
+
     // Less the document's margins and a pixel of the cursor's on each side.
     const int margin = 2 * static_cast<int>(display->document()->documentMargin()) + 4;
     const QSize room = display->contentsRect().size() - QSize(margin, margin);
-    if (text == m_fittedText && room == m_fittedRoom)
+    const bool hangmanLetters = m_nState == 0 && m_engine.m_nGameType == GAME_HANGMAN;
+    if (shown == m_shownText && room == m_fittedRoom && hangmanLetters == m_bShownLetters)
         return;
-    m_fittedText = text;
+    m_shownText = shown;
     m_fittedRoom = room;
+    m_bShownLetters = hangmanLetters;
 
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    QFont small = font();
+    small.setPixelSize(QFontMetrics(font()).height() * 3 / 2);
+    int reserved = 0;
+    for (const QString& line : {heading, hint})
+        if (!line.isEmpty())
+            reserved += QFontMetrics(small).boundingRect(QRect(0, 0, room.width(), 1 << 20), Qt::TextWordWrap, line).height();
+    const QSize mainRoom(room.width(), std::max(1, room.height() - reserved));
+
+    QFont fitted = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     int smallest = 6, largest = 400;
     while (smallest < largest) {
         const int size = (smallest + largest + 1) / 2;
-        font.setPixelSize(size);
-        if (Fits(font, text, room))
+        fitted.setPixelSize(size);
+        if (Fits(fitted, text, mainRoom))
             smallest = size;
         else
             largest = size - 1;
     }
-    font.setPixelSize(smallest);
-    display->setFont(font);
+    fitted.setPixelSize(smallest);
+    display->setFont(fitted);
+    display->setPlainText(shown);
+
+    QTextDocument* document = display->document();
+    const auto format = [&](const QTextBlock& block, int from, int count, const QTextCharFormat& charFormat) {
+        QTextCursor cursor(document);
+        cursor.setPosition(block.position() + from);
+        cursor.setPosition(block.position() + from + count, QTextCursor::KeepAnchor);
+        cursor.mergeCharFormat(charFormat);
+    };
+    QTextCharFormat smallFormat;
+    smallFormat.setFont(small);
+    if (!heading.isEmpty())
+        format(document->firstBlock(), 0, document->firstBlock().length() - 1, smallFormat);
+    if (!hint.isEmpty())
+        format(document->lastBlock(), 0, document->lastBlock().length() - 1, smallFormat);
+    if (hangmanLetters) {
+        // Tried letters: green when in the word, red and struck through when
+        // not, so that the difference shows without colour too.
+        const QTextBlock letters = document->lastBlock();
+        const std::string answer = m_engine.m_strAnswer[0];
+        for (int i = 0; i < letters.length() - 1; ++i) {
+            const char letter = ToWindows1252(letters.text().mid(i, 1)).front();
+            const bool right = answer.find(letter) != std::string::npos;
+            QTextCharFormat mark;
+            mark.setForeground(right ? QColor(0, 128, 0) : QColor(200, 0, 0));
+            mark.setFontStrikeOut(!right);
+            format(letters, i, 1, mark);
+        }
+    }
 }
 
 void CWordGameDlg::resizeEvent(QResizeEvent* event)

@@ -26,22 +26,6 @@
 #include <functional>
 #include <vector>
 
-namespace {
-
-// Multi-line texts use CR LF, as the program's strings do; a Qt edit wants
-// LF. The blank lines that set a text lower in the Windows program's small
-// display would only make it smaller in this one, which fits the text's size
-// to the room.
-QString ForDisplay(QString text)
-{
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    while (text.startsWith('\n'))
-        text.remove(0, 1);
-    return text;
-}
-
-} // namespace
-
 CWordGameDlg::CWordGameDlg(QWidget* parent)
     : QDialog(parent)
     , m_hIcon(AppIcon())
@@ -142,6 +126,12 @@ void CWordGameDlg::ConnectControls()
             [this] { OnChangeGuess(); });
     connect(DialogControl<QLineEdit>(this, IDC_NEW_PLAYER), &QLineEdit::textChanged, this,
             [this] { OnChangeNewPlayer(); });
+    // Enter with a name adds the player (the default button); Enter on an
+    // empty name means the players are all there: on to the guess field.
+    connect(DialogControl<QLineEdit>(this, IDC_NEW_PLAYER), &QLineEdit::returnPressed, this, [this] {
+        if (DialogControl<QLineEdit>(this, IDC_NEW_PLAYER)->text().isEmpty())
+            DialogControl(this, IDC_GUESS)->setFocus();
+    });
     connect(DialogControl<QPushButton>(this, IDC_ADD_PLAYER), &QPushButton::clicked, this,
             [this] { OnAddPlayer(); });
     connect(DialogControl<QPushButton>(this, IDC_DELETE_PLAYER), &QPushButton::clicked, this,
@@ -191,11 +181,7 @@ void CWordGameDlg::UpdateData(bool saveAndValidate)
     for (QWidget* control : controls)
         blockers.emplace_back(control);
 
-    auto* display = DialogControl<QPlainTextEdit>(this, IDC_DISPLAY);
-    if (display->toPlainText() != ForDisplay(m_strDisplay)) {
-        display->setPlainText(ForDisplay(m_strDisplay));
-        FitDisplayFont();
-    }
+    ShowInDisplay();
     for (const auto& [spin, member] : numbers)
         spin->setValue(*member);
     auto* countdown = DialogControl<QLabel>(this, IDC_COUNTDOWN);

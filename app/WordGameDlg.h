@@ -45,7 +45,9 @@ public:
     // Window size and layout.
     void SetUpLayout();
     void LayOutControls();
-    void FitDisplayFont();
+    // Shows m_strDisplay (with the turn's heading or how to start) in the
+    // largest font that fits the display.
+    void ShowInDisplay();
     void RestorePlace();
     CSettingsFile::WindowPlace Place() const;
 
@@ -140,6 +142,7 @@ private:
     // size is laid out.
     std::vector<std::pair<QWidget*, QRect>> m_baseGeometry;
     QSize m_baseSize;
-    QString m_fittedText; // what the display's font was last fitted to
+    QString m_shownText; // what the display shows, in a font fitted to m_fittedRoom
     QSize m_fittedRoom;
+    bool m_bShownLetters = false;
 };

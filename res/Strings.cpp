@@ -60,6 +60,7 @@ const std::unordered_map<unsigned, const char*>& Table()
         {IDS_NEW_HIGHSCORE, "Grattis, nytt highscore!"},
         {IDS_TOP_TEN, "Grattis, ett top-tio-resultat!"},
         {IDS_PRESS_KEY, "Tryck på en tangent för att starta..."},
+        {IDS_HOW_TO_START, "Tryck på en tangent i \"Gissa\" för att börja."},
         {IDS_SAVE_FAILED, "Det gick inte att spara inställningarna och highscorelistorna i filen:\n%s\n(%s)\n\n"
                           "Försök igen (till exempel sedan du frigjort utrymme på disken), eller avbryt "
                           "för att avsluta utan att spara."},

@@ -3,6 +3,7 @@
 #include "Strings.h"
 #include "UpDownEdit.h"
 
+#include <QPlainTextEdit>
 #include <QProgressBar>
 
 namespace {
@@ -37,6 +38,15 @@ TEST_F(Panels, AddingPlayers)
     EXPECT_FALSE(Control(IDC_ADD_PLAYER)->isEnabled());
     EXPECT_EQ(dlg->m_strDisplay, "\r\nNästa spelare: Anna");
     EXPECT_EQ(Guess()->text(), LoadString(IDS_PRESS_KEY));
+    // The display says whose turn it is and how to start.
+    EXPECT_EQ(Control<QPlainTextEdit>(IDC_DISPLAY)->toPlainText(),
+              "Nästa spelare: Anna\nTryck på en tangent i \"Gissa\" för att börja.");
+    dlg->show();
+    QApplication::setActiveWindow(dlg.get());
+    name->setFocus();
+    QTest::keyClick(name, Qt::Key_Return); // with no name: on to the guess field
+    EXPECT_TRUE(Guess()->hasFocus());
+    EXPECT_EQ(dlg->m_engine.m_players.size(), 1u);
 
     dlg->m_strDisplay = "kvar";
     dlg->UpdateData(false);

@@ -4,7 +4,10 @@
 #include "IniFile.h"
 #include "Strings.h"
 
+#include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QTextBlock>
+#include <QTextCursor>
 
 namespace {
 
@@ -44,6 +47,21 @@ TEST_F(Turns, HangmanTurnWonLetterByLetter)
     Type("x");
     EXPECT_EQ(dlg->m_strDisplay, "e----e\r\n\r\nex");
     EXPECT_EQ(Left(), 56);
+    // Above the puzzle its game and player; the tried letters marked right
+    // (green) or wrong (red, struck through).
+    const QTextDocument* shown = Control<QPlainTextEdit>(IDC_DISPLAY)->document();
+    EXPECT_EQ(shown->firstBlock().text(), "Hänga Gubbe \u2014 Anna");
+    const QTextBlock tried = shown->lastBlock();
+    ASSERT_EQ(tried.text(), "ex");
+    const auto formatAt = [&](int i) {
+        QTextCursor cursor(tried);
+        cursor.setPosition(tried.position() + i + 1);
+        return cursor.charFormat();
+    };
+    EXPECT_FALSE(formatAt(0).fontStrikeOut());
+    EXPECT_EQ(formatAt(0).foreground().color(), QColor(0, 128, 0));
+    EXPECT_TRUE(formatAt(1).fontStrikeOut());
+    EXPECT_EQ(formatAt(1).foreground().color(), QColor(200, 0, 0));
     Type("x"); // tried before: costs nothing
     Type(" ");
     EXPECT_EQ(Left(), 56);
