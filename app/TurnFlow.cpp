@@ -5,9 +5,11 @@
 
 #include "Beep.h"
 #include "GameDialog.h"
+#include "Hints.h"
 #include "Strings.h"
 #include "Windows1252.h"
 
+#include <QAction>
 #include <QProgressBar>
 
 namespace {
@@ -28,6 +30,8 @@ void CWordGameDlg::SetState(int state)
     m_nState = state;
     for (const int id : kRuleControls) // an up-down and its edit are one control
         EnableControl(id, state != 0);
+    for (const int command : {ID_HINT, ID_GIVE_UP}) // only for a running turn
+        findChild<QAction*>(QString::number(command))->setEnabled(state == 0);
 }
 
 void CWordGameDlg::BeginTurn()
@@ -43,6 +47,7 @@ void CWordGameDlg::BeginTurn()
         ShowMessage(0, true, IDS_TOO_FEW_WORDS);
         return;
     }
+    m_nHintLevel = 0;
     const int time = static_cast<int>(m_engine.m_nTime[m_engine.m_nGameType]);
     m_progressTime->setRange(0, time);
     m_progressTime->setValue(time);
@@ -62,7 +67,41 @@ void CWordGameDlg::RefreshPuzzle()
         m_strDisplay.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
     if (m_engine.m_nGameType == GAME_HANGMAN)
         m_strDisplay += QStringLiteral("\r\n\r\n") + FromWindows1252(m_engine.m_strGuessed);
+    else if (m_nHintLevel > 0)
+        m_strDisplay += QStringLiteral("\r\n")
+            + FormatString(IDS_HINT_LINE, {FromWindows1252(HintPrefix(m_engine, m_nHintLevel))});
     UpdateData(false);
+}
+
+void CWordGameDlg::OnHint()
+{
+    if (m_nState != 0)
+        return;
+    // A hint costs what a wrong hangman letter costs; one that would give
+    // the whole word away is refused, for free.
+    if (m_engine.m_nGameType == GAME_HANGMAN) {
+        const char letter = HangmanHintLetter(m_engine);
+        if (letter == '\0') {
+            AppBeep(BEEP_SIMPLE);
+            return;
+        }
+        m_engine.CheckGuess(std::string(1, letter), static_cast<unsigned>(m_progressTime->value()));
+    } else {
+        if (HintPrefix(m_engine, m_nHintLevel + 1).empty()) {
+            AppBeep(BEEP_SIMPLE);
+            return;
+        }
+        ++m_nHintLevel;
+    }
+    RefreshPuzzle();
+    SubtractTime(static_cast<int>(m_engine.m_nHangmanPenalty));
+}
+
+void CWordGameDlg::OnGiveUp()
+{
+    // As a time-out: no points, the bonus cleared, the answer shown.
+    if (m_nState == 0)
+        SubtractTime(m_progressTime->value());
 }
 
 void CWordGameDlg::OnChangeGuess()

@@ -114,6 +114,8 @@ void CWordGameDlg::BuildMenu()
         {ID_QUICK_HELP, &CWordGameDlg::OnQuickHelp},
         {ID_ABOUT, &CWordGameDlg::OnAbout},
         {ID_README, &CWordGameDlg::OnReadme},
+        {ID_HINT, &CWordGameDlg::OnHint},
+        {ID_GIVE_UP, &CWordGameDlg::OnGiveUp},
     };
     for (const auto& [command, handler] : handlers)
         if (QAction* action = m_menuBar->findChild<QAction*>(QString::number(command)))

@@ -59,6 +59,8 @@ public:
     void RefreshPuzzle();
     void OnTimer();
     void OnChangeGuess();
+    void OnHint();
+    void OnGiveUp();
 
     // Players panel.
     void RefreshPlayers();
@@ -110,6 +112,7 @@ public:
     QString m_strGuess;
     QIcon m_hIcon;
     int m_nState = 1;
+    unsigned m_nHintLevel = 0; // hints taken in this anagram or mixword turn
     QString m_strIniFile;
     CWordEngine m_engine;
     QTimer m_timer;

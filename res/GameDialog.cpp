@@ -46,7 +46,8 @@ const std::vector<Menu>& GameMenu()
     static const std::vector<Menu> menu = {
         {"&Arkiv", {{"&Redigera ordlista...\tCtrl+E", ID_EDIT_WORD_LIST}, {nullptr, 0},
                     {"&Avsluta", ID_EXIT}}},
-        {"&Spel", {{"&Nollställ poänglistan...\tF2", ID_RESET_SCORES}, {nullptr, 0},
+        {"&Spel", {{"&Ledtråd\tF3", ID_HINT}, {"&Ge upp\tF6", ID_GIVE_UP}, {nullptr, 0},
+                   {"&Nollställ poänglistan...\tF2", ID_RESET_SCORES}, {nullptr, 0},
                    {"&Highscore...\tF4", ID_HIGHSCORE}}},
         {"&Hjälp", {{"&Snabbstart...\tShift+F1", ID_QUICK_HELP},
                     {"Öppna &ReadMe-filen...\tF1", ID_README}, {nullptr, 0},
@@ -63,6 +64,8 @@ const std::vector<Accelerator>& GameAccelerators()
         {Qt::SHIFT | Qt::Key_F1, ID_QUICK_HELP},
         {Qt::Key_F2, ID_RESET_SCORES},
         {Qt::Key_F4, ID_HIGHSCORE},
+        {Qt::Key_F3, ID_HINT},
+        {Qt::Key_F6, ID_GIVE_UP},
     };
     return accelerators;
 }

@@ -35,6 +35,8 @@ const std::unordered_map<unsigned, const char*>& Table()
          "(3+2). Denna poäng multipliceras sedan med den tid som du har kvar.\n\n"
          "HighScore: Poängberäkningen för highscorelistan är lite annorlunda. Här räknas tiden som "
          "120 sekunder, och den tid du har över multipliceras med hela ordets längd.\n\n"
+         "Fastnat? Ledtråd (F3) visar en bit av ordet och kostar lika många sekunder som tidsavdraget i "
+         "hänga gubbe. Ge upp (F6) avslutar turen utan poäng och visar svaret.\n\n"
          "I ReadMe-filen finns mer detaljerade (enklare :-) förklaringar."},
         {IDS_QUICK_HELP_TITLE, "Snabbstart"},
         {IDS_RESET_SCORES, "Vill du verkligen nollställa alla poäng?"},
@@ -61,6 +63,7 @@ const std::unordered_map<unsigned, const char*>& Table()
         {IDS_TOP_TEN, "Grattis, ett top-tio-resultat!"},
         {IDS_PRESS_KEY, "Tryck på en tangent för att starta..."},
         {IDS_HOW_TO_START, "Tryck på en tangent i \"Gissa\" för att börja."},
+        {IDS_HINT_LINE, "Ledtråd: %s\u2026"},
         {IDS_SAVE_FAILED, "Det gick inte att spara inställningarna och highscorelistorna i filen:\n%s\n(%s)\n\n"
                           "Försök igen (till exempel sedan du frigjort utrymme på disken), eller avbryt "
                           "för att avsluta utan att spara."},

@@ -4,6 +4,7 @@
 #include "IniFile.h"
 #include "Strings.h"
 
+#include <QAction>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QTextBlock>
@@ -191,6 +192,57 @@ TEST_F(Turns, HighscoreGreetingsByPlace)
         const CIniFile ini = CIniFile::Parse(ReadBytes(folder.File("ordkamp.ini")));
         EXPECT_EQ(ini.Get("Scrabble", "name" + std::to_string(c.entriesAbove)), "Anna");
     }
+}
+
+// A way out of a hard word: a hint for the penalty's seconds, or giving up.
+TEST_F(Turns, HintsCostTimeAndGivingUpIsATimeOut)
+{
+    StartWithPlayers(ManyWords(120, 6), GAME_HANGMAN);
+    QAction* hint = dlg->findChild<QAction*>(QString::number(ID_HINT));
+    QAction* giveUp = dlg->findChild<QAction*>(QString::number(ID_GIVE_UP));
+    EXPECT_FALSE(hint->isEnabled()); // no turn runs
+    EXPECT_FALSE(giveUp->isEnabled());
+    hint->trigger();
+    EXPECT_EQ(dlg->m_nState, 1);
+
+    for (const unsigned game : {GAME_HANGMAN, GAME_ANAGRAM, GAME_MIXWORD}) {
+        ChooseGame(static_cast<int>(game));
+        Type("a");
+        ASSERT_EQ(dlg->m_nState, 0);
+        EXPECT_TRUE(hint->isEnabled());
+        const std::string answer = dlg->m_engine.m_strAnswer[0];
+        QTest::keyClick(Guess(), Qt::Key_F3);
+        EXPECT_EQ(Left(), 60 - 4) << game; // the hangman penalty
+        if (game == GAME_HANGMAN)
+            EXPECT_EQ(dlg->m_engine.m_strPuzzle.front(), answer.front());
+        else
+            EXPECT_TRUE(dlg->m_strDisplay.endsWith("Ledtråd: " + QString::fromLatin1(answer.substr(0, game == GAME_MIXWORD ? 2 : 1).c_str()) + "…"))
+                << dlg->m_strDisplay.toStdString();
+        const Player& solver = dlg->m_engine.m_players[dlg->m_engine.m_nCurPlayer];
+        Type(QString::fromLatin1(answer.c_str())); // solved with a hint: scored by the seconds left
+        ASSERT_EQ(dlg->m_nState, 2) << game;
+        EXPECT_EQ(dlg->m_engine.m_nLastPoints, int(answer.size() - 5 + solver.m_nBonus) * 56);
+        Tick();
+    }
+
+    // Never the last letter: a refused hint costs nothing.
+    ChooseGame(GAME_HANGMAN);
+    Type("a");
+    for (int i = 0; i < 10; ++i)
+        dlg->OnHint();
+    const int hidden = static_cast<int>(std::count(dlg->m_engine.m_strPuzzle.begin(), dlg->m_engine.m_strPuzzle.end(), '-'));
+    EXPECT_GT(hidden, 0);
+    const int left = Left();
+    dlg->OnHint();
+    EXPECT_EQ(Left(), left);
+
+    const Player& quitter = dlg->m_engine.m_players[dlg->m_engine.m_nCurPlayer];
+    const uint32_t points = quitter.m_nPoints;
+    QTest::keyClick(Guess(), Qt::Key_F6); // give up
+    EXPECT_EQ(dlg->m_nState, 2);
+    EXPECT_TRUE(dlg->m_strDisplay.startsWith("Tyvärr! Rätt svar: "));
+    EXPECT_EQ(quitter.m_nBonus, 0u);
+    EXPECT_EQ(quitter.m_nPoints, points);
 }
 
 TEST_F(Turns, NoPlayersMeansNoTurn)
