@@ -3,12 +3,16 @@
 #include "WordGameDlg.h"
 
 #include "AboutDlg.h"
+#include "Beep.h"
+#include "GameDialog.h"
 #include "HighscoreDlg.h"
 #include "MessageBox.h"
 #include "ReadMe.h"
 #include "Strings.h"
 #include "TextWindow.h"
 #include "WordListDlg.h"
+
+#include <QAction>
 
 void CWordGameDlg::OnEditWordList()
 {
@@ -51,6 +55,13 @@ void CWordGameDlg::OnReadme()
     // Shown inside the game when the desktop cannot open it.
     if (!OpenReadMe(QStringLiteral("ReadMe.txt")) && !ShowReadMeInside(this, QStringLiteral("ReadMe.txt")))
         AppMessageBox(this, LoadString(IDS_README_FAILED), MB_OK | MB_ICONEXCLAMATION);
+}
+
+void CWordGameDlg::OnSound()
+{
+    const bool on = findChild<QAction*>(QString::number(ID_SOUND))->isChecked();
+    SetSoundOn(on);
+    m_settingsFile.SetSoundOn(on);
 }
 
 void CWordGameDlg::OnResetScores()

@@ -2,6 +2,7 @@
 
 #include "WordGameDlg.h"
 
+#include "Beep.h"
 #include "FileErrorText.h"
 #include "DialogTemplate.h"
 #include "GameDialog.h"
@@ -12,6 +13,7 @@
 #include "UpDownEdit.h"
 #include "Windows1252.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
@@ -66,6 +68,9 @@ bool CWordGameDlg::OnInitDialog()
     // Read before the window shows, so that it opens where it was left.
     const FileResult settingsRead = m_settingsFile.Load(m_engine, ToWindows1252(m_strIniFile));
     m_bSettingsLoaded = true;
+    SetSoundFolder(QFile::decodeName(GetDocPath().c_str()) + QStringLiteral("sounds"));
+    SetSoundOn(m_settingsFile.SoundOn());
+    findChild<QAction*>(QString::number(ID_SOUND))->setChecked(m_settingsFile.SoundOn());
 
     // The loading text is painted before the list is read.
     UpdateData(false);

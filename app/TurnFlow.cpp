@@ -125,9 +125,12 @@ void CWordGameDlg::OnChangeGuess()
     if (hangman)
         m_strGuess.clear(); // every typed letter is consumed at once
     RefreshPuzzle();
-    if (result == GUESS_WRONG_LETTER && hangman)
+    if (result == GUESS_WRONG_LETTER && hangman) {
+        AppBeep(SOUND_WRONG_LETTER);
         SubtractTime(static_cast<int>(m_engine.m_nHangmanPenalty));
+    }
     if (result == GUESS_SOLVED) {
+        AppBeep(SOUND_SOLVED);
         // Before the message: merging in another window's results may move the place.
         if (m_engine.m_nHighscoreRank >= 1 && m_engine.m_nHighscoreRank <= HIGHSCORE_PLACES)
             KeepHighscores();
@@ -156,14 +159,14 @@ void CWordGameDlg::SubtractTime(int seconds)
     UpdateData(true);
     const int left = m_progressTime->value() - seconds;
     if (left <= 0) {
-        AppBeep(BEEP_SIMPLE);
+        AppBeep(SOUND_TIME_OUT);
         if (m_engine.m_nCurPlayer < m_engine.m_players.size())
             m_engine.m_players[m_engine.m_nCurPlayer].m_nBonus = 0;
         ShowMessage(3, true, 0);
         m_strCountdown = QStringLiteral("0");
     } else {
         if (left <= kLastSeconds)
-            AppBeep(BEEP_SIMPLE);
+            AppBeep(SOUND_TICK);
         m_strCountdown = QString::number(left);
     }
     m_progressTime->setValue(std::max(left, 0)); // an empty bar for no time left

@@ -116,7 +116,9 @@ void CWordGameDlg::BuildMenu()
         {ID_README, &CWordGameDlg::OnReadme},
         {ID_HINT, &CWordGameDlg::OnHint},
         {ID_GIVE_UP, &CWordGameDlg::OnGiveUp},
+        {ID_SOUND, &CWordGameDlg::OnSound},
     };
+    findChild<QAction*>(QString::number(ID_SOUND))->setCheckable(true);
     for (const auto& [command, handler] : handlers)
         if (QAction* action = m_menuBar->findChild<QAction*>(QString::number(command)))
             connect(action, &QAction::triggered, this, std::bind(handler, this));

@@ -88,6 +88,7 @@ public:
     void OnAbout();
     void OnReadme();
     void OnResetScores();
+    void OnSound();
 
     // Members bound to controls, and the window's own state.
     CUpDownEdit* m_spinMinLetters = nullptr;

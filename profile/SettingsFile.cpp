@@ -21,6 +21,7 @@ constexpr RuleKey kRules[RULE_COUNT] = {
 
 constexpr const char* kHighscoreSections[GAME_COUNT] = {"HangMan", "Scrabble", "Mixword"};
 constexpr const char* kPlaceKeys[] = {"WindowLeft", "WindowTop", "WindowWidth", "WindowHeight"};
+constexpr const char* kSound = "Sound";
 
 uint32_t RuleValue(const CWordEngine& engine, unsigned index)
 {
@@ -162,6 +163,7 @@ FileResult CSettingsFile::Load(CWordEngine& engine, const std::string& file)
         m_place.known = m_place.known && value;
         *place[i] = value ? ProfileInt(*value, 0) : 0;
     }
+    m_soundOn = ReadInt(ini, kSettings, kSound, 1) != 0;
     for (unsigned game = 0; game < GAME_COUNT; ++game) {
         ReadTable(ini, game, m_base[game]);
         PutTable(engine, game, m_base[game]);
@@ -182,6 +184,7 @@ FileResult CSettingsFile::Save(CWordEngine& engine, bool withSettings)
         const int place[] = {m_place.left, m_place.top, m_place.width, m_place.height};
         for (std::size_t i = 0; m_place.known && i < std::size(kPlaceKeys); ++i)
             ini.Set(kSettings, kPlaceKeys[i], std::to_string(place[i]));
+        ini.Set(kSettings, kSound, m_soundOn ? "1" : "0");
     }
     HighscoreTable merged[GAME_COUNT];
     unsigned rank = engine.m_nHighscoreRank;

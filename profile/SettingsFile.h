@@ -51,9 +51,13 @@ public:
     const WindowPlace& Place() const { return m_place; }
     // Written with the settings from then on.
     void SetPlace(const WindowPlace& place) { m_place = place; }
+    // "Ljud": the game's sounds on (the default) or off, under a key of its own.
+    bool SoundOn() const { return m_soundOn; }
+    void SetSoundOn(bool on) { m_soundOn = on; }
 
 private:
     WindowPlace m_place;
+    bool m_soundOn = true;
     std::string m_path;
     FileResult m_loadResult{FileError::Missing};
     HighscoreTable m_base[GAME_COUNT];

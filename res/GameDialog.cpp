@@ -48,7 +48,8 @@ const std::vector<Menu>& GameMenu()
                     {"&Avsluta", ID_EXIT}}},
         {"&Spel", {{"&Ledtråd\tF3", ID_HINT}, {"&Ge upp\tF6", ID_GIVE_UP}, {nullptr, 0},
                    {"&Nollställ poänglistan...\tF2", ID_RESET_SCORES}, {nullptr, 0},
-                   {"&Highscore...\tF4", ID_HIGHSCORE}}},
+                   {"&Highscore...\tF4", ID_HIGHSCORE}, {nullptr, 0},
+                   {"Lj&ud\tCtrl+M", ID_SOUND}}},
         {"&Hjälp", {{"&Snabbstart...\tShift+F1", ID_QUICK_HELP},
                     {"Öppna &ReadMe-filen...\tF1", ID_README}, {nullptr, 0},
                     {"&Om...", ID_ABOUT}}},
@@ -66,6 +67,7 @@ const std::vector<Accelerator>& GameAccelerators()
         {Qt::Key_F4, ID_HIGHSCORE},
         {Qt::Key_F3, ID_HINT},
         {Qt::Key_F6, ID_GIVE_UP},
+        {Qt::CTRL | Qt::Key_M, ID_SOUND},
     };
     return accelerators;
 }

@@ -23,7 +23,7 @@ const DialogTemplate& GameDialogTemplate();
 enum : int {
     ID_EDIT_WORD_LIST = 32771, ID_EXIT = 32773, ID_ABOUT = 32774, ID_QUICK_HELP = 32775,
     ID_README = 32777, ID_RESET_SCORES = 32779, ID_HIGHSCORE = 32780,
-    ID_HINT = 32781, ID_GIVE_UP = 32782,
+    ID_HINT = 32781, ID_GIVE_UP = 32782, ID_SOUND = 32783,
 };
 
 struct MenuItem {

@@ -29,6 +29,7 @@ struct GameWindow : ::testing::Test {
     std::vector<std::pair<QString, unsigned>> boxes;
     int answer = IDYES;
     int beeps = 0;
+    std::vector<unsigned> sounds; // the type of every beep and sound, in order
     std::vector<QString> opened;
     intptr_t shellResult = 42;
 
@@ -39,7 +40,10 @@ struct GameWindow : ::testing::Test {
             boxes.emplace_back(text, type);
             return answer;
         });
-        SetBeepHook([this](unsigned) { ++beeps; });
+        SetBeepHook([this](unsigned type) {
+            ++beeps;
+            sounds.push_back(type);
+        });
         SetShellOpenHook([this](const QString& target) {
             opened.push_back(target);
             return shellResult;

@@ -110,9 +110,10 @@ TEST_F(Turns, TimeOutBeepsOnTheLastSecondsAndClearsTheBonus)
     EXPECT_EQ(beeps, 0);
     Tick(5);
     EXPECT_EQ(Countdown(), "1");
-    EXPECT_EQ(beeps, 5);
+    EXPECT_EQ(sounds, std::vector<unsigned>(5, SOUND_TICK));
     Tick();
     EXPECT_EQ(beeps, 6);
+    EXPECT_EQ(sounds.back(), unsigned{SOUND_TIME_OUT});
     EXPECT_EQ(Countdown(), "0");
     EXPECT_EQ(Left(), 0);
     EXPECT_EQ(dlg->m_strDisplay, "Tyvärr! Rätt svar: ekorre");
@@ -124,11 +125,13 @@ TEST_F(Turns, TimeOutBeepsOnTheLastSecondsAndClearsTheBonus)
 
 TEST_F(Turns, HangmanPenaltyAtTheEndOfTheClock)
 {
-    const struct { int ticks; int penalty; int left; int beeps; bool failed; } cases[] = {
-        {57, 4, 0, 1, true},   // 3 left, penalty 4
-        {50, 4, 6, 0, false},  // 10 left
-        {50, 5, 5, 1, false},
-        {50, 10, 0, 1, true},
+    // A wrong letter sounds softly; then the clock's own sound, if any.
+    using Sounds = std::vector<unsigned>;
+    const struct { int ticks; int penalty; int left; Sounds sounds; bool failed; } cases[] = {
+        {57, 4, 0, {SOUND_WRONG_LETTER, SOUND_TIME_OUT}, true},   // 3 left, penalty 4
+        {50, 4, 6, {SOUND_WRONG_LETTER}, false},  // 10 left
+        {50, 5, 5, {SOUND_WRONG_LETTER, SOUND_TICK}, false},
+        {50, 10, 0, {SOUND_WRONG_LETTER, SOUND_TIME_OUT}, true},
     };
     for (const auto& c : cases) {
         StartWithPlayers({"ekorre", "bil", "hus"}, GAME_HANGMAN);
@@ -136,10 +139,10 @@ TEST_F(Turns, HangmanPenaltyAtTheEndOfTheClock)
         dlg->OnKillfocusPenalty();
         Type("a");
         Tick(c.ticks);
-        beeps = 0;
+        sounds.clear();
         Type("z");
         EXPECT_EQ(Left(), c.left) << c.penalty;
-        EXPECT_EQ(beeps, c.beeps) << c.penalty;
+        EXPECT_EQ(sounds, c.sounds) << c.penalty;
         EXPECT_EQ(dlg->m_strDisplay == "Tyvärr! Rätt svar: ekorre", c.failed) << c.penalty;
     }
 }

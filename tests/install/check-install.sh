@@ -11,6 +11,11 @@ for file in \
   bin/ordkamp \
   share/ordkamp/ordkamp.se \
   share/ordkamp/ReadMe.txt \
+  share/ordkamp/sounds/tick.wav \
+  share/ordkamp/sounds/timeout.wav \
+  share/ordkamp/sounds/solved.wav \
+  share/ordkamp/sounds/wrong.wav \
+  share/ordkamp/sounds/beep.wav \
   share/applications/org.example.Ordkamp.desktop \
   share/metainfo/org.example.Ordkamp.metainfo.xml \
   share/icons/hicolor/16x16/apps/org.example.Ordkamp.png \

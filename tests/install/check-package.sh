@@ -13,12 +13,13 @@ deb=$(ls "$work"/ordkamp_*.deb)
 
 info=$(dpkg-deb --info "$deb")
 for expected in "Package: ordkamp" "Version: $version" "Section: games" libqt6widgets6 libqt6gui6 libqt6core6 \
+                libqt6multimedia6 \
                 libstdc++6 libc6; do
   grep -q -- "$expected" <<< "$info" || { echo "control data lacks: $expected"; echo "$info"; exit 1; }
 done
 
 contents=$(dpkg-deb --contents "$deb")
-for path in ./usr/bin/ordkamp ./usr/share/ordkamp/ordkamp.se ./usr/share/ordkamp/ReadMe.txt \
+for path in ./usr/bin/ordkamp ./usr/share/ordkamp/ordkamp.se ./usr/share/ordkamp/ReadMe.txt ./usr/share/ordkamp/sounds/tick.wav \
             ./usr/share/applications/org.example.Ordkamp.desktop \
             ./usr/share/metainfo/org.example.Ordkamp.metainfo.xml \
             ./usr/share/icons/hicolor/scalable/apps/org.example.Ordkamp.svg \
