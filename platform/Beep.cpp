@@ -1,10 +1,12 @@
 #include "Beep.h"
 
 #include <QApplication>
+#include <QAudioDevice>
+#include <QAudioSink>
+#include <QBuffer>
 #include <QDir>
-#include <QFileInfo>
-#include <QSoundEffect>
-
+#include <QFile>
+#include <QMediaDevices>
 #include <QPointer>
 
 #include <map>
@@ -36,23 +38,64 @@ QString FileOf(unsigned type)
     }
 }
 
-// One effect per file, made when first played and kept (loading again for
-// every tick would lag behind the clock); the application owns them.
-QSoundEffect* EffectOf(const QString& path)
+// The samples of one of the game's own WAV files (16-bit mono PCM at
+// 22 050 Hz, as the build makes them); empty for anything else.
+QByteArray SamplesOf(const QString& path)
 {
-    static std::map<QString, QPointer<QSoundEffect>> effects;
-    QPointer<QSoundEffect>& effect = effects[path];
-    if (!effect) {
-        effect = new QSoundEffect(qApp);
-        effect->setSource(QUrl::fromLocalFile(path));
-    }
-    return effect;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > (1 << 20))
+        return {};
+    const QByteArray wav = file.readAll();
+    const auto number = [&](qsizetype at, int bytes) {
+        quint32 value = 0;
+        for (int i = bytes - 1; i >= 0; --i)
+            value = value << 8 | static_cast<quint8>(wav[at + i]);
+        return value;
+    };
+    if (wav.size() < 44 || !wav.startsWith("RIFF") || wav.mid(8, 8) != "WAVEfmt " || number(20, 2) != 1
+        || number(22, 2) != 1 || number(24, 4) != 22050 || number(34, 2) != 16 || wav.mid(36, 4) != "data")
+        return {};
+    return wav.mid(44, number(40, 4));
 }
 
-QString PathOf(unsigned type)
-{
-    return QDir(Folder()).filePath(FileOf(type));
-}
+// Plays the samples on the default output. Qt's own QSoundEffect is not
+// used: in Qt 6.4 its sample cache can deadlock when the program ends while
+// a sound still loads, and a game that hangs at a logout loses nothing only
+// by luck.
+class CSoundPlayer {
+public:
+    void Play(const QString& path)
+    {
+        QByteArray& samples = m_samples[path];
+        if (samples.isEmpty())
+            samples = SamplesOf(path);
+        if (samples.isEmpty()) {
+            QApplication::beep(); // no sound file: the desktop's bell, where it has one
+            return;
+        }
+        if (!m_sink) {
+            const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+            if (device.isNull())
+                return; // no audio device, no sound server: silence
+            QAudioFormat format;
+            format.setSampleRate(22050);
+            format.setChannelCount(1);
+            format.setSampleFormat(QAudioFormat::Int16);
+            m_sink = new QAudioSink(device, format, qApp);
+            m_buffer = new QBuffer(m_sink);
+        }
+        m_sink->stop(); // a new sound cuts the last one short
+        m_buffer->close();
+        m_buffer->setData(samples);
+        m_buffer->open(QIODevice::ReadOnly);
+        m_sink->start(m_buffer);
+    }
+
+private:
+    std::map<QString, QByteArray> m_samples;
+    QPointer<QAudioSink> m_sink; // owned by the application
+    QBuffer* m_buffer = nullptr;
+};
 
 } // namespace
 
@@ -64,12 +107,8 @@ void AppBeep(unsigned type)
         Hook()(type);
         return;
     }
-    const QString path = PathOf(type);
-    if (!QFileInfo::exists(path)) {
-        QApplication::beep(); // no sound files: the desktop's bell, where it has one
-        return;
-    }
-    EffectOf(path)->play();
+    static CSoundPlayer player;
+    player.Play(QDir(Folder()).filePath(FileOf(type)));
 }
 
 void SetSoundOn(bool on)
@@ -85,13 +124,6 @@ bool SoundOn()
 void SetSoundFolder(const QString& folder)
 {
     Folder() = folder;
-    if (Hook())
-        return;
-    // Loaded now, in the background, so that the first tick is on time.
-    for (const unsigned type : {unsigned{SOUND_TICK}, unsigned{SOUND_TIME_OUT}, unsigned{SOUND_SOLVED},
-                                unsigned{SOUND_WRONG_LETTER}, unsigned{BEEP_SIMPLE}})
-        if (QFileInfo::exists(PathOf(type)))
-            EffectOf(PathOf(type));
 }
 
 void SetBeepHook(std::function<void(unsigned type)> hook)

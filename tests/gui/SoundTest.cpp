@@ -14,6 +14,7 @@ TEST_F(Sound, EachEventItsSoundAndLjudTurnsThemOff)
     Start();
     EXPECT_TRUE(SoundItem()->isChecked()); // on by default
     AddPlayer("Anna");
+    ChooseGame(GAME_ANAGRAM);
     Type("a");
     Type("ekorre");
     EXPECT_EQ(sounds, std::vector<unsigned>{SOUND_SOLVED});
