@@ -4,7 +4,6 @@
 
 #include "Beep.h"
 #include "FileErrorText.h"
-#include "DialogTemplate.h"
 #include "GameDialog.h"
 #include "MessageBox.h"
 #include "Profile.h"
@@ -18,8 +17,6 @@
 #include <QComboBox>
 #include <QFile>
 #include <QHeaderView>
-#include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QScreen>
 #include <QTreeWidget>
