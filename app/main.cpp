@@ -3,38 +3,67 @@
 #include "Version.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
-constexpr const char* kVersion = "Ordkamp " ORDKAMP_VERSION;
-
-constexpr const char* kHelp =
-    "Usage: ordkamp [--help | --version]\n"
-    "\n"
-    "Ordkamp is a Swedish word game for several players at one keyboard: hangman\n"
-    "(\"Hänga Gubbe\"), anagram and \"Mixord\", each turn against the clock.\n"
-    "It has no other options; start it without any to play.\n"
-    "\n"
-    "  --help     show this text and exit\n"
-    "  --version  show the version and exit\n";
+// Reads the command line before any window exists, so that --help,
+// --version and a wrong option work without a display. -1: go on and play;
+// else the exit status.
+int ReadCommandLine(int argc, char** argv)
+{
+    const QCoreApplication reader(argc, argv);
+    QCoreApplication::setApplicationVersion(QStringLiteral(ORDKAMP_VERSION));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Ordkamp is a Swedish word game for several players at one keyboard: hangman\n"
+        "(\"Hänga Gubbe\"), anagram and \"Mixord\", each turn against the clock.\n"
+        "It has no other options; start it without any to play."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    // Qt's own options are for QApplication: known here, so that they are
+    // not taken for wrong ones.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+                             "qwindowicon", "qwindowtitle", "display", "geometry", "style", "stylesheet",
+                             "session"}) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync"}) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    QString error;
+    if (!parser.parse(QCoreApplication::arguments()))
+        error = parser.errorText();
+    else if (!parser.positionalArguments().isEmpty())
+        error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "ordkamp: %s\nTry 'ordkamp --help'.\n", qPrintable(error));
+        return 2;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        return 0;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        std::printf("Ordkamp %s\n", ORDKAMP_VERSION);
+        return 0;
+    }
+    return -1;
+}
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--help") == 0) {
-            std::fputs(kHelp, stdout);
-            return 0;
-        }
-        if (std::strcmp(argv[i], "--version") == 0) {
-            std::printf("%s\n", kVersion);
-            return 0;
-        }
-    }
+    if (const int status = ReadCommandLine(argc, argv); status >= 0)
+        return status;
     QApplication application(argc, argv);
     CWordGameApp game;
     game.InitInstance();

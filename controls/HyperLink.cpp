@@ -10,7 +10,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QProcess>
 
 namespace {
 
@@ -221,7 +220,7 @@ intptr_t CHyperLink::OpenLink(const QString& target)
         return result;
     // Started directly, never through a shell: the link is one argument.
     const QString program = arguments->first();
-    return QProcess::startDetached(program, arguments->mid(1)) ? SE_OPENED : SE_ERR_FILE_NOT_FOUND;
+    return StartProgram(program, arguments->mid(1)) ? SE_OPENED : SE_ERR_FILE_NOT_FOUND;
 }
 
 void CHyperLink::ReportOpenError(int code)

@@ -2,6 +2,7 @@
 
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QProcess>
 #include <QUrl>
 
 namespace {
@@ -30,4 +31,26 @@ intptr_t ShellOpen(const QString& target)
 void SetShellOpenHook(std::function<intptr_t(const QString& target)> hook)
 {
     Hook() = std::move(hook);
+}
+
+namespace {
+
+std::function<bool(const QString&, const QStringList&)>& StartHook()
+{
+    static std::function<bool(const QString&, const QStringList&)> hook;
+    return hook;
+}
+
+} // namespace
+
+bool StartProgram(const QString& program, const QStringList& arguments)
+{
+    if (StartHook())
+        return StartHook()(program, arguments);
+    return QProcess::startDetached(program, arguments);
+}
+
+void SetStartProgramHook(std::function<bool(const QString& program, const QStringList& arguments)> hook)
+{
+    StartHook() = std::move(hook);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <functional>
@@ -14,3 +15,11 @@ intptr_t ShellOpen(const QString& target);
 // Tests answer without opening anything; an empty function restores the
 // desktop.
 void SetShellOpenHook(std::function<intptr_t(const QString& target)> hook);
+
+// Starts a program with its arguments, detached and never through a shell
+// (WinExec's stand-in). True when it started.
+bool StartProgram(const QString& program, const QStringList& arguments);
+
+// Tests answer without starting anything; an empty function restores the
+// real start.
+void SetStartProgramHook(std::function<bool(const QString& program, const QStringList& arguments)> hook);

@@ -32,6 +32,8 @@ struct GameWindow : ::testing::Test {
     std::vector<unsigned> sounds; // the type of every beep and sound, in order
     std::vector<QString> opened;
     intptr_t shellResult = 42;
+    std::vector<QStringList> started; // programs started, each with its arguments
+    bool startResult = true;
 
     void SetUp() override
     {
@@ -48,6 +50,10 @@ struct GameWindow : ::testing::Test {
             opened.push_back(target);
             return shellResult;
         });
+        SetStartProgramHook([this](const QString& program, const QStringList& arguments) {
+            started.push_back(QStringList{program} + arguments);
+            return startResult;
+        });
     }
 
     void TearDown() override
@@ -56,6 +62,7 @@ struct GameWindow : ::testing::Test {
         SetMessageBoxHook({});
         SetBeepHook({});
         SetShellOpenHook({});
+        SetStartProgramHook({});
         SetAppPathOverride({});
     }
 

@@ -188,13 +188,17 @@ TEST_F(Links, FailureFallsBackToTheWebPageHandlerThenReports)
     EXPECT_FALSE(link->m_bVisited);
 
     lookedUp = QStringLiteral("/nonexistent/browser %u");
+    startResult = false;
     link->FollowLink();
     EXPECT_EQ(boxes.back().first, OpenErrorText(2));
 
-    lookedUp = QStringLiteral("/bin/true --new-window %u");
+    lookedUp = QStringLiteral("\"/opt/Min webbläsare/browser\" --new-window %u");
+    startResult = true;
     link->FollowLink();
     EXPECT_TRUE(link->m_bVisited);
     EXPECT_EQ(boxes.size(), 2u);
+    ASSERT_EQ(started.size(), 2u); // the link is one argument, nothing goes through a shell
+    EXPECT_EQ(started[1], (QStringList{"/opt/Min webbläsare/browser", "--new-window", "ordkamp.example.org"}));
 }
 
 TEST_F(Links, HoverFollowsThePointer)

@@ -29,6 +29,9 @@ done
 
 [ "$("$prefix/bin/ordkamp" --version)" = "Ordkamp $version" ] || { echo "--version is wrong"; exit 1; }
 "$prefix/bin/ordkamp" --help | grep -q -- '--version' || { echo "--help is wrong"; exit 1; }
+status=0
+"$prefix/bin/ordkamp" --bogus 2> /dev/null || status=$?
+[ "$status" = 2 ] || { echo "an unknown option gave $status, not 2"; exit 1; }
 desktop-file-validate "$prefix/share/applications/org.example.Ordkamp.desktop"
 appstreamcli validate --no-net "$prefix/share/metainfo/org.example.Ordkamp.metainfo.xml"
 echo "install: all files in place"
