@@ -94,7 +94,8 @@ void CWordGameDlg::LayOutControls()
     const QRect displayBase = baseOf(display);
     const QWidget* taller[] = {display, m_listPlayers, m_progressTime};
 
-    for (const auto& [control, base] : m_baseGeometry) {
+    for (const auto& [control, placed] : m_baseGeometry) {
+        const QRect base = placed; // clang 14 cannot capture a structured binding in a lambda
         QRect rect = base;
         // Taller: the display, the list and the bar; what stands below them moves down.
         if (std::find(std::begin(taller), std::end(taller), control) != std::end(taller))
