@@ -84,7 +84,7 @@ void CWordGameDlg::OnAddPlayer()
     UpdateData(false);
     EnableControl(IDC_ADD_PLAYER, false);
     if (m_engine.m_players.size() == 1) {
-        ShowMessage(1, true, 0);
+        ShowMessage(MESSAGE_NEXT_PLAYER, true, 0);
         m_strGuess = LoadString(IDS_PRESS_KEY);
         UpdateData(false);
     }
@@ -99,12 +99,12 @@ void CWordGameDlg::OnDeletePlayer()
     const bool current = static_cast<unsigned>(index) == m_engine.m_nCurPlayer;
     m_engine.DeletePlayer(static_cast<unsigned>(index));
     if (current) {
-        SetState(1); // the running turn is abandoned without a result
+        SetState(TURN_WAITING); // the running turn is abandoned without a result
         SetTimerPeriod(1000);
         if (m_engine.m_players.empty())
-            ShowMessage(0, true, IDS_ADD_PLAYER);
+            ShowMessage(MESSAGE_TEXT, true, IDS_ADD_PLAYER);
         else
-            ShowMessage(1, true, 0);
+            ShowMessage(MESSAGE_NEXT_PLAYER, true, 0);
     }
     RefreshPlayers();
 }
@@ -116,9 +116,9 @@ void CWordGameDlg::OnSetAsNext()
     if (index < 0)
         return;
     m_engine.m_nCurPlayer = static_cast<uint32_t>(index);
-    SetState(1);
+    SetState(TURN_WAITING);
     SetTimerPeriod(1000);
-    ShowMessage(1, true, 0);
+    ShowMessage(MESSAGE_NEXT_PLAYER, true, 0);
     RefreshPlayers();
 }
 

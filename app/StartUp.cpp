@@ -60,7 +60,7 @@ bool CWordGameDlg::OnInitDialog()
     m_engine.m_strFileName = GetAppPath(true) + ToWindows1252(LoadString(IDS_WORD_FILE));
     m_strDisplay = LoadString(IDS_LOADING);
     RefreshPlayers();
-    SetState(1);
+    SetState(TURN_WAITING);
 
     // Read before the window shows, so that it opens where it was left.
     const FileResult settingsRead = m_settingsFile.Load(m_engine, ToWindows1252(m_strIniFile));

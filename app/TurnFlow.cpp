@@ -1,5 +1,5 @@
-// The turn machine: waiting (1), running (0) and showing a result (2), the
-// one timer that counts a turn down, and the texts of the game display.
+// The turn machine: waiting, running and showing a result, the one timer
+// that counts a turn down, and the texts of the game display.
 
 #include "WordGameDlg.h"
 
@@ -29,22 +29,22 @@ void CWordGameDlg::SetState(int state)
 {
     m_nState = state;
     for (const int id : kRuleControls) // an up-down and its edit are one control
-        EnableControl(id, state != 0);
+        EnableControl(id, state != TURN_RUNNING);
     for (const int command : {ID_HINT, ID_GIVE_UP}) // only for a running turn
-        findChild<QAction*>(QString::number(command))->setEnabled(state == 0);
+        findChild<QAction*>(QString::number(command))->setEnabled(state == TURN_RUNNING);
 }
 
 void CWordGameDlg::BeginTurn()
 {
     if (m_engine.m_players.empty()) {
-        SetState(1);
-        ShowMessage(0, true, IDS_ADD_PLAYER);
+        SetState(TURN_WAITING);
+        ShowMessage(MESSAGE_TEXT, true, IDS_ADD_PLAYER);
         return;
     }
     m_engine.NewPuzzle();
     if (m_engine.m_strPuzzle.empty()) {
-        SetState(1);
-        ShowMessage(0, true, IDS_TOO_FEW_WORDS);
+        SetState(TURN_WAITING);
+        ShowMessage(MESSAGE_TEXT, true, IDS_TOO_FEW_WORDS);
         return;
     }
     m_nHintLevel = 0;
@@ -75,7 +75,7 @@ void CWordGameDlg::RefreshPuzzle()
 
 void CWordGameDlg::OnHint()
 {
-    if (m_nState != 0)
+    if (m_nState != TURN_RUNNING)
         return;
     // A hint costs what a wrong hangman letter costs; one that would give
     // the whole word away is refused, for free.
@@ -100,17 +100,17 @@ void CWordGameDlg::OnHint()
 void CWordGameDlg::OnGiveUp()
 {
     // As a time-out: no points, the bonus cleared, the answer shown.
-    if (m_nState == 0)
+    if (m_nState == TURN_RUNNING)
         SubtractTime(m_progressTime->value());
 }
 
 void CWordGameDlg::OnChangeGuess()
 {
-    if (m_nState == 2)
+    if (m_nState == TURN_RESULT)
         return;
-    if (m_nState == 1) {
+    if (m_nState == TURN_WAITING) {
         m_strGuess.clear(); // the key only starts the turn
-        SetState(0);
+        SetState(TURN_RUNNING);
         BeginTurn();
         return;
     }
@@ -134,27 +134,27 @@ void CWordGameDlg::OnChangeGuess()
         // Before the message: merging in another window's results may move the place.
         if (m_engine.m_nHighscoreRank >= 1 && m_engine.m_nHighscoreRank <= HIGHSCORE_PLACES)
             KeepHighscores();
-        ShowMessage(2, true, 0);
+        ShowMessage(MESSAGE_RIGHT, true, 0);
     }
     UpdateData(false);
 }
 
 void CWordGameDlg::OnTimer()
 {
-    if (m_nState != 2) {
+    if (m_nState != TURN_RESULT) {
         SubtractTime(1);
         return;
     }
-    SetState(1);
+    SetState(TURN_WAITING);
     m_strGuess = LoadString(IDS_PRESS_KEY);
     UpdateData(false);
-    ShowMessage(1, false, 0);
+    ShowMessage(MESSAGE_NEXT_PLAYER, false, 0);
     SetTimerPeriod(kTick);
 }
 
 void CWordGameDlg::SubtractTime(int seconds)
 {
-    if (m_nState != 0)
+    if (m_nState != TURN_RUNNING)
         return;
     UpdateData(true);
     const int left = m_progressTime->value() - seconds;
@@ -162,7 +162,7 @@ void CWordGameDlg::SubtractTime(int seconds)
         AppBeep(SOUND_TIME_OUT);
         if (m_engine.m_nCurPlayer < m_engine.m_players.size())
             m_engine.m_players[m_engine.m_nCurPlayer].m_nBonus = 0;
-        ShowMessage(3, true, 0);
+        ShowMessage(MESSAGE_WRONG, true, 0);
         m_strCountdown = QStringLiteral("0");
     } else {
         if (left <= kLastSeconds)
@@ -179,15 +179,15 @@ void CWordGameDlg::ShowMessage(int kind, bool clear, unsigned stringId)
     if (clear)
         m_strDisplay.clear();
     switch (kind) {
-    case 0:
+    case MESSAGE_TEXT:
         m_strDisplay += LoadString(stringId);
         break;
-    case 1:
+    case MESSAGE_NEXT_PLAYER:
         if (m_engine.m_nCurPlayer < m_engine.m_players.size())
             m_strDisplay += FormatString(IDS_NEXT_PLAYER,
                 {FromWindows1252(m_engine.m_players[m_engine.m_nCurPlayer].m_strName)});
         break;
-    case 2:
+    case MESSAGE_RIGHT:
         m_strDisplay = FormatString(IDS_RIGHT, {QString::number(m_engine.m_nLastPoints),
                                                 FromWindows1252(m_engine.GetAnswerText())});
         if (m_engine.m_nHighscoreRank == 1)
@@ -195,7 +195,7 @@ void CWordGameDlg::ShowMessage(int kind, bool clear, unsigned stringId)
         else if (m_engine.m_nHighscoreRank >= 2 && m_engine.m_nHighscoreRank <= 10)
             m_strDisplay += QStringLiteral("\r\n") + LoadString(IDS_TOP_TEN);
         break;
-    case 3:
+    case MESSAGE_WRONG:
         m_strDisplay = FormatString(IDS_WRONG, {FromWindows1252(m_engine.GetAnswerText())});
         break;
     default:
@@ -203,9 +203,9 @@ void CWordGameDlg::ShowMessage(int kind, bool clear, unsigned stringId)
     }
     UpdateData(false);
 
-    if (kind == 2 || kind == 3) {
+    if (kind == MESSAGE_RIGHT || kind == MESSAGE_WRONG) {
         RefreshPlayers();
-        SetState(2);
+        SetState(TURN_RESULT);
         SetTimerPeriod(kResultPause);
         m_engine.NextPlayer();
     }

@@ -189,7 +189,7 @@ void CWordGameDlg::UpdateData(bool saveAndValidate)
         spin->setValue(*member);
     auto* countdown = DialogControl<QLabel>(this, IDC_COUNTDOWN);
     countdown->setText(m_strCountdown);
-    const bool lastSeconds = m_nState != 1 && m_strCountdown.toInt() <= kLastSeconds;
+    const bool lastSeconds = m_nState != TURN_WAITING && m_strCountdown.toInt() <= kLastSeconds;
     QPalette colours = palette();
     if (lastSeconds)
         colours.setColor(QPalette::WindowText, Qt::red);

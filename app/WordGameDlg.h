@@ -20,6 +20,11 @@ class QMenuBar;
 
 // The game window: players, the turn of the current player with its clock,
 // the rules, and the menu commands. It owns the game's word engine.
+// The turn's states, numbered as the Windows program numbered them.
+enum : int { TURN_RUNNING = 0, TURN_WAITING = 1, TURN_RESULT = 2 };
+// What ShowMessage puts in the display.
+enum : int { MESSAGE_TEXT = 0, MESSAGE_NEXT_PLAYER = 1, MESSAGE_RIGHT = 2, MESSAGE_WRONG = 3 };
+
 class CWordGameDlg : public QDialog {
 public:
     // The clock beeps, and shows red, on the last seconds of a turn.
@@ -112,7 +117,7 @@ public:
     int m_nTimeAnagram = 0;
     QString m_strGuess;
     QIcon m_hIcon;
-    int m_nState = 1;
+    int m_nState = TURN_WAITING;
     unsigned m_nHintLevel = 0; // hints taken in this anagram or mixword turn
     QString m_strIniFile;
     CWordEngine m_engine;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cassert>
+
 #include <QFont>
 #include <QRect>
 
@@ -68,8 +70,13 @@ QSize FitControlsToText(QWidget* dialog, QSize client);
 // The control with that id; an up-down id gives its edit.
 QWidget* DialogControl(const QWidget* parent, int id);
 
+// The control as the kind the caller expects; a template whose control is
+// of another kind fails loudly here rather than somewhere later.
 template <typename T>
 T* DialogControl(const QWidget* parent, int id)
 {
-    return static_cast<T*>(DialogControl(parent, id));
+    QWidget* control = DialogControl(parent, id);
+    T* typed = dynamic_cast<T*>(control);
+    assert(typed || !control);
+    return typed;
 }
