@@ -1,16 +1,16 @@
 // Menu commands of the game window.
 
-#include "WordGameDlg.h"
+#include "app/WordGameDlg.h"
 
-#include "AboutDlg.h"
-#include "Beep.h"
-#include "GameDialog.h"
-#include "HighscoreDlg.h"
-#include "MessageBox.h"
-#include "ReadMe.h"
-#include "Strings.h"
-#include "TextWindow.h"
-#include "WordListDlg.h"
+#include "controls/AboutDlg.h"
+#include "controls/ReadMe.h"
+#include "controls/TextWindow.h"
+#include "editor/HighscoreDlg.h"
+#include "editor/WordListDlg.h"
+#include "platform/Beep.h"
+#include "platform/MessageBox.h"
+#include "res/GameDialog.h"
+#include "res/Strings.h"
 
 #include <QAction>
 

@@ -1,12 +1,12 @@
 // The players panel: the list with faces, bonus and points, adding,
 // deleting and choosing who plays next; and the window title.
 
-#include "WordGameDlg.h"
+#include "app/WordGameDlg.h"
 
-#include "GameDialog.h"
-#include "Images.h"
-#include "Strings.h"
-#include "Windows1252.h"
+#include "platform/Windows1252.h"
+#include "res/GameDialog.h"
+#include "res/Images.h"
+#include "res/Strings.h"
 
 #include <QSignalBlocker>
 #include <QTreeWidget>

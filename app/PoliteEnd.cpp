@@ -1,4 +1,4 @@
-#include "PoliteEnd.h"
+#include "app/PoliteEnd.h"
 
 #include <QSocketNotifier>
 

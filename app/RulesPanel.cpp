@@ -2,9 +2,9 @@
 // A rule is committed when its edit loses the focus, through the engine's
 // clamps, and the edit shows the clamped value at once.
 
-#include "WordGameDlg.h"
+#include "app/WordGameDlg.h"
 
-#include "Strings.h"
+#include "res/Strings.h"
 
 #include <QComboBox>
 

@@ -1,16 +1,16 @@
 // Start-up and shut-down of the game window.
 
-#include "WordGameDlg.h"
+#include "app/WordGameDlg.h"
 
-#include "Beep.h"
-#include "FileErrorText.h"
-#include "GameDialog.h"
-#include "MessageBox.h"
-#include "Profile.h"
-#include "SettingsFile.h"
-#include "Strings.h"
-#include "UpDownEdit.h"
-#include "Windows1252.h"
+#include "platform/Beep.h"
+#include "platform/MessageBox.h"
+#include "platform/UpDownEdit.h"
+#include "platform/Windows1252.h"
+#include "profile/Profile.h"
+#include "profile/SettingsFile.h"
+#include "res/FileErrorText.h"
+#include "res/GameDialog.h"
+#include "res/Strings.h"
 
 #include <QAction>
 #include <QApplication>

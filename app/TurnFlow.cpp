@@ -1,13 +1,13 @@
 // The turn machine: waiting, running and showing a result, the one timer
 // that counts a turn down, and the texts of the game display.
 
-#include "WordGameDlg.h"
+#include "app/WordGameDlg.h"
 
-#include "Beep.h"
-#include "GameDialog.h"
-#include "Hints.h"
-#include "Strings.h"
-#include "Windows1252.h"
+#include "engine/Hints.h"
+#include "platform/Beep.h"
+#include "platform/Windows1252.h"
+#include "res/GameDialog.h"
+#include "res/Strings.h"
 
 #include <QAction>
 #include <QProgressBar>

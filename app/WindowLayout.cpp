@@ -2,12 +2,12 @@
 // to the display, the players list and the clock, and the puzzle is drawn as
 // large as the display lets it, for players looking from a distance.
 
-#include "WordGameDlg.h"
+#include "app/WordGameDlg.h"
 
-#include "DialogTemplate.h"
-#include "GameDialog.h"
-#include "Strings.h"
-#include "Windows1252.h"
+#include "platform/DialogTemplate.h"
+#include "platform/Windows1252.h"
+#include "res/GameDialog.h"
+#include "res/Strings.h"
 
 #include <QFontDatabase>
 #include <QGuiApplication>

@@ -1,9 +1,9 @@
-#include "WordGameApp.h"
+#include "app/WordGameApp.h"
 
-#include "AppFolders.h"
-#include "MessageBox.h"
-#include "Strings.h"
-#include "WordGameDlg.h"
+#include "app/WordGameDlg.h"
+#include "platform/MessageBox.h"
+#include "profile/AppFolders.h"
+#include "res/Strings.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,12 +1,12 @@
 // The game window's construction, its controls and menu, and data exchange.
 
-#include "WordGameDlg.h"
+#include "app/WordGameDlg.h"
 
-#include "GameDialog.h"
-#include "Images.h"
-#include "PoliteEnd.h"
-#include "Strings.h"
-#include "UpDownEdit.h"
+#include "app/PoliteEnd.h"
+#include "platform/UpDownEdit.h"
+#include "res/GameDialog.h"
+#include "res/Images.h"
+#include "res/Strings.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SettingsFile.h"
-#include "WordEngine.h"
+#include "engine/WordEngine.h"
+#include "profile/SettingsFile.h"
 
 #include <QDialog>
 #include <QRect>

@@ -1,4 +1,4 @@
-#include "WordGameApp.h"
+#include "app/WordGameApp.h"
 
 #include "Version.h"
 

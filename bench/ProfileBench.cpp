@@ -1,8 +1,8 @@
 // Settings-file figures: loading a large profile file and the save at exit.
 
-#include "IniFile.h"
-#include "SettingsFile.h"
-#include "Profile.h"
+#include "profile/IniFile.h"
+#include "profile/Profile.h"
+#include "profile/SettingsFile.h"
 
 #include <benchmark/benchmark.h>
 

@@ -4,9 +4,9 @@
 //
 // ORDKAMP_BENCH_WORDLIST names another list to use.
 
-#include "Profile.h"
-#include "WordGameDlg.h"
-#include "WordListDlg.h"
+#include "app/WordGameDlg.h"
+#include "editor/WordListDlg.h"
+#include "profile/Profile.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -4,7 +4,7 @@
 // ORDKAMP_BENCH_WORDLIST names the list BM_LoadWordList loads; by default
 // the build's own ordkamp.se.
 
-#include "WordEngine.h"
+#include "engine/WordEngine.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,10 +1,10 @@
-#include "AboutDlg.h"
+#include "controls/AboutDlg.h"
 
-#include "AboutDialog.h"
-#include "EditorDialogs.h"
-#include "Images.h"
-#include "ReadMe.h"
-#include "Strings.h"
+#include "controls/ReadMe.h"
+#include "res/AboutDialog.h"
+#include "res/EditorDialogs.h"
+#include "res/Images.h"
+#include "res/Strings.h"
 
 #include <QApplication>
 #include <QLabel>

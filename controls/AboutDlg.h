@@ -1,8 +1,8 @@
 #pragma once
 
-#include "HyperLink.h"
+#include "controls/HyperLink.h"
 
-#include "HelpDialog.h"
+#include "controls/HelpDialog.h"
 
 class QPainter;
 

@@ -1,6 +1,6 @@
-#include "HelpDialog.h"
+#include "controls/HelpDialog.h"
 
-#include "ReadMe.h"
+#include "controls/ReadMe.h"
 
 #include <QKeyEvent>
 

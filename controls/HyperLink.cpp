@@ -1,9 +1,9 @@
-#include "HyperLink.h"
+#include "controls/HyperLink.h"
 
-#include "Beep.h"
-#include "LinkFallback.h"
-#include "MessageBox.h"
-#include "Shell.h"
+#include "controls/LinkFallback.h"
+#include "platform/Beep.h"
+#include "platform/MessageBox.h"
+#include "platform/Shell.h"
 
 #include <QFocusEvent>
 #include <QFontMetrics>

@@ -1,4 +1,4 @@
-#include "LinkFallback.h"
+#include "controls/LinkFallback.h"
 
 #include <QFile>
 #include <QProcess>

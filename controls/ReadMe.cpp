@@ -1,9 +1,9 @@
-#include "ReadMe.h"
+#include "controls/ReadMe.h"
 
-#include "Profile.h"
-#include "Shell.h"
-#include "TextWindow.h"
-#include "Windows1252.h"
+#include "controls/TextWindow.h"
+#include "platform/Shell.h"
+#include "platform/Windows1252.h"
+#include "profile/Profile.h"
 
 #include <QDebug>
 #include <QDir>

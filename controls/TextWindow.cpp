@@ -1,4 +1,4 @@
-#include "TextWindow.h"
+#include "controls/TextWindow.h"
 
 #include <QGuiApplication>
 #include <QPlainTextEdit>

@@ -1,10 +1,10 @@
-#include "HighscoreDlg.h"
+#include "editor/HighscoreDlg.h"
 
-#include "EditorDialogs.h"
-#include "MessageBox.h"
-#include "Strings.h"
-#include "Windows1252.h"
-#include "WordEngine.h"
+#include "engine/WordEngine.h"
+#include "platform/MessageBox.h"
+#include "platform/Windows1252.h"
+#include "res/EditorDialogs.h"
+#include "res/Strings.h"
 
 #include <QComboBox>
 #include <QHeaderView>

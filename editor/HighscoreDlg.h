@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HelpDialog.h"
+#include "controls/HelpDialog.h"
 
 class CWordEngine;
 class QComboBox;

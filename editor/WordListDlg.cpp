@@ -1,11 +1,11 @@
-#include "WordListDlg.h"
+#include "editor/WordListDlg.h"
 
-#include "EditorDialogs.h"
-#include "FileErrorText.h"
-#include "MessageBox.h"
-#include "Strings.h"
-#include "Windows1252.h"
-#include "WordListModel.h"
+#include "editor/WordListModel.h"
+#include "platform/MessageBox.h"
+#include "platform/Windows1252.h"
+#include "res/EditorDialogs.h"
+#include "res/FileErrorText.h"
+#include "res/Strings.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "WordEngine.h"
+#include "engine/WordEngine.h"
 
-#include "HelpDialog.h"
+#include "controls/HelpDialog.h"
 #include <QString>
 
 class CWordListModel;

@@ -1,6 +1,6 @@
-#include "WordListModel.h"
+#include "editor/WordListModel.h"
 
-#include "Windows1252.h"
+#include "platform/Windows1252.h"
 
 CWordListModel::CWordListModel(const std::vector<std::string>& words, QObject* parent)
     : QAbstractListModel(parent)

@@ -1,6 +1,6 @@
-#include "Highscores.h"
+#include "engine/Highscores.h"
 
-#include "WordEngine.h"
+#include "engine/WordEngine.h"
 
 #include <algorithm>
 #include <ctime>

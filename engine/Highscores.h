@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WordEngine.h"
+#include "engine/WordEngine.h"
 
 // Offers a solved turn to the table of its game, with `timeLeft` the seconds
 // left as the points used them (0 already counted as 1); sets

@@ -1,6 +1,6 @@
-#include "Hints.h"
+#include "engine/Hints.h"
 
-#include "WordEngine.h"
+#include "engine/WordEngine.h"
 
 char HangmanHintLetter(const CWordEngine& engine)
 {

@@ -1,4 +1,4 @@
-#include "Letters.h"
+#include "engine/Letters.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
-#include "WordEngine.h"
+#include "engine/WordEngine.h"
 
-#include "Letters.h"
-#include "MixRows.h"
+#include "engine/Letters.h"
+#include "engine/MixRows.h"
 
 #include <cstdlib>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "WordEngine.h"
+#include "engine/WordEngine.h"
 
 void CWordEngine::AddPlayer(const std::string& name)
 {

@@ -1,4 +1,4 @@
-#include "SafeFile.h"
+#include "engine/SafeFile.h"
 
 #include <cerrno>
 #include <climits>

@@ -1,7 +1,7 @@
-#include "WordEngine.h"
+#include "engine/WordEngine.h"
 
-#include "Highscores.h"
-#include "Letters.h"
+#include "engine/Highscores.h"
+#include "engine/Letters.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "TextEncoding.h"
+#include "engine/TextEncoding.h"
 
 #include <array>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "WordFile.h"
+#include "engine/WordFile.h"
 
 std::string WordListBytes(const std::vector<std::string>& words)
 {

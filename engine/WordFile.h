@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Letters.h"
+#include "engine/Letters.h"
 
 #include <string>
 #include <string_view>

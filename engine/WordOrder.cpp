@@ -1,4 +1,4 @@
-#include "WordOrder.h"
+#include "engine/WordOrder.h"
 
 #include <algorithm>
 #include <array>

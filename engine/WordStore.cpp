@@ -1,9 +1,9 @@
-#include "WordEngine.h"
+#include "engine/WordEngine.h"
 
-#include "Letters.h"
-#include "TextEncoding.h"
-#include "WordFile.h"
-#include "WordOrder.h"
+#include "engine/Letters.h"
+#include "engine/TextEncoding.h"
+#include "engine/WordFile.h"
+#include "engine/WordOrder.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -2,8 +2,8 @@
 // range, hangman keeps its puzzle and tried letters consistent, and a solve
 // is scored once.
 
-#include "Letters.h"
-#include "WordEngine.h"
+#include "engine/Letters.h"
+#include "engine/WordEngine.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -2,7 +2,7 @@
 // them reads back as the Windows reading rules say, and nothing else that
 // could be read changes.
 
-#include "IniFile.h"
+#include "profile/IniFile.h"
 
 #include <cstdint>
 #include <cstdlib>

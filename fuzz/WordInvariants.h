@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Letters.h"
-#include "WordEngine.h"
+#include "engine/Letters.h"
+#include "engine/WordEngine.h"
 
 #include <cstdlib>
 

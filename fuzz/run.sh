@@ -11,7 +11,7 @@ out=${FUZZ_BUILD_DIR:-$top/build-fuzz}
 mkdir -p "$out"
 
 flags=(-std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all
-       -I"$top/engine" -I"$top/profile" -I"$top/fuzz")
+       -I"$top" -I"$top/fuzz")
 engine=("$top"/engine/*.cpp)
 profile=("$top"/profile/IniFile.cpp)
 

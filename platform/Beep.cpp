@@ -1,4 +1,4 @@
-#include "Beep.h"
+#include "platform/Beep.h"
 
 #include <QApplication>
 #include <QAudioDevice>

@@ -1,6 +1,6 @@
-#include "DialogTemplate.h"
+#include "platform/DialogTemplate.h"
 
-#include "UpDownEdit.h"
+#include "platform/UpDownEdit.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "MessageBox.h"
+#include "platform/MessageBox.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "UpDownEdit.h"
+#include "platform/UpDownEdit.h"
 
 #include <algorithm>
 #include <climits>

@@ -1,6 +1,6 @@
-#include "Windows1252.h"
+#include "platform/Windows1252.h"
 
-#include "TextEncoding.h"
+#include "engine/TextEncoding.h"
 
 #include <QList>
 

@@ -1,7 +1,7 @@
-#include "AppFolders.h"
+#include "profile/AppFolders.h"
 
-#include "Profile.h"
-#include "SafeFile.h"
+#include "engine/SafeFile.h"
+#include "profile/Profile.h"
 
 #include <cstdlib>
 #include <optional>

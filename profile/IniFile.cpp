@@ -1,6 +1,6 @@
-#include "IniFile.h"
+#include "profile/IniFile.h"
 
-#include "SafeFile.h"
+#include "engine/SafeFile.h"
 
 #include <algorithm>
 

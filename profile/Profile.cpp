@@ -1,6 +1,6 @@
-#include "Profile.h"
+#include "profile/Profile.h"
 
-#include "IniFile.h"
+#include "profile/IniFile.h"
 
 #include <cstdint>
 #include <filesystem>

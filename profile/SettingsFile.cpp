@@ -1,7 +1,7 @@
-#include "SettingsFile.h"
+#include "profile/SettingsFile.h"
 
-#include "IniFile.h"
-#include "Profile.h"
+#include "profile/IniFile.h"
+#include "profile/Profile.h"
 
 namespace {
 

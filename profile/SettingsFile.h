@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Highscores.h"
-#include "SafeFile.h"
-#include "WordEngine.h"
+#include "engine/Highscores.h"
+#include "engine/SafeFile.h"
+#include "engine/WordEngine.h"
 
 #include <string>
 

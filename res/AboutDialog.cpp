@@ -1,7 +1,7 @@
-#include "AboutDialog.h"
+#include "res/AboutDialog.h"
 
-#include "EditorDialogs.h"
 #include "Version.h"
+#include "res/EditorDialogs.h"
 
 const DialogTemplate& AboutDialogTemplate()
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DialogTemplate.h"
+#include "platform/DialogTemplate.h"
 
 // Template 100, the About window.
 enum : int {

@@ -1,4 +1,4 @@
-#include "EditorDialogs.h"
+#include "res/EditorDialogs.h"
 
 const DialogTemplate& WordListDialogTemplate()
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DialogTemplate.h"
+#include "platform/DialogTemplate.h"
 
 // Template 130, the word-list editor, and 136, the highscore window.
 enum : int {

@@ -1,6 +1,6 @@
-#include "FileErrorText.h"
+#include "res/FileErrorText.h"
 
-#include "Strings.h"
+#include "res/Strings.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SafeFile.h"
+#include "engine/SafeFile.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "GameDialog.h"
+#include "res/GameDialog.h"
 
 const DialogTemplate& GameDialogTemplate()
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DialogTemplate.h"
+#include "platform/DialogTemplate.h"
 
 #include <QKeySequence>
 

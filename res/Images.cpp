@@ -1,4 +1,4 @@
-#include "Images.h"
+#include "res/Images.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,7 +1,7 @@
 // Writes the program icon as PNG files for the desktop's icon theme:
 // <folder>/<size>x<size>/apps/<name>.png for each size given.
 
-#include "Images.h"
+#include "res/Images.h"
 
 #include <QDir>
 #include <QGuiApplication>

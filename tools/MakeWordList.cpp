@@ -4,7 +4,7 @@
 // UTF-8 when it is UTF-8, else Latin-1 (which agrees with Windows-1252 on
 // every letter).
 
-#include "WordEngine.h"
+#include "engine/WordEngine.h"
 
 #include <cstdio>
 

@@ -2,12 +2,12 @@
 // the word-list editor and the highscore window, drawn offscreen with the
 // build's default word list. Usage: ordkamp-screenshots <build folder> <out folder>
 
-#include "DialogTemplate.h"
-#include "GameDialog.h"
-#include "HighscoreDlg.h"
-#include "Profile.h"
-#include "WordGameDlg.h"
-#include "WordListDlg.h"
+#include "app/WordGameDlg.h"
+#include "editor/HighscoreDlg.h"
+#include "editor/WordListDlg.h"
+#include "platform/DialogTemplate.h"
+#include "profile/Profile.h"
+#include "res/GameDialog.h"
 
 #include <QApplication>
 #include <QComboBox>

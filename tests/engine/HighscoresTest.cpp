@@ -1,4 +1,4 @@
-#include "Highscores.h"
+#include "engine/Highscores.h"
 
 #include "EngineFixtures.h"
 

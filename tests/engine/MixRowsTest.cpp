@@ -1,4 +1,4 @@
-#include "MixRows.h"
+#include "engine/MixRows.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "WordEngine.h"
+#include "engine/WordEngine.h"
 
 #include "EngineFixtures.h"
 

@@ -1,4 +1,4 @@
-#include "SafeFile.h"
+#include "engine/SafeFile.h"
 
 #include "TempFolder.h"
 

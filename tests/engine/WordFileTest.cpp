@@ -1,8 +1,8 @@
-#include "WordEngine.h"
+#include "engine/WordEngine.h"
 
-#include "Letters.h"
 #include "TempFolder.h"
-#include "TextEncoding.h"
+#include "engine/Letters.h"
+#include "engine/TextEncoding.h"
 
 #include <gtest/gtest.h>
 

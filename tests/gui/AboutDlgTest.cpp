@@ -1,9 +1,9 @@
 #include "GameFixture.h"
 
-#include "AboutDialog.h"
-#include "AboutDlg.h"
-#include "Strings.h"
 #include "Version.h"
+#include "controls/AboutDlg.h"
+#include "res/AboutDialog.h"
+#include "res/Strings.h"
 
 #include <QPainter>
 #include <QTimer>

@@ -3,10 +3,10 @@
 
 #include "GameFixture.h"
 
-#include "AboutDlg.h"
-#include "EditorDialogs.h"
-#include "HighscoreDlg.h"
-#include "WordListDlg.h"
+#include "controls/AboutDlg.h"
+#include "editor/HighscoreDlg.h"
+#include "editor/WordListDlg.h"
+#include "res/EditorDialogs.h"
 
 #include <QSignalSpy>
 

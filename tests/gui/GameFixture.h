@@ -1,12 +1,12 @@
 #pragma once
 
-#include "Beep.h"
-#include "GameDialog.h"
-#include "MessageBox.h"
-#include "Profile.h"
-#include "Shell.h"
 #include "TempFolder.h"
-#include "WordGameDlg.h"
+#include "app/WordGameDlg.h"
+#include "platform/Beep.h"
+#include "platform/MessageBox.h"
+#include "platform/Shell.h"
+#include "profile/Profile.h"
+#include "res/GameDialog.h"
 
 #include <QApplication>
 #include <QComboBox>

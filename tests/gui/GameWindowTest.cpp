@@ -1,10 +1,10 @@
 #include "GameFixture.h"
 
-#include "PoliteEnd.h"
-#include "Strings.h"
-#include "TextWindow.h"
 #include "Version.h"
-#include "WordEngine.h"
+#include "app/PoliteEnd.h"
+#include "controls/TextWindow.h"
+#include "engine/WordEngine.h"
+#include "res/Strings.h"
 
 #include <QPlainTextEdit>
 #include <QProgressBar>

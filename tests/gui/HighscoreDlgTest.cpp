@@ -1,7 +1,7 @@
 #include "GameFixture.h"
 
-#include "EditorDialogs.h"
-#include "HighscoreDlg.h"
+#include "editor/HighscoreDlg.h"
+#include "res/EditorDialogs.h"
 
 #include <QTimer>
 

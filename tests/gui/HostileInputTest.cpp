@@ -2,10 +2,10 @@
 
 #include "GameFixture.h"
 
-#include "IniFile.h"
-#include "Letters.h"
-#include "SettingsFile.h"
-#include "Windows1252.h"
+#include "engine/Letters.h"
+#include "platform/Windows1252.h"
+#include "profile/IniFile.h"
+#include "profile/SettingsFile.h"
 
 #include <functional>
 #include <random>

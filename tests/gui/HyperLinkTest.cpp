@@ -1,7 +1,7 @@
 #include "GameFixture.h"
 
-#include "HyperLink.h"
-#include "LinkFallback.h"
+#include "controls/HyperLink.h"
+#include "controls/LinkFallback.h"
 
 #include <functional>
 

@@ -1,7 +1,7 @@
 #include "GameFixture.h"
 
-#include "EditorDialogs.h"
-#include "WordListDlg.h"
+#include "editor/WordListDlg.h"
+#include "res/EditorDialogs.h"
 
 #include <QPlainTextEdit>
 #include <QProgressBar>

@@ -1,7 +1,7 @@
 #include "GameFixture.h"
 
-#include "Strings.h"
-#include "UpDownEdit.h"
+#include "platform/UpDownEdit.h"
+#include "res/Strings.h"
 
 #include <QPlainTextEdit>
 #include <QProgressBar>

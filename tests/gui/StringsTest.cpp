@@ -1,4 +1,4 @@
-#include "Strings.h"
+#include "res/Strings.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,9 @@
 
 #include "GameFixture.h"
 
-#include "AboutDlg.h"
-#include "HighscoreDlg.h"
-#include "WordListDlg.h"
+#include "controls/AboutDlg.h"
+#include "editor/HighscoreDlg.h"
+#include "editor/WordListDlg.h"
 
 #include <QHeaderView>
 #include <QStyleOptionButton>

@@ -1,8 +1,8 @@
 #include "GameFixture.h"
 
 #include "EngineFixtures.h"
-#include "IniFile.h"
-#include "Strings.h"
+#include "profile/IniFile.h"
+#include "res/Strings.h"
 
 #include <QAction>
 #include <QPlainTextEdit>

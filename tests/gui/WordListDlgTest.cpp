@@ -1,8 +1,8 @@
 #include "GameFixture.h"
 
-#include "EditorDialogs.h"
-#include "Strings.h"
-#include "WordListDlg.h"
+#include "editor/WordListDlg.h"
+#include "res/EditorDialogs.h"
+#include "res/Strings.h"
 
 #include <QListView>
 #include <QPlainTextEdit>

@@ -1,4 +1,4 @@
-#include "AppFolders.h"
+#include "profile/AppFolders.h"
 
 #include "TempFolder.h"
 

@@ -1,9 +1,9 @@
-#include "SettingsFile.h"
+#include "profile/SettingsFile.h"
 
 #include "EngineFixtures.h"
-#include "IniFile.h"
-#include "Profile.h"
 #include "TempFolder.h"
+#include "profile/IniFile.h"
+#include "profile/Profile.h"
 
 #include <gtest/gtest.h>
 

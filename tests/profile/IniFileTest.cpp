@@ -1,4 +1,4 @@
-#include "IniFile.h"
+#include "profile/IniFile.h"
 
 #include "TempFolder.h"
 

@@ -1,4 +1,4 @@
-#include "Profile.h"
+#include "profile/Profile.h"
 
 #include "TempFolder.h"
 

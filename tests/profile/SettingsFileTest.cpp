@@ -1,8 +1,8 @@
-#include "SettingsFile.h"
+#include "profile/SettingsFile.h"
 
-#include "IniFile.h"
-#include "Profile.h"
 #include "TempFolder.h"
+#include "profile/IniFile.h"
+#include "profile/Profile.h"
 
 #include <gtest/gtest.h>
 
