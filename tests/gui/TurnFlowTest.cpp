@@ -193,7 +193,7 @@ TEST_F(Turns, HighscoreGreetingsByPlace)
                   QString::fromLatin1(dlg->m_engine.m_strAnswer[0].c_str()) + ")" + c.greeting);
         // Kept on disk at once, before any exit: a crash cannot take it.
         const CIniFile ini = CIniFile::Parse(ReadBytes(folder.File("ordkamp.ini")));
-        EXPECT_EQ(ini.Get("Scrabble", "name" + std::to_string(c.entriesAbove)), "Anna");
+        EXPECT_EQ(ini.Get("Scrabble", std::string("name").append(std::to_string(c.entriesAbove))), "Anna");
     }
 }
 

@@ -153,7 +153,8 @@ TEST_F(Saves, TwoProcessesSavingAtOnceLeaveWholeFiles)
             CSettingsFile file;
             bool ok = bool(file.Load(engine, "ordkamp.ini"));
             for (int i = 0; i < 300; ++i) {
-                engine.AddHighscore(static_cast<unsigned>(i % GAME_COUNT), 0, "P" + std::to_string(c), "2026-12-07",
+                engine.AddHighscore(static_cast<unsigned>(i % GAME_COUNT), 0,
+                                    std::string("P").append(std::to_string(c)), "2026-12-07",
                                     static_cast<int16_t>(3 + i % 30), 10);
                 ok = file.Save(engine, i % 2 == 0) && ok;
             }
