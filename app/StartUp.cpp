@@ -64,7 +64,6 @@ bool CWordGameDlg::OnInitDialog()
 
     // Read before the window shows, so that it opens where it was left.
     const FileResult settingsRead = m_settingsFile.Load(m_engine, ToWindows1252(m_strIniFile));
-    m_bSettingsLoaded = true;
     SetSoundFolder(QFile::decodeName(GetDocPath().c_str()) + QStringLiteral("sounds"));
     SetSoundOn(m_settingsFile.SoundOn());
     findChild<QAction*>(QString::number(ID_SOUND))->setChecked(m_settingsFile.SoundOn());
@@ -114,11 +113,10 @@ void CWordGameDlg::SaveBeforeClosing(bool askOnFailure)
 {
     // A window that never read the file, or whose file could not be read,
     // has nothing to write over it.
-    if (m_bSaved || !m_bSettingsLoaded || !m_settingsFile.LoadResult())
+    if (m_bSaved || !m_settingsFile.LoadResult())
         return;
-    m_settingsFile.SetPlace(Place());
     for (;;) {
-        const FileResult saved = m_settingsFile.Save(m_engine, true);
+        const FileResult saved = SaveProfile(true);
         if (saved)
             break;
         const QString text = FormatString(IDS_SAVE_FAILED, {SettingsPath(), FileErrorText(saved)});
@@ -136,8 +134,14 @@ void CWordGameDlg::KeepHighscores()
 {
     // A place won is written at once, so that no crash can take it; a
     // failure is not worth a word mid-turn: the save at exit tries again.
-    if (m_bSettingsLoaded && m_settingsFile.LoadResult())
-        m_settingsFile.Save(m_engine, false);
+    SaveProfile(false);
+}
+
+FileResult CWordGameDlg::SaveProfile(bool withSettings)
+{
+    if (withSettings)
+        m_settingsFile.SetPlace(Place());
+    return m_settingsFile.Save(m_engine, withSettings);
 }
 
 QString CWordGameDlg::SettingsPath() const

@@ -40,12 +40,7 @@ int CWordGameDlg::DoModal()
         return QDialog::Rejected;
     const CPoliteEnd politeEnd([this] { OnEndSession(); });
     // A logout first asks every program to keep its data, then ends it.
-    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
-        if (m_bSettingsLoaded && m_settingsFile.LoadResult()) {
-            m_settingsFile.SetPlace(Place());
-            m_settingsFile.Save(m_engine, true);
-        }
-    });
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) { SaveProfile(true); });
     // The application's own loop rather than the dialog's, so that
     // QCoreApplication::quit() ends the game too.
     connect(this, &QDialog::finished, qApp, &QCoreApplication::quit);

@@ -42,6 +42,9 @@ public:
     void SaveBeforeClosing(bool askOnFailure);
     // Writes the highscore tables now (after a place was won).
     void KeepHighscores();
+    // One save of the settings file: the tables, and with `withSettings`
+    // the rules, the window's place and the sound.
+    FileResult SaveProfile(bool withSettings);
     void OnClose();
     // A signal or a logout ends the game: saves without asking, closes.
     void OnEndSession();
@@ -122,9 +125,8 @@ public:
     QString m_strIniFile;
     CWordEngine m_engine;
     QTimer m_timer;
-    // Set once the settings file has been read: a window that never got that
-    // far must not overwrite the stored settings and highscores.
-    bool m_bSettingsLoaded = false;
+    // Writes nothing before the file has been read, nor over a file that
+    // could not be read.
     CSettingsFile m_settingsFile;
 
 protected:

@@ -36,7 +36,7 @@ public:
     };
 
     // Reads settings and highscores into the engine and remembers the
-    // tables as read. A file that exists but cannot be read leaves the
+    // tables as read. Until then every save is refused. A file that exists but cannot be read leaves the
     // engine's defaults, and is never written by this session.
     FileResult Load(CWordEngine& engine, const std::string& file);
 

@@ -4,7 +4,12 @@
 #include <fstream>
 #include <string>
 
+#include <csignal>
+#include <functional>
 #include <stdlib.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 // A fresh folder under the system's temporary folder, removed with its
 // contents when the test ends.
@@ -41,4 +46,19 @@ inline std::string ReadBytes(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Runs `work` in a child process whose files may not grow past 4 KB, as on
+// a full disk; true when it returned true there.
+inline bool OnAFullDisk(const std::function<bool()>& work)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{4096, 4096};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        _exit(work() ? 0 : 1);
+    }
+    int status = 0;
+    return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }

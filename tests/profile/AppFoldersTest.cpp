@@ -4,10 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -69,18 +65,8 @@ TEST(AppFolders, FirstStartOnAFullDiskLeavesNoHalfList)
     WriteBytes((prefix.Path() / "share" / "ordkamp" / "ordkamp.se").string(), std::string(64 * 1024, 'a'));
     const fs::path data = prefix.Path() / "data";
 
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        // Files may not grow past 4 KB: the copy runs out of room.
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{4096, 4096};
-        setrlimit(RLIMIT_FSIZE, &limit);
-        _exit(DecideAppFolders(prefix.Path() / "bin", data).error.empty() ? 1 : 0);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the failed copy was not reported";
+    EXPECT_TRUE(OnAFullDisk([&] { return !DecideAppFolders(prefix.Path() / "bin", data).error.empty(); }))
+        << "the failed copy was not reported";
     EXPECT_TRUE(fs::is_empty(data / "ordkamp"));
 }
 

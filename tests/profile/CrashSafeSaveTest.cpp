@@ -98,21 +98,9 @@ TEST_F(Saves, FullDiskReportsFailureAndKeepsTheOldFiles)
     ASSERT_TRUE(SaveAll(first));
     const std::string oldWords = WordFile(), oldIni = IniFile();
 
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        // Files may not grow past 4 KB: every save of `second` runs out of room.
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{4096, 4096};
-        setrlimit(RLIMIT_FSIZE, &limit);
-        const bool wordsSaved = second.SaveWordList();
-        const bool highscoresSaved = SaveHighscores(second, "ordkamp.ini");
-        _exit(!wordsSaved && !highscoresSaved ? 0 : 1);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "a save past the size limit reported success";
+    // Every save of `second` runs out of room.
+    EXPECT_TRUE(OnAFullDisk([&] { return !second.SaveWordList() && !SaveHighscores(second, "ordkamp.ini"); }))
+        << "a save past the size limit reported success";
     EXPECT_EQ(WordFile(), oldWords);
     EXPECT_EQ(IniFile(), oldIni);
 }
