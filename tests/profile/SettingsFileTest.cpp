@@ -69,6 +69,8 @@ TEST_F(SettingsFile, RulesGoThroughTheClampsInFileOrder)
         {"GameType=-1", 5, 8, 4, 60, 60, 60, 4},
         {"GameType=x", 5, 8, 4, 60, 60, 60, 0},
         {"Max=", 5, 8, 4, 60, 60, 60, 4},
+        {"Mini=-5\r\nMax=99999999999\r\nHangManTimeOff=-1\r\nTimeHangMan=0\r\nTimeScrabble=1000000\r\n"
+         "TimeMixWord=-2147483649\r\nGameType=99", 35, 35, 60, 1, 999, 999, 4},
     };
     for (const auto& c : cases) {
         WriteBytes(path, "[Settings]\r\n" + c.settings + "\r\n");
