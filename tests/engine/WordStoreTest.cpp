@@ -209,19 +209,4 @@ TEST(WordStore, ClearAndCopyWords)
     EXPECT_EQ(game.CountWords(0, 35), 0u);
 }
 
-TEST(WordStore, FreshEngineHasTheDefaults)
-{
-    CWordEngine engine;
-    EXPECT_EQ(engine.m_nGameTypeSetting, unsigned{GAME_ALTERNATING});
-    EXPECT_EQ(engine.m_nGameType, unsigned{GAME_HANGMAN});
-    EXPECT_EQ(engine.m_nMinLetters, 5u);
-    EXPECT_EQ(engine.m_nMaxLetters, 8u);
-    EXPECT_EQ(engine.m_nHangmanPenalty, 4u);
-    EXPECT_EQ(engine.m_nTime[0] + engine.m_nTime[1] + engine.m_nTime[2], 180u);
-    const CHighscoreEntry& last = engine.m_highscores[2][99];
-    EXPECT_EQ(last.m_strName, "-");
-    EXPECT_EQ(last.m_strDate, "-");
-    EXPECT_EQ(last.Score(), 0);
-}
-
 } // namespace

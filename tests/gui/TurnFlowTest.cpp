@@ -147,25 +147,6 @@ TEST_F(Turns, HangmanPenaltyAtTheEndOfTheClock)
     }
 }
 
-TEST_F(Turns, AlternatingGamesOverFourRounds)
-{
-    StartWithPlayers({"bakar", "filar", "m\xE5ste", "ekorre"}, GAME_ALTERNATING);
-    std::vector<unsigned> games;
-    QStringList titles;
-    for (int turn = 0; turn < 8; ++turn) {
-        Type("a");
-        ASSERT_EQ(dlg->m_nState, 0);
-        games.push_back(dlg->m_engine.m_nGameType);
-        titles << dlg->windowTitle();
-        dlg->SubtractTime(1000);
-        Tick();
-    }
-    EXPECT_EQ(games, (std::vector<unsigned>{0, 0, 1, 1, 2, 2, 0, 0}));
-    EXPECT_EQ(titles.last(), "Ordkamp - Omgång: 4 ");
-    EXPECT_EQ(titles[1], "Ordkamp - Omgång: 1 ");
-    EXPECT_EQ(titles[2], "Ordkamp - Omgång: 2 ");
-}
-
 TEST_F(Turns, MixwordShowsThreeRowsAndAnyWordSolves)
 {
     StartWithPlayers({"bakar", "filar", "m\xE5ste"}, GAME_MIXWORD);
