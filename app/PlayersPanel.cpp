@@ -63,7 +63,6 @@ void CWordGameDlg::RefreshPlayers()
     if (!m_engine.m_players.empty())
         title += FormatString(IDS_ROUND, {QString::number(m_engine.m_nRound + 1)});
     setWindowTitle(title);
-    UpdateData(false);
 }
 
 void CWordGameDlg::OnChangeNewPlayer()
@@ -99,14 +98,14 @@ void CWordGameDlg::OnDeletePlayer()
     const bool current = static_cast<unsigned>(index) == m_engine.m_nCurPlayer;
     m_engine.DeletePlayer(static_cast<unsigned>(index));
     if (current) {
-        SetState(TURN_WAITING); // the running turn is abandoned without a result
-        SetTimerPeriod(1000);
+        ShowTurn(m_turn.Abandon());
         if (m_engine.m_players.empty())
             ShowMessage(MESSAGE_TEXT, true, IDS_ADD_PLAYER);
         else
             ShowMessage(MESSAGE_NEXT_PLAYER, true, 0);
     }
     RefreshPlayers();
+    UpdateData(false);
 }
 
 void CWordGameDlg::OnSetAsNext()
@@ -116,10 +115,10 @@ void CWordGameDlg::OnSetAsNext()
     if (index < 0)
         return;
     m_engine.m_nCurPlayer = static_cast<uint32_t>(index);
-    SetState(TURN_WAITING);
-    SetTimerPeriod(1000);
+    ShowTurn(m_turn.Abandon());
     ShowMessage(MESSAGE_NEXT_PLAYER, true, 0);
     RefreshPlayers();
+    UpdateData(false);
 }
 
 void CWordGameDlg::OnItemchangedPlayers()

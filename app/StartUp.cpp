@@ -31,7 +31,7 @@ bool CWordGameDlg::OnInitDialog()
 
     // Timer 1. A Qt timer cannot fail to start, so the timer-failure exit of
     // the Windows program has no counterpart here.
-    SetTimerPeriod(1000);
+    m_timer.start(m_turn.ClockPeriod());
 
     m_listPlayers->setColumnCount(3);
     m_listPlayers->setHeaderLabels({LoadString(IDS_COLUMN_NAME), LoadString(IDS_COLUMN_BONUS),
@@ -53,14 +53,12 @@ bool CWordGameDlg::OnInitDialog()
         m_comboGameType->addItem(LoadString(IDS_GAME_HANGMAN + game));
     SetUpLayout();
 
-    m_strCountdown = QStringLiteral("0");
-    UpdateData(false);
+    ShowTurnState();
     m_strIniFile = LoadString(IDS_INI_FILE);
 
     m_engine.m_strFileName = GetAppPath(true) + ToWindows1252(LoadString(IDS_WORD_FILE));
     m_strDisplay = LoadString(IDS_LOADING);
     RefreshPlayers();
-    SetState(TURN_WAITING);
 
     // Read before the window shows, so that it opens where it was left.
     const FileResult settingsRead = m_settingsFile.Load(m_engine, ToWindows1252(m_strIniFile));

@@ -1,5 +1,5 @@
-// The turn machine: waiting, running and showing a result, the one timer
-// that counts a turn down, and the texts of the game display.
+// The window's side of a turn: it feeds the turn machine the clock, the
+// guesses and the menu's hint and give-up, and draws what each did.
 
 #include "app/WordGameDlg.h"
 
@@ -20,41 +20,105 @@ constexpr int kRuleControls[] = {
     IDC_MIN_LETTERS, IDC_MAX_LETTERS,
 };
 
-constexpr int kResultPause = 1500;
-constexpr int kTick = 1000;
+unsigned SoundType(TurnSound sound)
+{
+    switch (sound) {
+    case TurnSound::Tick: return SOUND_TICK;
+    case TurnSound::TimeOut: return SOUND_TIME_OUT;
+    case TurnSound::Solved: return SOUND_SOLVED;
+    case TurnSound::WrongLetter: return SOUND_WRONG_LETTER;
+    case TurnSound::Refused: break;
+    }
+    return BEEP_SIMPLE;
+}
 
 } // namespace
 
-void CWordGameDlg::SetState(int state)
+void CWordGameDlg::OnChangeGuess()
 {
-    m_nState = state;
-    for (const int id : kRuleControls) // an up-down and its edit are one control
-        EnableControl(id, state != TURN_RUNNING);
-    for (const int command : {ID_HINT, ID_GIVE_UP}) // only for a running turn
-        findChild<QAction*>(QString::number(command))->setEnabled(state == TURN_RUNNING);
+    if (m_turn.State() == TURN_WAITING) {
+        m_strGuess.clear(); // the key only starts the turn
+        ShowTurn(m_turn.Start());
+        return;
+    }
+    if (m_turn.State() != TURN_RUNNING)
+        return;
+    UpdateData(true);
+    ShowTurn(m_turn.Guess(ToWindows1252(m_strGuess.trimmed())));
 }
 
-void CWordGameDlg::BeginTurn()
+void CWordGameDlg::OnTimer()
 {
-    if (m_engine.m_players.empty()) {
-        SetState(TURN_WAITING);
+    ShowTurn(m_turn.Tick());
+}
+
+void CWordGameDlg::OnHint()
+{
+    ShowTurn(m_turn.Hint());
+}
+
+void CWordGameDlg::OnGiveUp()
+{
+    ShowTurn(m_turn.GiveUp());
+}
+
+void CWordGameDlg::SubtractTime(int seconds)
+{
+    ShowTurn(m_turn.TakeTime(static_cast<unsigned>(std::max(seconds, 0))));
+}
+
+void CWordGameDlg::ShowTurn(const TurnEvent& event)
+{
+    // Before the message: merging in another window's results may move the place.
+    if (event.placeWon)
+        KeepHighscores();
+    for (const TurnSound sound : event.sounds)
+        AppBeep(SoundType(sound));
+    if (event.guessUsedUp)
+        m_strGuess.clear();
+    switch (event.shows) {
+    case TurnShows::Unchanged:
+        break;
+    case TurnShows::NewPuzzle:
+        RefreshPlayers();
+        RefreshPuzzle();
+        break;
+    case TurnShows::Puzzle:
+        RefreshPuzzle();
+        break;
+    case TurnShows::NoPlayers:
         ShowMessage(MESSAGE_TEXT, true, IDS_ADD_PLAYER);
-        return;
-    }
-    m_engine.NewPuzzle();
-    if (m_engine.m_strPuzzle.empty()) {
-        SetState(TURN_WAITING);
+        break;
+    case TurnShows::TooFewWords:
         ShowMessage(MESSAGE_TEXT, true, IDS_TOO_FEW_WORDS);
-        return;
+        break;
+    case TurnShows::Right:
+    case TurnShows::Wrong:
+        ShowMessage(event.shows == TurnShows::Right ? MESSAGE_RIGHT : MESSAGE_WRONG, true, 0);
+        RefreshPlayers();
+        break;
+    case TurnShows::NextPlayer:
+        m_strGuess = LoadString(IDS_PRESS_KEY);
+        ShowMessage(MESSAGE_NEXT_PLAYER, false, 0);
+        break;
     }
-    m_nHintLevel = 0;
-    const int time = static_cast<int>(m_engine.m_nTime[m_engine.m_nGameType]);
-    m_progressTime->setRange(0, time);
-    m_progressTime->setValue(time);
-    m_strCountdown = QString::number(time);
+    if (event.clockRestarted)
+        m_timer.start(m_turn.ClockPeriod());
+    ShowTurnState();
+}
+
+void CWordGameDlg::ShowTurnState()
+{
+    const bool running = m_turn.State() == TURN_RUNNING;
+    for (const int id : kRuleControls) // an up-down and its edit are one control
+        EnableControl(id, !running);
+    for (const int command : {ID_HINT, ID_GIVE_UP})
+        findChild<QAction*>(QString::number(command))->setEnabled(running);
+    // Before the first turn the bar is empty, not busy.
+    m_progressTime->setRange(0, std::max(m_turn.Seconds(), 1));
+    m_progressTime->setValue(m_turn.SecondsLeft());
+    m_strCountdown = QString::number(m_turn.SecondsLeft());
     UpdateData(false);
-    RefreshPlayers();
-    RefreshPuzzle();
 }
 
 void CWordGameDlg::RefreshPuzzle()
@@ -67,115 +131,13 @@ void CWordGameDlg::RefreshPuzzle()
         m_strDisplay.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
     if (m_engine.m_nGameType == GAME_HANGMAN)
         m_strDisplay += QStringLiteral("\r\n\r\n") + FromWindows1252(m_engine.m_strGuessed);
-    else if (m_nHintLevel > 0)
+    else if (m_turn.HintLevel() > 0)
         m_strDisplay += QStringLiteral("\r\n")
-            + FormatString(IDS_HINT_LINE, {FromWindows1252(HintPrefix(m_engine, m_nHintLevel))});
-    UpdateData(false);
-}
-
-void CWordGameDlg::OnHint()
-{
-    if (m_nState != TURN_RUNNING)
-        return;
-    // A hint costs what a wrong hangman letter costs; one that would give
-    // the whole word away is refused, for free.
-    if (m_engine.m_nGameType == GAME_HANGMAN) {
-        const char letter = HangmanHintLetter(m_engine);
-        if (letter == '\0') {
-            AppBeep(BEEP_SIMPLE);
-            return;
-        }
-        m_engine.CheckGuess(std::string(1, letter), static_cast<unsigned>(m_progressTime->value()));
-    } else {
-        if (HintPrefix(m_engine, m_nHintLevel + 1).empty()) {
-            AppBeep(BEEP_SIMPLE);
-            return;
-        }
-        ++m_nHintLevel;
-    }
-    RefreshPuzzle();
-    SubtractTime(static_cast<int>(m_engine.m_nHangmanPenalty));
-}
-
-void CWordGameDlg::OnGiveUp()
-{
-    // As a time-out: no points, the bonus cleared, the answer shown.
-    if (m_nState == TURN_RUNNING)
-        SubtractTime(m_progressTime->value());
-}
-
-void CWordGameDlg::OnChangeGuess()
-{
-    if (m_nState == TURN_RESULT)
-        return;
-    if (m_nState == TURN_WAITING) {
-        m_strGuess.clear(); // the key only starts the turn
-        SetState(TURN_RUNNING);
-        BeginTurn();
-        return;
-    }
-
-    UpdateData(true);
-    const QString guess = m_strGuess.trimmed();
-    if (guess.isEmpty())
-        return;
-    const int secondsLeft = m_progressTime->value();
-    const unsigned result = m_engine.CheckGuess(ToWindows1252(guess), static_cast<unsigned>(secondsLeft));
-    const bool hangman = m_engine.m_nGameType == GAME_HANGMAN;
-    if (hangman)
-        m_strGuess.clear(); // every typed letter is consumed at once
-    RefreshPuzzle();
-    if (result == GUESS_WRONG_LETTER && hangman) {
-        AppBeep(SOUND_WRONG_LETTER);
-        SubtractTime(static_cast<int>(m_engine.m_nHangmanPenalty));
-    }
-    if (result == GUESS_SOLVED) {
-        AppBeep(SOUND_SOLVED);
-        // Before the message: merging in another window's results may move the place.
-        if (m_engine.m_nHighscoreRank >= 1 && m_engine.m_nHighscoreRank <= HIGHSCORE_PLACES)
-            KeepHighscores();
-        ShowMessage(MESSAGE_RIGHT, true, 0);
-    }
-    UpdateData(false);
-}
-
-void CWordGameDlg::OnTimer()
-{
-    if (m_nState != TURN_RESULT) {
-        SubtractTime(1);
-        return;
-    }
-    SetState(TURN_WAITING);
-    m_strGuess = LoadString(IDS_PRESS_KEY);
-    UpdateData(false);
-    ShowMessage(MESSAGE_NEXT_PLAYER, false, 0);
-    SetTimerPeriod(kTick);
-}
-
-void CWordGameDlg::SubtractTime(int seconds)
-{
-    if (m_nState != TURN_RUNNING)
-        return;
-    UpdateData(true);
-    const int left = m_progressTime->value() - seconds;
-    if (left <= 0) {
-        AppBeep(SOUND_TIME_OUT);
-        if (m_engine.m_nCurPlayer < m_engine.m_players.size())
-            m_engine.m_players[m_engine.m_nCurPlayer].m_nBonus = 0;
-        ShowMessage(MESSAGE_WRONG, true, 0);
-        m_strCountdown = QStringLiteral("0");
-    } else {
-        if (left <= kLastSeconds)
-            AppBeep(SOUND_TICK);
-        m_strCountdown = QString::number(left);
-    }
-    m_progressTime->setValue(std::max(left, 0)); // an empty bar for no time left
-    UpdateData(false);
+            + FormatString(IDS_HINT_LINE, {FromWindows1252(HintPrefix(m_engine, m_turn.HintLevel()))});
 }
 
 void CWordGameDlg::ShowMessage(int kind, bool clear, unsigned stringId)
 {
-    UpdateData(true);
     if (clear)
         m_strDisplay.clear();
     switch (kind) {
@@ -200,13 +162,5 @@ void CWordGameDlg::ShowMessage(int kind, bool clear, unsigned stringId)
         break;
     default:
         break;
-    }
-    UpdateData(false);
-
-    if (kind == MESSAGE_RIGHT || kind == MESSAGE_WRONG) {
-        RefreshPlayers();
-        SetState(TURN_RESULT);
-        SetTimerPeriod(kResultPause);
-        m_engine.NextPlayer();
     }
 }

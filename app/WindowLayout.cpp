@@ -122,10 +122,10 @@ void CWordGameDlg::ShowInDisplay()
     // Above a running puzzle, its game and player; below the waiting text,
     // how to start. Both smaller than the text they go with.
     QString heading, hint;
-    if (m_nState == TURN_RUNNING && m_engine.m_nGameType < GAME_COUNT && m_engine.m_nCurPlayer < m_engine.m_players.size())
+    if (m_turn.State() == TURN_RUNNING && m_engine.m_nGameType < GAME_COUNT && m_engine.m_nCurPlayer < m_engine.m_players.size())
         heading = LoadString(IDS_GAME_HANGMAN + m_engine.m_nGameType) + QStringLiteral(" \u2014 ")
             + FromWindows1252(m_engine.m_players[m_engine.m_nCurPlayer].m_strName);
-    if (m_nState == TURN_WAITING && !m_engine.m_players.empty())
+    if (m_turn.State() == TURN_WAITING && !m_engine.m_players.empty())
         hint = LoadString(IDS_HOW_TO_START);
     const QString text = ForDisplay(m_strDisplay);
     const QString shown = (heading.isEmpty() ? QString() : heading + '\n') + text
@@ -134,7 +134,7 @@ void CWordGameDlg::ShowInDisplay()
     // Less the document's margins and a pixel of the cursor's on each side.
     const int margin = 2 * static_cast<int>(display->document()->documentMargin()) + 4;
     const QSize room = display->contentsRect().size() - QSize(margin, margin);
-    const bool hangmanLetters = m_nState == TURN_RUNNING && m_engine.m_nGameType == GAME_HANGMAN;
+    const bool hangmanLetters = m_turn.State() == TURN_RUNNING && m_engine.m_nGameType == GAME_HANGMAN;
     if (shown == m_shownText && room == m_fittedRoom && hangmanLetters == m_bShownLetters)
         return;
     m_shownText = shown;

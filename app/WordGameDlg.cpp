@@ -184,7 +184,7 @@ void CWordGameDlg::UpdateData(bool saveAndValidate)
         spin->setValue(*member);
     auto* countdown = DialogControl<QLabel>(this, IDC_COUNTDOWN);
     countdown->setText(m_strCountdown);
-    const bool lastSeconds = m_nState != TURN_WAITING && m_strCountdown.toInt() <= kLastSeconds;
+    const bool lastSeconds = m_turn.State() != TURN_WAITING && m_strCountdown.toInt() <= CTurn::kLastSeconds;
     QPalette colours = palette();
     if (lastSeconds)
         colours.setColor(QPalette::WindowText, Qt::red);
@@ -199,11 +199,6 @@ void CWordGameDlg::UpdateData(bool saveAndValidate)
 void CWordGameDlg::EnableControl(int id, bool enable)
 {
     DialogControl(this, id)->setEnabled(enable);
-}
-
-void CWordGameDlg::SetTimerPeriod(int milliseconds)
-{
-    m_timer.start(milliseconds);
 }
 
 void CWordGameDlg::keyPressEvent(QKeyEvent* event)

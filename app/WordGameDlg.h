@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/Turn.h"
 #include "engine/WordEngine.h"
 #include "profile/SettingsFile.h"
 
@@ -18,18 +19,14 @@ class QProgressBar;
 class QTreeWidget;
 class QMenuBar;
 
-// The game window: players, the turn of the current player with its clock,
-// the rules, and the menu commands. It owns the game's word engine.
-// The turn's states, numbered as the Windows program numbered them.
-enum : int { TURN_RUNNING = 0, TURN_WAITING = 1, TURN_RESULT = 2 };
 // What ShowMessage puts in the display.
 enum : int { MESSAGE_TEXT = 0, MESSAGE_NEXT_PLAYER = 1, MESSAGE_RIGHT = 2, MESSAGE_WRONG = 3 };
 
+// The game window: players, the turn of the current player with its clock,
+// the rules, and the menu commands. It owns the game's word engine and the
+// turn machine over it.
 class CWordGameDlg : public QDialog {
 public:
-    // The clock beeps, and shows red, on the last seconds of a turn.
-    static constexpr int kLastSeconds = 5;
-
     explicit CWordGameDlg(QWidget* parent = nullptr);
     ~CWordGameDlg() override;
 
@@ -59,10 +56,12 @@ public:
     void RestorePlace();
     CSettingsFile::WindowPlace Place() const;
 
-    // Turn flow.
-    void SetState(int state);
-    void BeginTurn();
+    // Turn flow: events go to m_turn, and the window draws what each did.
+    // ShowMessage, RefreshPuzzle and RefreshPlayers compose; UpdateData(false)
+    // (in ShowTurnState for a turn event) shows.
     void SubtractTime(int seconds);
+    void ShowTurn(const TurnEvent& event);
+    void ShowTurnState();
     void ShowMessage(int kind, bool clear, unsigned stringId);
     void RefreshPuzzle();
     void OnTimer();
@@ -120,10 +119,9 @@ public:
     int m_nTimeAnagram = 0;
     QString m_strGuess;
     QIcon m_hIcon;
-    int m_nState = TURN_WAITING;
-    unsigned m_nHintLevel = 0; // hints taken in this anagram or mixword turn
     QString m_strIniFile;
     CWordEngine m_engine;
+    CTurn m_turn{m_engine};
     QTimer m_timer;
     // Writes nothing before the file has been read, nor over a file that
     // could not be read.
@@ -140,7 +138,6 @@ private:
     void BuildControls();
     void BuildMenu();
     void ConnectControls();
-    void SetTimerPeriod(int milliseconds);
     void CopyRulesToMembers();
     void CommitRule(unsigned index, int& member);
     void EnableControl(int id, bool enable);

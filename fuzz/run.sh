@@ -10,26 +10,16 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 out=${FUZZ_BUILD_DIR:-$top/build-fuzz}
 mkdir -p "$out"
 
-flags=(-std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all
-       -I"$top" -I"$top/fuzz")
-engine=("$top"/engine/*.cpp)
-profile=("$top"/profile/IniFile.cpp)
-
-declare -A targets=(
-  [profile]="FuzzProfile.cpp"
-  [wordlist]="FuzzWordList.cpp"
-  [addwords]="FuzzAddWords.cpp"
-  [checkguess]="FuzzCheckGuess.cpp"
-)
+cmake -S "$top" -B "$out" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DORDKAMP_FUZZ=ON -DORDKAMP_SANITIZE=ON -DORDKAMP_WERROR=ON > "$out/configure.log"
+cmake --build "$out" -j2 > "$out/build.log" || { tail -n 40 "$out/build.log"; exit 1; }
 
 total=0
-for name in ${FUZZ_TARGETS:-profile wordlist addwords checkguess}; do
-  binary=$out/fuzz-$name
-  clang++ "${flags[@]}" "$top/fuzz/${targets[$name]}" "${engine[@]}" "${profile[@]}" -o "$binary"
+for name in ${FUZZ_TARGETS:-profile wordlist addwords checkguess turn}; do
   corpus=$(mktemp -d)
   cp "$top/fuzz/corpus/$name/"* "$corpus/" 2>/dev/null || true
   log=$out/fuzz-$name.log
-  if ! "$binary" "$corpus" -max_total_time="$seconds" -print_final_stats=1 -rss_limit_mb=4096 ${FUZZ_ARGS:-} > "$log" 2>&1; then
+  if ! "$out/fuzz-$name" "$corpus" -max_total_time="$seconds" -print_final_stats=1 -rss_limit_mb=4096 ${FUZZ_ARGS:-} > "$log" 2>&1; then
     tail -n 40 "$log"
     rm -rf "$corpus"
     echo "fuzz-$name: FAILED"

@@ -31,7 +31,7 @@ TEST_F(GameWindow, StartsWithDefaultsTheWordListAndEveryControl)
     EXPECT_EQ(Control<QComboBox>(IDC_GAME_TYPE)->currentText(), "(Slumpmässigt)");
     EXPECT_EQ(Control<QComboBox>(IDC_GAME_TYPE)->count(), 5);
     EXPECT_EQ(Guess()->text(), "");
-    EXPECT_EQ(dlg->m_nState, 1);
+    EXPECT_EQ(dlg->m_turn.State(), 1);
     const std::pair<int, int> values[] = {{IDC_MIN_LETTERS, 5}, {IDC_MAX_LETTERS, 8}, {IDC_PENALTY, 4},
                                           {IDC_TIME_HANGMAN, 60}, {IDC_TIME_ANAGRAM, 60}, {IDC_TIME_MIXWORD, 60}};
     for (const auto& [id, value] : values)
@@ -240,7 +240,7 @@ TEST_F(GameWindow, LargerWindowLargerPuzzleAndItsPlaceIsKept)
     // The last seconds show red.
     auto* countdown = Control<QLabel>(IDC_COUNTDOWN);
     const QColor normal = countdown->palette().color(QPalette::WindowText);
-    dlg->SubtractTime(static_cast<int>(dlg->m_engine.m_nTime[GAME_ANAGRAM]) - CWordGameDlg::kLastSeconds);
+    dlg->SubtractTime(static_cast<int>(dlg->m_engine.m_nTime[GAME_ANAGRAM]) - CTurn::kLastSeconds);
     EXPECT_EQ(countdown->palette().color(QPalette::WindowText), QColor(Qt::red));
     EXPECT_NE(normal, QColor(Qt::red));
 

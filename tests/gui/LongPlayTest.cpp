@@ -50,7 +50,7 @@ TEST_F(GameWindow, LongPlayDoesNotGrow)
     for (int turn = 1; turn <= 5000; ++turn) {
         ChooseGame(static_cast<int>(random() % 5));
         Type("a");
-        ASSERT_EQ(dlg->m_nState, 0) << turn;
+        ASSERT_EQ(dlg->m_turn.State(), 0) << turn;
         switch (random() % 4) {
         case 0:
             Type(QString::fromLatin1(dlg->m_engine.m_strAnswer[0].c_str()));
@@ -70,12 +70,12 @@ TEST_F(GameWindow, LongPlayDoesNotGrow)
             AddPlayer(QStringLiteral("Spelare %1").arg(turn));
             break;
         }
-        solved += dlg->m_nState == 2 && dlg->m_strDisplay.startsWith("Rätt");
-        if (dlg->m_nState == 0) // deleting someone else leaves the turn running
+        solved += dlg->m_turn.State() == 2 && dlg->m_strDisplay.startsWith("Rätt");
+        if (dlg->m_turn.State() == 0) // deleting someone else leaves the turn running
             dlg->SubtractTime(1000);
-        if (dlg->m_nState == 2)
+        if (dlg->m_turn.State() == 2)
             Tick();
-        ASSERT_EQ(dlg->m_nState, 1) << turn;
+        ASSERT_EQ(dlg->m_turn.State(), 1) << turn;
 
         if (turn % 500 == 0) {
             CWordListDlg editor;

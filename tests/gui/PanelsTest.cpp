@@ -115,22 +115,22 @@ TEST_F(Panels, DeleteAndSetAsNextDuringATurnAndAPause)
 {
     StartWith({"Anna", "Bo", "Cissi"});
     Type("a");
-    ASSERT_EQ(dlg->m_nState, 0);
+    ASSERT_EQ(dlg->m_turn.State(), 0);
     Select(2); // not the current player: the turn goes on
     dlg->OnDeletePlayer();
-    EXPECT_EQ(dlg->m_nState, 0);
+    EXPECT_EQ(dlg->m_turn.State(), 0);
     Select(0);
     dlg->OnDeletePlayer(); // the current one: the turn is abandoned
-    EXPECT_EQ(dlg->m_nState, 1);
+    EXPECT_EQ(dlg->m_turn.State(), 1);
     EXPECT_EQ(dlg->m_strDisplay, "\r\nNästa spelare: Bo");
     EXPECT_EQ(dlg->m_engine.m_players[0].m_nPoints, 0u);
 
     Type("a");
     dlg->SubtractTime(1000); // Bo fails: a result pause
-    ASSERT_EQ(dlg->m_nState, 2);
+    ASSERT_EQ(dlg->m_turn.State(), 2);
     Select(0);
     QTest::mouseClick(Control<QPushButton>(IDC_SET_AS_NEXT), Qt::LeftButton);
-    EXPECT_EQ(dlg->m_nState, 1);
+    EXPECT_EQ(dlg->m_turn.State(), 1);
     EXPECT_EQ(dlg->m_timer.interval(), 1000);
     EXPECT_EQ(dlg->m_engine.m_nCurPlayer, 0u);
     EXPECT_EQ(dlg->m_strDisplay, "\r\nNästa spelare: Bo");
@@ -144,7 +144,7 @@ TEST_F(Panels, DeleteAndSetAsNextDuringATurnAndAPause)
     ASSERT_EQ(dlg->m_timer.interval(), 1500);
     Select(static_cast<int>(dlg->m_engine.m_nCurPlayer));
     dlg->OnDeletePlayer(); // the next player leaves during the pause
-    EXPECT_EQ(dlg->m_nState, 1);
+    EXPECT_EQ(dlg->m_turn.State(), 1);
     EXPECT_EQ(dlg->m_timer.interval(), 1000); // the next turn ticks by the second
 }
 

@@ -33,7 +33,7 @@ TEST_F(Turns, HangmanTurnWonLetterByLetter)
     EXPECT_EQ(dlg->windowTitle(), "Ordkamp - Omgång: 1 ");
 
     Type("a"); // only starts the turn
-    EXPECT_EQ(dlg->m_nState, 0);
+    EXPECT_EQ(dlg->m_turn.State(), 0);
     EXPECT_EQ(dlg->m_strDisplay, "------\r\n\r\n");
     EXPECT_EQ(Guess()->text(), "");
     EXPECT_EQ(Countdown(), "60");
@@ -67,7 +67,7 @@ TEST_F(Turns, HangmanTurnWonLetterByLetter)
     Type(" ");
     EXPECT_EQ(Left(), 56);
     Type("kor");
-    EXPECT_EQ(dlg->m_nState, 2);
+    EXPECT_EQ(dlg->m_turn.State(), 2);
     EXPECT_EQ(dlg->m_strDisplay, "Rätt, 112 poäng! (ekorre)"); // (6 - 5 + 1) x 56
     EXPECT_EQ(Cell(0, 1), "1");
     EXPECT_EQ(Cell(0, 2), "112");
@@ -77,9 +77,9 @@ TEST_F(Turns, HangmanTurnWonLetterByLetter)
     EXPECT_TRUE(Control(IDC_MIN_LETTERS)->isEnabled());
 
     Type("q"); // the pause ignores typing
-    EXPECT_EQ(dlg->m_nState, 2);
+    EXPECT_EQ(dlg->m_turn.State(), 2);
     Tick();
-    EXPECT_EQ(dlg->m_nState, 1);
+    EXPECT_EQ(dlg->m_turn.State(), 1);
     EXPECT_EQ(dlg->m_timer.interval(), 1000);
     EXPECT_EQ(Guess()->text(), LoadString(IDS_PRESS_KEY));
     EXPECT_EQ(dlg->m_strDisplay, "Rätt, 112 poäng! (ekorre)\r\nNästa spelare: Bo");
@@ -92,9 +92,9 @@ TEST_F(Turns, AnagramTurnWonByTypingTheWord)
     EXPECT_EQ(dlg->m_strDisplay, "\r\n" + QString::fromLatin1(dlg->m_engine.m_strPuzzle.c_str()));
     Tick(2);
     Type("ekorr");
-    EXPECT_EQ(dlg->m_nState, 0);
+    EXPECT_EQ(dlg->m_turn.State(), 0);
     Type("E");
-    EXPECT_EQ(dlg->m_nState, 2);
+    EXPECT_EQ(dlg->m_turn.State(), 2);
     EXPECT_EQ(dlg->m_strDisplay, "Rätt, 116 poäng! (ekorre)");
     EXPECT_EQ(Guess()->text(), "ekorrE"); // kept until the pause ends
     EXPECT_EQ(dlg->windowTitle(), "Ordkamp - Omgång: 1 ");
@@ -118,7 +118,7 @@ TEST_F(Turns, TimeOutBeepsOnTheLastSecondsAndClearsTheBonus)
     EXPECT_EQ(Left(), 0);
     EXPECT_EQ(dlg->m_strDisplay, "Tyvärr! Rätt svar: ekorre");
     EXPECT_EQ(Anna().m_nBonus, 0u);
-    EXPECT_EQ(dlg->m_nState, 2);
+    EXPECT_EQ(dlg->m_turn.State(), 2);
     Tick();
     EXPECT_EQ(beeps, 6);
 }
@@ -153,7 +153,7 @@ TEST_F(Turns, MixwordShowsThreeRowsAndAnyWordSolves)
     Type("a");
     EXPECT_EQ(dlg->m_strDisplay.count("\r\n"), 2);
     Type(QString::fromLatin1(dlg->m_engine.m_strAnswer[2].c_str()));
-    EXPECT_EQ(dlg->m_nState, 2);
+    EXPECT_EQ(dlg->m_turn.State(), 2);
     EXPECT_TRUE(dlg->m_strDisplay.startsWith("Rätt, "));
     EXPECT_EQ(dlg->m_strDisplay.count(", "), 3);
 }
@@ -169,7 +169,7 @@ TEST_F(Turns, HighscoreGreetingsByPlace)
             dlg->m_engine.AddHighscore(GAME_ANAGRAM, static_cast<unsigned>(i), "X", "2020-01-01", 35, 0);
         Type("a");
         Type(QString::fromLatin1(dlg->m_engine.m_strAnswer[0].c_str()));
-        ASSERT_EQ(dlg->m_nState, 2);
+        ASSERT_EQ(dlg->m_turn.State(), 2);
         EXPECT_EQ(dlg->m_strDisplay, "Rätt, 60 poäng! (" +
                   QString::fromLatin1(dlg->m_engine.m_strAnswer[0].c_str()) + ")" + c.greeting);
         // Kept on disk at once, before any exit: a crash cannot take it.
@@ -187,12 +187,12 @@ TEST_F(Turns, HintsCostTimeAndGivingUpIsATimeOut)
     EXPECT_FALSE(hint->isEnabled()); // no turn runs
     EXPECT_FALSE(giveUp->isEnabled());
     hint->trigger();
-    EXPECT_EQ(dlg->m_nState, 1);
+    EXPECT_EQ(dlg->m_turn.State(), 1);
 
     for (const unsigned game : {GAME_HANGMAN, GAME_ANAGRAM, GAME_MIXWORD}) {
         ChooseGame(static_cast<int>(game));
         Type("a");
-        ASSERT_EQ(dlg->m_nState, 0);
+        ASSERT_EQ(dlg->m_turn.State(), 0);
         EXPECT_TRUE(hint->isEnabled());
         const std::string answer = dlg->m_engine.m_strAnswer[0];
         QTest::keyClick(Guess(), Qt::Key_F3);
@@ -204,7 +204,7 @@ TEST_F(Turns, HintsCostTimeAndGivingUpIsATimeOut)
                 << dlg->m_strDisplay.toStdString();
         const Player& solver = dlg->m_engine.m_players[dlg->m_engine.m_nCurPlayer];
         Type(QString::fromLatin1(answer.c_str())); // solved with a hint: scored by the seconds left
-        ASSERT_EQ(dlg->m_nState, 2) << game;
+        ASSERT_EQ(dlg->m_turn.State(), 2) << game;
         EXPECT_EQ(dlg->m_engine.m_nLastPoints, int(answer.size() - 5 + solver.m_nBonus) * 56);
         Tick();
     }
@@ -223,7 +223,7 @@ TEST_F(Turns, HintsCostTimeAndGivingUpIsATimeOut)
     const Player& quitter = dlg->m_engine.m_players[dlg->m_engine.m_nCurPlayer];
     const uint32_t points = quitter.m_nPoints;
     QTest::keyClick(Guess(), Qt::Key_F6); // give up
-    EXPECT_EQ(dlg->m_nState, 2);
+    EXPECT_EQ(dlg->m_turn.State(), 2);
     EXPECT_TRUE(dlg->m_strDisplay.startsWith("Tyvärr! Rätt svar: "));
     EXPECT_EQ(quitter.m_nBonus, 0u);
     EXPECT_EQ(quitter.m_nPoints, points);
@@ -234,7 +234,7 @@ TEST_F(Turns, NoPlayersMeansNoTurn)
     WriteWords({"ekorre"});
     Start();
     Type("a");
-    EXPECT_EQ(dlg->m_nState, 1);
+    EXPECT_EQ(dlg->m_turn.State(), 1);
     EXPECT_EQ(dlg->m_strDisplay, "\r\nLägg till minst en spelare.");
 }
 

@@ -1,0 +1,97 @@
+// The turn machine under any sequence of events (start, guesses, the clock,
+// hints, giving up, penalties, players coming, going and chosen): the clock
+// stays within the turn and never below 0, a solve scores as the rules say,
+// a time-out clears the bonus, and a running turn always has a puzzle and
+// a player.
+
+#include "engine/Turn.h"
+#include "engine/WordEngine.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+void Check(bool holds)
+{
+    if (!holds)
+        std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    if (size < 4)
+        return 0;
+    CWordEngine engine;
+    engine.AddWordsFromText("ekorre\nbakar\nfilar\nm\xE5ste\nhakar\nlakar\n\xF6verallt\nkastade\n", SORT_BY_LENGTH);
+    engine.m_nGameTypeSetting = data[0] % 5;
+    srand(data[1]);
+    engine.SetRule(2, data[2] % 16);
+    engine.SetRule(3 + data[3] % 3, data[3] / 3 % 40);
+    engine.AddPlayer("Anna");
+    CTurn turn(engine);
+
+    static const char letters[] = "aeikorstlnbdfhmv\xE5\xE4\xF6-1 AEKORSLN";
+    for (std::size_t i = 4; i < size; ++i) {
+        const unsigned op = data[i] % 8, arg = data[i] / 8;
+        const TurnState stateBefore = turn.State();
+        const int leftBefore = turn.SecondsLeft();
+        const std::size_t playing = engine.m_nCurPlayer;
+        const Player before = playing < engine.m_players.size() ? engine.m_players[playing] : Player{};
+        TurnEvent event;
+        bool abandoned = false;
+        switch (op) {
+        case 0: event = turn.Start(); break;
+        case 1: event = turn.Guess(std::string(1, letters[arg % (sizeof letters - 1)])); break;
+        case 2: event = turn.Guess(engine.m_strAnswer[arg % 3]); break;
+        case 3: event = turn.Tick(); break;
+        case 4: event = turn.Hint(); break;
+        case 5: event = turn.GiveUp(); break;
+        case 6: event = turn.TakeTime(arg); break;
+        default: // players: the window abandons the turn when the current one goes or another is chosen
+            if (arg % 3 == 0 && engine.m_players.size() < 5) {
+                engine.AddPlayer("Bo");
+            } else if (arg % 3 == 1 && !engine.m_players.empty()) {
+                const unsigned index = arg / 3 % engine.m_players.size();
+                const bool current = index == engine.m_nCurPlayer;
+                engine.DeletePlayer(index);
+                if (current) {
+                    event = turn.Abandon();
+                    abandoned = true;
+                }
+            } else if (!engine.m_players.empty()) {
+                engine.m_nCurPlayer = arg / 3 % engine.m_players.size();
+                event = turn.Abandon();
+                abandoned = true;
+            }
+            break;
+        }
+
+        Check(turn.SecondsLeft() >= 0 && turn.SecondsLeft() <= turn.Seconds());
+        if (turn.State() == TURN_RUNNING) {
+            Check(!engine.m_strPuzzle.empty() && engine.m_nCurPlayer < engine.m_players.size());
+            Check(stateBefore != TURN_RUNNING || turn.SecondsLeft() <= leftBefore);
+        }
+        // The clock restarts into and out of the result pause, and when the turn is abandoned.
+        Check(event.clockRestarted == (abandoned || (stateBefore == TURN_RESULT) != (turn.State() == TURN_RESULT)));
+        const bool timeOut = !event.sounds.empty() && event.sounds.back() == TurnSound::TimeOut;
+        Check(timeOut == (event.shows == TurnShows::Wrong));
+        if (event.shows == TurnShows::Right || event.shows == TurnShows::Wrong) {
+            Check(stateBefore == TURN_RUNNING && turn.State() == TURN_RESULT);
+            const Player& after = engine.m_players[playing];
+            if (event.shows == TurnShows::Wrong) {
+                Check(turn.SecondsLeft() == 0 && after.m_nBonus == 0 && after.m_nPoints == before.m_nPoints);
+            } else {
+                Check(after.m_nBonus == before.m_nBonus + 1);
+                const int64_t perSecond = int64_t(engine.m_strAnswer[0].size()) - engine.m_nMinLetters + after.m_nBonus;
+                Check(engine.m_nLastPoints == static_cast<int32_t>(perSecond * std::max(turn.SecondsLeft(), 1)));
+                Check(after.m_nPoints == before.m_nPoints + static_cast<uint32_t>(engine.m_nLastPoints));
+            }
+        }
+    }
+    return 0;
+}
