@@ -8,45 +8,60 @@
 
 #include <QComboBox>
 
-void CWordGameDlg::CommitRule(unsigned index, int& member)
+std::array<CWordGameDlg::RuleControl, RULE_COUNT> CWordGameDlg::RuleControls()
+{
+    return {{
+        {m_spinMinLetters, &m_nMinLength}, {m_spinMaxLetters, &m_nMaxLength},
+        {m_spinPenalty, &m_nPenalty}, {m_spinTimeHangman, &m_nTimeHangman},
+        {m_spinTimeAnagram, &m_nTimeAnagram}, {m_spinTimeMixword, &m_nTimeMixword},
+    }};
+}
+
+void CWordGameDlg::CopyRulesToMembers()
+{
+    for (unsigned rule = 0; rule < RULE_COUNT; ++rule)
+        *RuleControls()[rule].member = static_cast<int>(m_engine.GetRule(rule));
+}
+
+void CWordGameDlg::CommitRule(unsigned rule)
 {
     UpdateData(true);
     // A negative number counts as a very large one, as the engine's rules say.
-    m_engine.SetRule(index, static_cast<unsigned>(member));
+    m_engine.SetRule(rule, static_cast<unsigned>(*RuleControls()[rule].member));
     CopyRulesToMembers();
     UpdateData(false);
 }
 
 void CWordGameDlg::OnKillfocusMinLetters()
 {
-    CommitRule(0, m_nMinLength);
+    CommitRule(RULE_MIN_LETTERS);
     UpdateAvailableWords();
 }
 
 void CWordGameDlg::OnKillfocusMaxLetters()
 {
-    CommitRule(1, m_nMaxLength);
+    CommitRule(RULE_MAX_LETTERS);
     UpdateAvailableWords();
 }
 
 void CWordGameDlg::OnKillfocusPenalty()
 {
-    CommitRule(2, m_nPenalty);
+    CommitRule(RULE_PENALTY);
 }
 
 void CWordGameDlg::OnKillfocusTimeHangman()
 {
-    CommitRule(3, m_nTimeHangman);
+    CommitRule(RULE_TIME_HANGMAN);
 }
 
 void CWordGameDlg::OnKillfocusTimeAnagram()
 {
-    CommitRule(4, m_nTimeAnagram);
+    CommitRule(RULE_TIME_ANAGRAM);
 }
 
 void CWordGameDlg::OnKillfocusTimeMixword()
 {
-    CommitRule(5, m_nTimeMixword);
+    CommitRule(RULE_TIME_MIXWORD);
 }
 
 void CWordGameDlg::OnSelchangeGameType()

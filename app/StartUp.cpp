@@ -43,11 +43,9 @@ bool CWordGameDlg::OnInitDialog()
     m_listPlayers->setColumnWidth(2, 43);
     m_listPlayers->setIconSize(QSize(16, 16));
 
-    for (CUpDownEdit* time : {m_spinTimeHangman, m_spinTimeAnagram, m_spinTimeMixword})
-        time->SetArrowRange(1, 999);
-    m_spinPenalty->SetArrowRange(0, 999);
-    m_spinMaxLetters->SetArrowRange(3, 35);
-    m_spinMinLetters->SetArrowRange(3, 35);
+    for (unsigned rule = 0; rule < RULE_COUNT; ++rule)
+        RuleControls()[rule].spin->SetArrowRange(static_cast<int>(kRules[rule].arrowLowest),
+                                                 static_cast<int>(kRules[rule].highest));
 
     for (unsigned game = GAME_HANGMAN; game <= GAME_RANDOM; ++game)
         m_comboGameType->addItem(LoadString(IDS_GAME_HANGMAN + game));
@@ -152,12 +150,3 @@ void CWordGameDlg::OnClose()
     OnExit();
 }
 
-void CWordGameDlg::CopyRulesToMembers()
-{
-    m_nMinLength = static_cast<int>(m_engine.m_nMinLetters);
-    m_nMaxLength = static_cast<int>(m_engine.m_nMaxLetters);
-    m_nPenalty = static_cast<int>(m_engine.m_nHangmanPenalty);
-    m_nTimeHangman = static_cast<int>(m_engine.m_nTime[GAME_HANGMAN]);
-    m_nTimeAnagram = static_cast<int>(m_engine.m_nTime[GAME_ANAGRAM]);
-    m_nTimeMixword = static_cast<int>(m_engine.m_nTime[GAME_MIXWORD]);
-}

@@ -156,11 +156,7 @@ void CWordGameDlg::UpdateData(bool saveAndValidate)
 {
     auto* guess = DialogControl<QLineEdit>(this, IDC_GUESS);
     auto* newPlayer = DialogControl<QLineEdit>(this, IDC_NEW_PLAYER);
-    const std::pair<CUpDownEdit*, int*> numbers[] = {
-        {m_spinMinLetters, &m_nMinLength}, {m_spinMaxLetters, &m_nMaxLength},
-        {m_spinPenalty, &m_nPenalty}, {m_spinTimeHangman, &m_nTimeHangman},
-        {m_spinTimeMixword, &m_nTimeMixword}, {m_spinTimeAnagram, &m_nTimeAnagram},
-    };
+    const auto numbers = RuleControls();
 
     if (saveAndValidate) {
         for (const auto& [spin, member] : numbers) {

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QTimer>
 
+#include <array>
 #include <utility>
 #include <vector>
 
@@ -138,8 +139,14 @@ private:
     void BuildControls();
     void BuildMenu();
     void ConnectControls();
+    // The rules panel's up-downs and their members, by rule index.
+    struct RuleControl {
+        CUpDownEdit* spin;
+        int* member;
+    };
+    std::array<RuleControl, RULE_COUNT> RuleControls();
     void CopyRulesToMembers();
-    void CommitRule(unsigned index, int& member);
+    void CommitRule(unsigned rule);
     void EnableControl(int id, bool enable);
     QString SettingsPath() const;
 

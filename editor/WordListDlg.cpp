@@ -29,23 +29,6 @@ public:
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
-// Removes the words at the given rows, ascending, in one pass; the same as
-// deleting word i - k for the k-th selected row i, without moving the rest
-// of the list once per word.
-void RemoveRows(std::vector<std::string>& words, const std::vector<std::size_t>& rows)
-{
-    std::size_t out = rows.empty() ? words.size() : rows.front();
-    auto next = rows.begin();
-    for (std::size_t in = out; in < words.size(); ++in) {
-        if (next != rows.end() && *next == in) {
-            ++next;
-            continue;
-        }
-        words[out++] = std::move(words[in]);
-    }
-    words.resize(out);
-}
-
 } // namespace
 
 CWordListDlg::CWordListDlg(QWidget* parent)
@@ -137,9 +120,7 @@ void CWordListDlg::OnDeleteWords()
     for (const QItemSelectionRange& range : m_listWords->selectionModel()->selection())
         for (int row = range.top(); row <= range.bottom(); ++row)
             rows.push_back(static_cast<std::size_t>(row));
-    std::sort(rows.begin(), rows.end());
-    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    RemoveRows(m_engine.m_words, rows);
+    m_engine.DeleteWords(std::move(rows));
     FillWordList();
     UpdateData(false);
 }

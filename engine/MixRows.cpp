@@ -1,6 +1,7 @@
 #include "engine/MixRows.h"
 
-#include <cstdlib>
+#include "engine/Random.h"
+
 #include <utility>
 
 namespace {
@@ -51,11 +52,11 @@ bool CanMixRows(const std::string words[3])
     return mixedColumns >= 2;
 }
 
-void ShuffleColumns(std::string rows[3])
+void ShuffleColumns(std::string rows[3], CRandom& random)
 {
     for (std::size_t c = 1; c < rows[0].size(); ++c)
         for (int k = 0; k < 3; ++k)
-            Exchange(rows, c, k, rand() % 3);
+            Exchange(rows, c, k, static_cast<int>(random.Below(3)));
 }
 
 bool RowsAllMoved(const std::string rows[3], const std::string words[3])
@@ -63,12 +64,12 @@ bool RowsAllMoved(const std::string rows[3], const std::string words[3])
     return rows[0] != words[0] && rows[1] != words[1] && rows[2] != words[2];
 }
 
-void MixRows(std::string rows[3], const std::string words[3])
+void MixRows(std::string rows[3], const std::string words[3], CRandom& random)
 {
     for (int k = 0; k < 3; ++k)
         rows[k] = words[k];
     for (int pass = 0; pass < kMaxShufflePasses; ++pass) {
-        ShuffleColumns(rows);
+        ShuffleColumns(rows, random);
         if (RowsAllMoved(rows, words))
             return;
     }

@@ -3,7 +3,6 @@
 #include "engine/Letters.h"
 #include "engine/MixRows.h"
 
-#include <cstdlib>
 #include <utility>
 
 namespace {
@@ -36,11 +35,11 @@ unsigned Differences(std::string_view a, std::string_view b)
 
 // Scans the words of one length, from a random place onwards, for a word
 // whose letters after the first differ from both tails given.
-std::string FindOtherTail(const CWordEngine& engine, std::size_t lo, std::size_t hi,
+std::string FindOtherTail(CWordEngine& engine, std::size_t lo, std::size_t hi,
                           std::string_view tail1, std::string_view tail2)
 {
     const std::size_t count = hi - lo + 1;
-    const std::size_t start = static_cast<std::size_t>(rand()) % count;
+    const std::size_t start = engine.m_random.Below(count);
     for (std::size_t step = 0; step < count; ++step) {
         const std::string& word = engine.m_words[lo + (start + step) % count];
         if (Tail(word) != tail1 && Tail(word) != tail2)
@@ -96,13 +95,13 @@ void BuildMixword(CWordEngine& engine)
     }
 
     std::string rows[3];
-    MixRows(rows, words);
+    MixRows(rows, words, engine.m_random);
     for (int k = 0; k < 3; ++k)
         engine.m_strAnswer[k] = words[k];
     engine.m_strPuzzle = rows[0] + "\n" + rows[1] + "\n" + rows[2];
 }
 
-void ShuffleAnagram(std::string& puzzle, const std::string& word)
+void ShuffleAnagram(std::string& puzzle, const std::string& word, CRandom& random)
 {
     // A word with a single distinct letter has no other arrangement; stored
     // words have at least three, but the list is open to its owner.
@@ -110,7 +109,7 @@ void ShuffleAnagram(std::string& puzzle, const std::string& word)
         return;
     while (puzzle == word)
         for (std::size_t i = 0; i < puzzle.size(); ++i)
-            std::swap(puzzle[i], puzzle[static_cast<std::size_t>(rand()) % puzzle.size()]);
+            std::swap(puzzle[i], puzzle[random.Below(puzzle.size())]);
 }
 
 } // namespace
@@ -118,7 +117,7 @@ void ShuffleAnagram(std::string& puzzle, const std::string& word)
 bool CWordEngine::NewPuzzle()
 {
     if (m_nGameTypeSetting == GAME_RANDOM)
-        m_nGameType = static_cast<unsigned>(rand()) % 3;
+        m_nGameType = static_cast<unsigned>(m_random.Below(3));
     if (m_nGameTypeSetting < GAME_ALTERNATING)
         m_nGameType = m_nGameTypeSetting;
     if (m_nGameType >= GAME_COUNT)
@@ -136,7 +135,7 @@ std::string CWordEngine::PickWord(unsigned minLen, unsigned maxLen,
     std::size_t lo = 0, hi = 0;
     if (m_words.empty() || !WordRange(*this, minLen, maxLen, lo, hi))
         return {};
-    const std::size_t start = static_cast<std::size_t>(rand()) % (hi - lo + 1) + lo;
+    const std::size_t start = m_random.Below(hi - lo + 1) + lo;
     std::size_t i = start;
     do {
         if (m_words[i] != avoid1 && m_words[i] != avoid2)
@@ -160,7 +159,7 @@ void CWordEngine::BuildPuzzle()
         m_strPuzzle.assign(m_strPuzzle.size(), '-');
         break;
     case GAME_ANAGRAM:
-        ShuffleAnagram(m_strPuzzle, m_strAnswer[0]);
+        ShuffleAnagram(m_strPuzzle, m_strAnswer[0], m_random);
         break;
     case GAME_MIXWORD:
         BuildMixword(*this);

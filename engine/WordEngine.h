@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/Random.h"
+#include "engine/Rules.h"
 #include "engine/SafeFile.h"
 
 #include <cstdint>
@@ -15,7 +17,6 @@ enum : unsigned {
     GAME_COUNT = 3,          // games with a table of their own (hangman, anagram, mixword)
     HIGHSCORE_PLACES = 100,
     HIGHSCORE_NOT_ELIGIBLE = 101, // hangman solved under a penalty below 3 seconds
-    RULE_COUNT = 6,
 };
 
 struct Player {
@@ -46,8 +47,12 @@ public:
     std::string m_strPuzzle, m_strAnswer[3], m_strGuessed, m_strAnswerText;
     uint32_t m_nGameTypeSetting = GAME_ALTERNATING, m_nGameType = GAME_HANGMAN, m_nCurPlayer = 0;
     int32_t m_nLastPoints = 0;
-    uint32_t m_nRound = 0, m_nMinLetters = 5, m_nMaxLetters = 8, m_nHangmanPenalty = 4;
-    uint32_t m_nTime[3] = {60, 60, 60};
+    uint32_t m_nRound = 0;
+    uint32_t m_nMinLetters = kRules[RULE_MIN_LETTERS].defaultValue;
+    uint32_t m_nMaxLetters = kRules[RULE_MAX_LETTERS].defaultValue;
+    uint32_t m_nHangmanPenalty = kRules[RULE_PENALTY].defaultValue;
+    uint32_t m_nTime[3] = {kRules[RULE_TIME_HANGMAN].defaultValue, kRules[RULE_TIME_ANAGRAM].defaultValue,
+                           kRules[RULE_TIME_MIXWORD].defaultValue};
     CHighscoreEntry m_highscores[GAME_COUNT][HIGHSCORE_PLACES];
     uint32_t m_nLastGameType = GAME_HANGMAN, m_nHighscoreRank = 0, m_nLengthCount[36] = {};
     // How the last load or save of the word-list file went, and what the
@@ -56,6 +61,8 @@ public:
     FileStamp m_wordFileStamp;
     // The last list loaded was UTF-8 (converted); it is saved as Windows-1252.
     bool m_bReadAsUtf8 = false;
+    // Every random choice of the puzzles.
+    CRandom m_random;
 
     // Word store and word-list file.
     bool LoadWordList();
@@ -66,10 +73,16 @@ public:
     void AddWord(std::string& word);
     void AddWordsFromText(const std::string& text, int mode);
     void SortWords(int mode);
+    // Both leave the length counts as they were; rows outside the list are
+    // ignored, and DeleteWords takes them in any order.
     void DeleteWord(unsigned index);
+    void DeleteWords(std::vector<std::size_t> rows);
     unsigned CountWords(unsigned lo, unsigned hi) const;
     unsigned CountAvailableWords() const;
+    // Rule `index` (RULE_...), clamped as kRules says, and the penalty not
+    // above the hangman time, the shortest word not above the longest.
     void SetRule(unsigned index, unsigned value);
+    unsigned GetRule(unsigned index) const;
     void ClearWords();
     void CopyWordsFrom(const CWordEngine& source);
 

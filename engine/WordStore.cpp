@@ -6,8 +6,6 @@
 #include "engine/WordOrder.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <ctime>
 
 namespace {
 
@@ -16,16 +14,6 @@ bool CleanAndValidate(std::string& word)
     CleanWord(word);
     LowerCaseWord(word);
     return IsValidWord(word);
-}
-
-unsigned ClampLetters(unsigned value)
-{
-    return std::clamp(value, unsigned{MIN_WORD_LENGTH}, unsigned{MAX_WORD_LENGTH});
-}
-
-unsigned ClampSeconds(unsigned value)
-{
-    return std::clamp(value, 1u, 999u);
 }
 
 void CountLengths(CWordEngine& engine)
@@ -38,10 +26,7 @@ void CountLengths(CWordEngine& engine)
 
 } // namespace
 
-CWordEngine::CWordEngine()
-{
-    srand(static_cast<unsigned>(time(nullptr)));
-}
+CWordEngine::CWordEngine() = default;
 
 void CWordEngine::AddWord(std::string& word)
 {
@@ -137,6 +122,23 @@ void CWordEngine::DeleteWord(unsigned index)
         m_words.erase(m_words.begin() + index);
 }
 
+void CWordEngine::DeleteWords(std::vector<std::size_t> rows)
+{
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    // One pass: each kept word moves once, however many go.
+    std::size_t out = rows.empty() ? m_words.size() : std::min(rows.front(), m_words.size());
+    auto next = rows.begin();
+    for (std::size_t in = out; in < m_words.size(); ++in) {
+        if (next != rows.end() && *next == in) {
+            ++next;
+            continue;
+        }
+        m_words[out++] = std::move(m_words[in]);
+    }
+    m_words.resize(out);
+}
+
 unsigned CWordEngine::CountWords(unsigned lo, unsigned hi) const
 {
     hi = std::min(hi, unsigned{MAX_WORD_LENGTH});
@@ -153,25 +155,34 @@ unsigned CWordEngine::CountAvailableWords() const
 
 void CWordEngine::SetRule(unsigned index, unsigned value)
 {
+    if (index >= RULE_COUNT)
+        return;
+    value = std::clamp(value, kRules[index].lowest, kRules[index].highest);
     switch (index) {
-    case 0:
-        m_nMinLetters = ClampLetters(value);
+    case RULE_MIN_LETTERS:
+        m_nMinLetters = value;
         m_nMaxLetters = std::max(m_nMaxLetters, m_nMinLetters);
         break;
-    case 1:
-        m_nMaxLetters = ClampLetters(value);
+    case RULE_MAX_LETTERS:
+        m_nMaxLetters = value;
         m_nMinLetters = std::min(m_nMinLetters, m_nMaxLetters);
         break;
-    case 2:
-        m_nHangmanPenalty = std::min(ClampSeconds(value), m_nTime[GAME_HANGMAN]);
-        break;
-    case 3:
-    case 4:
-    case 5:
-        m_nTime[index - 3] = ClampSeconds(value);
+    case RULE_PENALTY:
+        m_nHangmanPenalty = std::min(value, m_nTime[GAME_HANGMAN]);
         break;
     default:
+        m_nTime[index - RULE_TIME_HANGMAN] = value;
         break;
+    }
+}
+
+unsigned CWordEngine::GetRule(unsigned index) const
+{
+    switch (index) {
+    case RULE_MIN_LETTERS: return m_nMinLetters;
+    case RULE_MAX_LETTERS: return m_nMaxLetters;
+    case RULE_PENALTY: return m_nHangmanPenalty;
+    default: return index < RULE_COUNT ? m_nTime[index - RULE_TIME_HANGMAN] : 0;
     }
 }
 

@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     engine.AddWordsFromText(words, SORT_BY_LENGTH);
     engine.AddPlayer("Anna");
     engine.m_nGameTypeSetting = data[0] % 5;
-    srand(data[1]);
+    engine.m_random.Seed(data[1]);
     if (engine.NewPuzzle())
         std::abort(); // every game has a puzzle in this list
 

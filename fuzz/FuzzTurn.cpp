@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CWordEngine engine;
     engine.AddWordsFromText("ekorre\nbakar\nfilar\nm\xE5ste\nhakar\nlakar\n\xF6verallt\nkastade\n", SORT_BY_LENGTH);
     engine.m_nGameTypeSetting = data[0] % 5;
-    srand(data[1]);
+    engine.m_random.Seed(data[1]);
     engine.SetRule(2, data[2] % 16);
     engine.SetRule(3 + data[3] % 3, data[3] / 3 % 40);
     engine.AddPlayer("Anna");

@@ -8,30 +8,10 @@ namespace {
 constexpr const char* kSettings = "Settings";
 constexpr const char* kGameType = "GameType";
 
-struct RuleKey {
-    const char* key;
-    int def;
-};
-// In the order of the engine's rule indexes, which is also the order they
-// are read in: each value is clamped against those read before it.
-constexpr RuleKey kRules[RULE_COUNT] = {
-    {"Mini", 5}, {"Max", 8}, {"HangManTimeOff", 4},
-    {"TimeHangMan", 60}, {"TimeScrabble", 60}, {"TimeMixWord", 60},
-};
 
 constexpr const char* kHighscoreSections[GAME_COUNT] = {"HangMan", "Scrabble", "Mixword"};
 constexpr const char* kPlaceKeys[] = {"WindowLeft", "WindowTop", "WindowWidth", "WindowHeight"};
 constexpr const char* kSound = "Sound";
-
-uint32_t RuleValue(const CWordEngine& engine, unsigned index)
-{
-    switch (index) {
-    case 0: return engine.m_nMinLetters;
-    case 1: return engine.m_nMaxLetters;
-    case 2: return engine.m_nHangmanPenalty;
-    default: return engine.m_nTime[index - 3];
-    }
-}
 
 int ReadInt(const CIniFile& ini, const char* section, const std::string& key, int def)
 {
@@ -48,9 +28,10 @@ std::string ReadString(const CIniFile& ini, const char* section, const std::stri
 
 void ReadSettings(const CIniFile& ini, CWordEngine& engine)
 {
+    // In index order: each value is clamped against those read before it.
     for (unsigned index = 0; index < RULE_COUNT; ++index)
         engine.SetRule(index, static_cast<unsigned>(ReadInt(ini, kSettings, kRules[index].key,
-                                                            kRules[index].def)));
+                                                            static_cast<int>(kRules[index].defaultValue))));
     const int gameType = ReadInt(ini, kSettings, kGameType, GAME_RANDOM);
     engine.m_nGameTypeSetting = gameType >= 0 && gameType <= int{GAME_RANDOM}
         ? static_cast<uint32_t>(gameType) : uint32_t{GAME_RANDOM};
@@ -59,7 +40,7 @@ void ReadSettings(const CIniFile& ini, CWordEngine& engine)
 void WriteSettings(CIniFile& ini, const CWordEngine& engine)
 {
     for (unsigned index = 0; index < RULE_COUNT; ++index)
-        ini.Set(kSettings, kRules[index].key, std::to_string(static_cast<int>(RuleValue(engine, index))));
+        ini.Set(kSettings, kRules[index].key, std::to_string(static_cast<int>(engine.GetRule(index))));
     ini.Set(kSettings, kGameType, std::to_string(static_cast<int>(engine.m_nGameTypeSetting)));
 }
 

@@ -50,7 +50,7 @@ int main(int argc, char** argv)
     CWordGameDlg game;
     game.OnInitDialog();
     game.resize(game.minimumWidth() * 3 / 2, game.minimumHeight() * 3 / 2); // as a player enlarges it
-    srand(2026);
+    game.m_engine.m_random.Seed(2026);
     auto* name = DialogControl<QLineEdit>(&game, IDC_NEW_PLAYER);
     for (const char* player : {"Anna", "Björn", "Cissi"}) {
         name->setText(QString::fromUtf8(player));

@@ -1,9 +1,9 @@
 #include "engine/MixRows.h"
+#include "engine/Random.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace {
 
@@ -68,9 +68,10 @@ TEST(MixRows, RandomMixMovesEveryRow)
         if (!t.mixable)
             continue;
         for (unsigned seed = 0; seed < 300; ++seed) {
-            srand(seed);
+            CRandom random;
+            random.Seed(seed);
             std::string rows[3];
-            MixRows(rows, t.words);
+            MixRows(rows, t.words, random);
             EXPECT_TRUE(ValidArrangement(rows, t.words)) << rows[0] << ' ' << rows[1] << ' ' << rows[2];
         }
     }

@@ -91,7 +91,7 @@ TEST(Puzzle, AnagramIsAnotherArrangementOfTheWord)
     engine.m_nGameTypeSetting = GAME_ANAGRAM;
     engine.SetRule(0, 3);
     for (unsigned seed = 0; seed < 500; ++seed) {
-        srand(seed);
+        engine.m_random.Seed(seed);
         ASSERT_FALSE(engine.NewPuzzle());
         EXPECT_NE(engine.m_strPuzzle, engine.m_strAnswer[0]);
         EXPECT_EQ(Sorted(engine.m_strPuzzle), Sorted(engine.m_strAnswer[0]));
@@ -107,7 +107,7 @@ TEST(Puzzle, MixwordKeepsItsRulesOverManyDraws)
     engine.m_nGameTypeSetting = GAME_MIXWORD;
     std::set<std::size_t> lengths;
     for (unsigned seed = 0; seed < 1000; ++seed) {
-        srand(seed);
+        engine.m_random.Seed(seed);
         ASSERT_FALSE(engine.NewPuzzle());
         ExpectValidMixword(engine);
         lengths.insert(engine.m_strAnswer[0].size());
@@ -134,7 +134,7 @@ TEST(Puzzle, MixwordFindsAMixableTripleOrEnds)
         FillWords(engine, c.words);
         engine.m_nGameTypeSetting = GAME_MIXWORD;
         for (unsigned seed = 0; seed < 200; ++seed) {
-            srand(seed);
+            engine.m_random.Seed(seed);
             const bool none = engine.NewPuzzle();
             ASSERT_EQ(none, c.length == 0) << c.what;
             if (none) {
@@ -153,7 +153,7 @@ TEST(Puzzle, MixwordOnThreeGivenWords)
     FillWords(engine, {"bakar", "filar", "m\xE5ste"});
     engine.m_nGameTypeSetting = GAME_MIXWORD;
     for (unsigned seed = 0; seed < 100; ++seed) {
-        srand(seed);
+        engine.m_random.Seed(seed);
         ASSERT_FALSE(engine.NewPuzzle());
         const auto rows = Rows(engine.m_strPuzzle);
         std::string firstLetters;
@@ -170,7 +170,7 @@ TEST(Puzzle, PickWordStaysInRangeAndAvoidsTexts)
     CWordEngine engine;
     FillWords(engine, {"bil", "hus", "katt", "hund", "b\xE5tar"});
     for (unsigned seed = 0; seed < 200; ++seed) {
-        srand(seed);
+        engine.m_random.Seed(seed);
         const std::string word = engine.PickWord(4, 4, "katt");
         EXPECT_EQ(word, "hund");
         EXPECT_EQ(engine.PickWord(3, 3, "bil", "hus"), "");
@@ -196,7 +196,7 @@ TEST(Puzzle, RandomSettingDrawsEveryGame)
     engine.m_nGameTypeSetting = GAME_RANDOM;
     std::set<unsigned> games;
     for (unsigned seed = 0; seed < 100; ++seed) {
-        srand(seed);
+        engine.m_random.Seed(seed);
         engine.NewPuzzle();
         games.insert(engine.m_nGameType);
         EXPECT_EQ(engine.m_nLastGameType, engine.m_nGameType);
