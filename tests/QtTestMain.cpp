@@ -1,4 +1,4 @@
-// The window tests run without a display.
+// Tests with Qt widgets run without a display.
 
 #include <QApplication>
 
