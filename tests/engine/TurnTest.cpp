@@ -1,0 +1,120 @@
+#include "engine/Turn.h"
+
+#include "EngineFixtures.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+// Plays a script of events ("start", "tick*5", "guess=x", "guess=answer",
+// "hint", "giveup", "take=4", "abandon") and returns the last event, with
+// the sounds of all of them as letters: Tick, time Out, Solved, Wrong letter,
+// Refused.
+TurnEvent Play(CTurn& turn, const CWordEngine& engine, const std::string& script, std::string& sounds)
+{
+    TurnEvent last;
+    std::istringstream steps(script);
+    for (std::string step; steps >> step;) {
+        const std::size_t mark = step.find_first_of("=*");
+        const std::string name = step.substr(0, mark), value = mark == std::string::npos ? "" : step.substr(mark + 1);
+        for (int times = step[mark == std::string::npos ? 0 : mark] == '*' ? std::stoi(value) : 1; times > 0; --times) {
+            last = name == "start" ? turn.Start()
+                : name == "tick" ? turn.Tick()
+                : name == "guess" ? turn.Guess(value == "answer" ? engine.m_strAnswer[0] : value)
+                : name == "hint" ? turn.Hint()
+                : name == "giveup" ? turn.GiveUp()
+                : name == "take" ? turn.TakeTime(static_cast<unsigned>(std::stoi(value)))
+                : turn.Abandon();
+            for (const TurnSound sound : last.sounds)
+                sounds += "TOSWR"[static_cast<int>(sound)];
+        }
+    }
+    return last;
+}
+
+TEST(Turn, EventsStateClockSoundsAndScore)
+{
+    using enum TurnShows;
+    const struct {
+        const char* script;
+        unsigned game;
+        const char* sounds;
+        TurnState state;
+        int left;
+        TurnShows shows;  // by the last event
+        uint32_t points, bonus; // Anna's, who starts with a bonus of 2: (letters - shortest + bonus) a second
+        unsigned current; // the player whose turn it is or comes
+    } cases[] = {
+        {"start", GAME_HANGMAN, "", TURN_RUNNING, 60, NewPuzzle, 0, 2, 0},
+        {"guess=e tick hint giveup", GAME_HANGMAN, "", TURN_WAITING, 0, Unchanged, 0, 2, 0}, // nothing before the start
+        {"start guess=E guess=x guess=x guess=- guess=k guess=o", GAME_HANGMAN, "W", TURN_RUNNING, 56, Puzzle, 0, 2, 0},
+        {"start guess=e guess=x guess=k guess=o guess=r", GAME_HANGMAN, "WS", TURN_RESULT, 56, Right, 3 * 56, 3, 1},
+        {"start guess=ekorre", GAME_ANAGRAM, "S", TURN_RESULT, 60, Right, 3 * 60, 3, 1},
+        {"start tick*2 guess=EKORRE start", GAME_ANAGRAM, "S", TURN_RESULT, 58, Unchanged, 3 * 58, 3, 1},
+        {"start guess=answer", GAME_MIXWORD, "S", TURN_RESULT, 60, Right, 3 * 60, 3, 1},
+        {"start tick*54", GAME_ANAGRAM, "", TURN_RUNNING, 6, Unchanged, 0, 2, 0},
+        {"start tick*59", GAME_ANAGRAM, "TTTTT", TURN_RUNNING, 1, Unchanged, 0, 2, 0},
+        {"start tick*60", GAME_ANAGRAM, "TTTTTO", TURN_RESULT, 0, Wrong, 0, 0, 1},
+        {"start tick*60 guess=ekorre hint", GAME_ANAGRAM, "TTTTTO", TURN_RESULT, 0, Unchanged, 0, 0, 1},
+        {"start tick*60 tick", GAME_ANAGRAM, "TTTTTO", TURN_WAITING, 0, NextPlayer, 0, 0, 1},
+        {"start tick*57 guess=z", GAME_HANGMAN, "TTTWO", TURN_RESULT, 0, Wrong, 0, 0, 1},
+        {"start tick*50 guess=z", GAME_HANGMAN, "W", TURN_RUNNING, 6, Puzzle, 0, 2, 0},
+        {"start tick*49 guess=z guess=y", GAME_HANGMAN, "WWT", TURN_RUNNING, 3, Puzzle, 0, 2, 0},
+        {"start take=59", GAME_HANGMAN, "T", TURN_RUNNING, 1, Unchanged, 0, 2, 0},
+        {"start giveup", GAME_MIXWORD, "O", TURN_RESULT, 0, Wrong, 0, 0, 1},
+        // A hint costs the penalty; hangman shows a letter, never the last one hidden.
+        {"start hint hint hint", GAME_HANGMAN, "", TURN_RUNNING, 48, Puzzle, 0, 2, 0},
+        {"start hint hint hint hint", GAME_HANGMAN, "R", TURN_RUNNING, 48, Unchanged, 0, 2, 0},
+        {"start hint*5 hint", GAME_ANAGRAM, "R", TURN_RUNNING, 40, Unchanged, 0, 2, 0},
+        {"start hint*3 hint", GAME_MIXWORD, "R", TURN_RUNNING, 48, Unchanged, 0, 2, 0},
+        {"start hint guess=answer", GAME_ANAGRAM, "S", TURN_RESULT, 56, Right, 3 * 56, 3, 1},
+        {"start abandon", GAME_ANAGRAM, "", TURN_WAITING, 60, Unchanged, 0, 2, 0},
+        {"start giveup abandon start", GAME_ANAGRAM, "O", TURN_RUNNING, 60, NewPuzzle, 0, 0, 1},
+    };
+    for (const auto& c : cases) {
+        CWordEngine engine;
+        // One word of six letters, three of five for the mixword.
+        FillWords(engine, {"ekorre", "bakar", "filar", "m\xE5ste"});
+        engine.SetRule(c.game == GAME_MIXWORD ? RULE_MAX_LETTERS : RULE_MIN_LETTERS, c.game == GAME_MIXWORD ? 5 : 6);
+        engine.AddPlayer("Anna");
+        engine.AddPlayer("Bo");
+        engine.m_players[0].m_nBonus = 2;
+        engine.m_nGameTypeSetting = c.game;
+        CTurn turn(engine);
+        std::string sounds;
+        const TurnEvent last = Play(turn, engine, c.script, sounds);
+        const std::string what = std::string(c.script) + " in game " + std::to_string(c.game);
+        EXPECT_EQ(sounds, c.sounds) << what;
+        EXPECT_EQ(turn.State(), c.state) << what;
+        EXPECT_EQ(turn.SecondsLeft(), c.left) << what;
+        EXPECT_EQ(last.shows, c.shows) << what;
+        EXPECT_EQ(engine.m_players[0].m_nPoints, c.points) << what;
+        EXPECT_EQ(engine.m_players[0].m_nBonus, c.bonus) << what;
+        EXPECT_EQ(engine.m_nCurPlayer, c.current) << what;
+        EXPECT_EQ(turn.ClockPeriod(), c.state == TURN_RESULT ? 1500 : 1000) << what;
+    }
+}
+
+TEST(Turn, NoTurnWithoutPlayersOrWordsAndAPlaceWonIsSaid)
+{
+    CWordEngine engine;
+    FillWords(engine, ManyWords(120));
+    CTurn turn(engine);
+    EXPECT_EQ(turn.Start().shows, TurnShows::NoPlayers);
+    engine.AddPlayer("Anna");
+    engine.SetRule(RULE_MIN_LETTERS, 6);
+    EXPECT_EQ(turn.Start().shows, TurnShows::TooFewWords);
+    EXPECT_EQ(turn.State(), TURN_WAITING);
+
+    engine.SetRule(RULE_MIN_LETTERS, 5);
+    engine.m_nGameTypeSetting = GAME_ANAGRAM;
+    turn.Start();
+    const TurnEvent solved = turn.Guess(engine.m_strAnswer[0]);
+    EXPECT_TRUE(solved.placeWon);
+    EXPECT_TRUE(solved.clockRestarted);
+    EXPECT_FALSE(turn.Tick().placeWon);
+}
+
+} // namespace
