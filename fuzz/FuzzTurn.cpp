@@ -1,8 +1,8 @@
 // The turn machine under any sequence of events (start, guesses, the clock,
 // hints, giving up, penalties, players coming, going and chosen): the clock
 // stays within the turn and never below 0, a solve scores as the rules say,
-// a time-out clears the bonus, and a running turn always has a puzzle and
-// a player.
+// a time-out clears the bonus, a running turn always has a puzzle and a
+// player, and a hangman puzzle shows only the answer's letters.
 
 #include "engine/Turn.h"
 #include "engine/WordEngine.h"
@@ -72,6 +72,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         }
 
         Check(turn.SecondsLeft() >= 0 && turn.SecondsLeft() <= turn.Seconds());
+        if (turn.State() == TURN_RUNNING && engine.m_nGameType == GAME_HANGMAN) {
+            const std::string& word = engine.m_strAnswer[0];
+            Check(engine.m_strPuzzle.size() == word.size());
+            for (std::size_t k = 0; k < word.size(); ++k)
+                Check(engine.m_strPuzzle[k] == '-' || engine.m_strPuzzle[k] == word[k]);
+            const std::string& tried = engine.m_strGuessed;
+            for (std::size_t k = 1; k < tried.size(); ++k)
+                Check(static_cast<unsigned char>(tried[k - 1]) < static_cast<unsigned char>(tried[k]));
+        }
         if (turn.State() == TURN_RUNNING) {
             Check(!engine.m_strPuzzle.empty() && engine.m_nCurPlayer < engine.m_players.size());
             Check(stateBefore != TURN_RUNNING || turn.SecondsLeft() <= leftBefore);

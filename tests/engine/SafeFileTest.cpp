@@ -143,12 +143,9 @@ TEST(SafeFile, ReadRefusesWhatIsNotARegularFileOrTooLarge)
         std::uint64_t limit;
         FileError expected;
     } cases[] = {
-        {"fifo", kMaxFileBytes, FileError::NotRegular},
-        {"link-to-fifo", kMaxFileBytes, FileError::NotRegular},
-        {"folder", kMaxFileBytes, FileError::NotRegular},
-        {"sparse", kMaxFileBytes, FileError::TooLarge},
-        {"missing", kMaxFileBytes, FileError::Missing},
-        {"small", 4, FileError::TooLarge},
+        {"fifo", kMaxFileBytes, FileError::NotRegular}, {"link-to-fifo", kMaxFileBytes, FileError::NotRegular},
+        {"folder", kMaxFileBytes, FileError::NotRegular}, {"sparse", kMaxFileBytes, FileError::TooLarge},
+        {"missing", kMaxFileBytes, FileError::Missing}, {"small", 4, FileError::TooLarge},
         {"small", 5, FileError::None},
     };
     for (const auto& c : cases) {

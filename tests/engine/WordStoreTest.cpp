@@ -12,16 +12,13 @@ TEST(WordStore, AddWordAcceptsOnlyCleanWords)
 {
     const std::string longest = std::string(35, 'a').replace(0, 3, "xyz");
     const struct { std::string in; std::string stored; } cases[] = {
-        {"Hus", "hus"},
-        {" \tbil\r\n", "bil"},
-        {"B\xC5TAR", "b\xE5tar"},
-        {longest, longest},
+        {"Hus", "hus"}, {" \tbil\r\n", "bil"}, {"B\xC5TAR", "b\xE5tar"},
+        {"\xC9" "COLE\xDE", "\xE9" "cole\xFE"}, // the code page's upper case, not only ASCII
+        {"\xDF" "ala", "\xDF" "ala"}, {longest, longest},
         {"\x9F" "abc", "abc"},    // a blanked byte at an end trims away
         {"ab", ""},
         {"aaab", ""},             // three different letters at least
-        {"hej hopp", ""},
-        {"bil2", ""},
-        {longest + "a", ""},
+        {"hej hopp", ""}, {"bil2", ""}, {longest + "a", ""},
         {"ab\x9F" "cd", ""},      // inner blanked byte becomes a space
         {"\xE5\xD7\xE4\xF6", ""}, // × is no letter
     };
@@ -41,8 +38,7 @@ TEST(WordStore, SortsCollapsesDuplicatesAndCountsLengths)
         {{"\xF6ga", "\xE5ka", "\xE4ta", "bil", "katt", "bil", "b\xE5tar"}, SORT_BY_LENGTH,
          {"bil", "\xE4ta", "\xE5ka", "\xF6ga", "katt", "b\xE5tar"}},
         {{"Bok", "apa", "\xC4ta", "cykel", "\xE4ta"}, SORT_ALPHABETICAL, {"apa", "Bok", "cykel", "\xC4ta", "\xE4ta"}},
-        {{"hus", "hus"}, SORT_BY_LENGTH, {"hus"}},
-        {{"bil", "bil", "bil", "bil"}, SORT_BY_LENGTH, {"bil"}},
+        {{"hus", "hus"}, SORT_BY_LENGTH, {"hus"}}, {{"bil", "bil", "bil", "bil"}, SORT_BY_LENGTH, {"bil"}},
     };
     for (const auto& c : cases) {
         CWordEngine engine;
@@ -72,15 +68,11 @@ TEST(WordStore, CountWordsSumsLengthRanges)
 TEST(WordStore, SetRuleClampsInOrder)
 {
     const struct { unsigned index, value, min, max, penalty, time0, time2; } cases[] = {
-        {RULE_MIN_LETTERS, 2, 3, 8, 4, 60, 60},
-        {RULE_MIN_LETTERS, 9, 9, 9, 4, 60, 60},
+        {RULE_MIN_LETTERS, 2, 3, 8, 4, 60, 60}, {RULE_MIN_LETTERS, 9, 9, 9, 4, 60, 60},
         {RULE_MIN_LETTERS, unsigned(-1), 35, 35, 4, 60, 60}, // a negative value counts as huge
-        {RULE_MAX_LETTERS, 4, 4, 4, 4, 60, 60},
-        {RULE_MAX_LETTERS, 1, 3, 3, 4, 60, 60},
-        {RULE_PENALTY, 0, 5, 8, 1, 60, 60},
-        {RULE_PENALTY, 75, 5, 8, 60, 60, 60},
-        {RULE_TIME_HANGMAN, 1000, 5, 8, 4, 999, 60},
-        {RULE_TIME_HANGMAN, 0, 5, 8, 4, 1, 60},
+        {RULE_MAX_LETTERS, 4, 4, 4, 4, 60, 60}, {RULE_MAX_LETTERS, 1, 3, 3, 4, 60, 60},
+        {RULE_PENALTY, 0, 5, 8, 1, 60, 60}, {RULE_PENALTY, 75, 5, 8, 60, 60, 60},
+        {RULE_TIME_HANGMAN, 1000, 5, 8, 4, 999, 60}, {RULE_TIME_HANGMAN, 0, 5, 8, 4, 1, 60},
         {RULE_TIME_MIXWORD, 120, 5, 8, 4, 60, 120},
         {RULE_COUNT, 1, 5, 8, 4, 60, 60}, // no such rule
     };
@@ -103,9 +95,7 @@ TEST(WordStore, SetRuleClampsInOrder)
 TEST(WordStore, DeletingWordsClosesTheGapAndLeavesTheCounts)
 {
     const struct { std::vector<std::size_t> rows; Words left; } cases[] = {
-        {{0}, {"hus", "katt", "b\xE5tar"}},
-        {{3, 1, 3}, {"bil", "katt"}},
-        {{0, 1, 2, 3}, {}},
+        {{0}, {"hus", "katt", "b\xE5tar"}}, {{3, 1, 3}, {"bil", "katt"}}, {{0, 1, 2, 3}, {}},
         {{7}, {"bil", "hus", "katt", "b\xE5tar"}}, // outside the list: nothing happens
         {{}, {"bil", "hus", "katt", "b\xE5tar"}},
     };

@@ -28,7 +28,6 @@ struct GameWindow : ::testing::Test {
     std::unique_ptr<CWordGameDlg> dlg;
     std::vector<std::pair<QString, unsigned>> boxes;
     int answer = IDYES;
-    int beeps = 0;
     std::vector<unsigned> sounds; // the type of every beep and sound, in order
     std::vector<QString> opened;
     intptr_t shellResult = 42;
@@ -42,10 +41,7 @@ struct GameWindow : ::testing::Test {
             boxes.emplace_back(text, type);
             return answer;
         });
-        SetBeepHook([this](unsigned type) {
-            ++beeps;
-            sounds.push_back(type);
-        });
+        SetBeepHook([this](unsigned type) { sounds.push_back(type); });
         SetShellOpenHook([this](const QString& target) {
             opened.push_back(target);
             return shellResult;

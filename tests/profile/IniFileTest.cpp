@@ -29,18 +29,11 @@ TEST(IniFile, ReadsLikeTheWindowsProfileFunctions)
         "[Crlf]\rcr=1\rlf=2\nlast=3";
     const CIniFile ini = CIniFile::Parse(file);
     const struct { const char* section; const char* key; std::optional<std::string> value; } cases[] = {
-        {"Settings", "Mini", "6"},
-        {"SETTINGS", "max", "9"},
-        {" settings ", " Mini ", "6"},
-        {"Settings", "GameType", std::nullopt},
-        {"Settings", "semi", "a;b"},
-        {"Settings", "dq", " quoted "},
-        {"Settings", "mixed", "\"x'"},
-        {"Settings", "empty", ""},
+        {"Settings", "Mini", "6"}, {"SETTINGS", "max", "9"}, {" settings ", " Mini ", "6"},
+        {"Settings", "GameType", std::nullopt}, {"Settings", "semi", "a;b"}, {"Settings", "dq", " quoted "},
+        {"Settings", "mixed", "\"x'"}, {"Settings", "empty", ""},
         {"Settings", "Other", std::nullopt},  // only the first of two equal sections
-        {"Settings", "top", std::nullopt},
-        {"Crlf", "cr", "1"},
-        {"Crlf", "last", "3"},
+        {"Settings", "top", std::nullopt}, {"Crlf", "cr", "1"}, {"Crlf", "last", "3"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ini.Get(c.section, c.key), c.value) << c.section << '/' << c.key;

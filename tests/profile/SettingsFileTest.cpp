@@ -61,8 +61,7 @@ TEST_F(SettingsFile, RulesGoThroughTheClampsInFileOrder)
     const struct { std::string settings; unsigned min, max, penalty, t0, t1, t2, gameType; } cases[] = {
         {"Mini=12\r\nMax=8", 8, 8, 4, 60, 60, 60, 4},
         {"HangManTimeOff=90\r\nTimeHangMan=30", 5, 8, 60, 30, 60, 60, 4},
-        {"GameType=2", 5, 8, 4, 60, 60, 60, 2},
-        {"GameType=5", 5, 8, 4, 60, 60, 60, 4},
+        {"GameType=2", 5, 8, 4, 60, 60, 60, 2}, {"GameType=5", 5, 8, 4, 60, 60, 60, 4},
         {"GameType=x", 5, 8, 4, 60, 60, 60, 0},
         {"Mini=-5\r\nMax=99999999999\r\nHangManTimeOff=-1\r\nTimeHangMan=0\r\nTimeScrabble=1000000\r\n"
          "TimeMixWord=-2147483649\r\nGameType=99", 35, 35, 60, 1, 999, 999, 4},
