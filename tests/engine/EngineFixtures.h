@@ -3,6 +3,7 @@
 #include "engine/Letters.h"
 #include "engine/WordEngine.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -28,4 +29,22 @@ inline std::vector<std::string> ManyWords(unsigned count, unsigned length = 5)
             words.push_back(word);
     }
     return words;
+}
+
+// Whether `rows` are `words` mixed as a mixword puzzle must be: every first
+// letter in place, every row moved, the letters only exchanged within columns.
+inline bool ValidArrangement(const std::string rows[3], const std::string words[3])
+{
+    for (int k = 0; k < 3; ++k) {
+        if (rows[k].size() != words[k].size() || rows[k][0] != words[k][0] || rows[k] == words[k])
+            return false;
+        for (std::size_t c = 1; c < rows[k].size(); ++c) {
+            std::string column = {rows[0][c], rows[1][c], rows[2][c]}, original = {words[0][c], words[1][c], words[2][c]};
+            std::sort(column.begin(), column.end());
+            std::sort(original.begin(), original.end());
+            if (column != original)
+                return false;
+        }
+    }
+    return true;
 }

@@ -51,23 +51,6 @@ TEST(Scoring, TypedWordsSolveAnagramAndMixword)
     }
 }
 
-TEST(Scoring, PointsFromLengthBonusAndTimeLeft)
-{
-    const struct { std::string word; unsigned minimum, bonusBefore, secondsLeft; int32_t points; } cases[] = {
-        {"ekorre", 5, 0, 40, 80}, {"ekorre", 5, 0, 0, 2}, {"kastade", 5, 2, 30, 150}, {"katt", 4, 4, 10, 50},
-    };
-    for (const auto& c : cases) {
-        CWordEngine engine = Turn(GAME_ANAGRAM, c.word);
-        engine.m_nMinLetters = c.minimum;
-        engine.m_players[0].m_nBonus = c.bonusBefore;
-        engine.m_players[0].m_nPoints = 7;
-        EXPECT_EQ(engine.CheckGuess(c.word, c.secondsLeft), unsigned{GUESS_SOLVED});
-        EXPECT_EQ(engine.m_nLastPoints, c.points) << c.word;
-        EXPECT_EQ(engine.m_players[0].m_nBonus, c.bonusBefore + 1);
-        EXPECT_EQ(engine.m_players[0].m_nPoints, 7u + unsigned(c.points));
-    }
-}
-
 TEST(Scoring, SolvesGoToTheCurrentPlayerIfAny)
 {
     CWordEngine engine = Turn(GAME_ANAGRAM, "hus");

@@ -3,8 +3,6 @@
 #include "controls/HyperLink.h"
 #include "controls/LinkFallback.h"
 
-#include <functional>
-
 namespace {
 
 TEST(LinkFallback, CutsAtThePlaceholderAndAppendsTheTarget)
@@ -61,52 +59,29 @@ struct Links : GameWindow {
         GameWindow::TearDown();
     }
 
-    CHyperLink* Attach(const QString& text, Qt::Alignment alignment, QRect rect = {20, 30, 200, 40})
+    // A link over a label at (20, 30), 200 x 40.
+    CHyperLink* Attach(const QString& text, Qt::Alignment alignment)
     {
         auto* label = new QLabel(text, &dialog);
         label->setObjectName("1004");
         label->setAlignment(alignment);
-        label->setGeometry(rect);
+        label->setGeometry(20, 30, 200, 40);
         auto* link = new CHyperLink;
         link->SubclassDlgItem(1004, &dialog);
         return link;
     }
 };
 
-TEST_F(Links, FitsItsTextKeepingTheAlignedEdge)
+// The link shrinks to its text, keeping the edge its label was aligned to;
+// a link without a target takes its text as one.
+TEST_F(Links, FitsItsTextAndTakesItAsTarget)
 {
-    // The template's rectangle is (20, 30) 200 x 40; w and h are the text's size.
-    const struct { Qt::Alignment alignment; std::function<QRect(int w, int h)> expected; } cases[] = {
-        {Qt::AlignLeft | Qt::AlignTop, [](int w, int h) { return QRect(20, 30, w, h); }},
-        {Qt::AlignRight | Qt::AlignTop, [](int w, int h) { return QRect(220 - w, 30, w, h); }},
-        {Qt::AlignLeft | Qt::AlignVCenter,
-         [](int w, int h) { const int cut = (40 - h) / 2; return QRect(20, 30 + cut, w, 40 - 2 * cut); }},
-    };
-    for (const auto& c : cases) {
-        CHyperLink* link = Attach(QStringLiteral("ordkamp.example.org"), c.alignment);
-        const QFontMetrics metrics(link->font());
-        EXPECT_EQ(link->geometry(), c.expected(metrics.horizontalAdvance(link->text()), metrics.height()))
-            << int(c.alignment);
-        EXPECT_TRUE(link->font().underline());
-        EXPECT_EQ(link->objectName(), "1004");
-        delete link;
-    }
-}
-
-TEST_F(Links, TargetAndTextFillEachOther)
-{
-    CHyperLink* fromText = Attach(QStringLiteral("ordkamp.example.org"), Qt::AlignLeft);
-    EXPECT_EQ(fromText->m_strLink, "ordkamp.example.org");
-    EXPECT_EQ(fromText->toolTip(), "ordkamp.example.org");
-    delete fromText;
-
-    auto* label = new QLabel(&dialog);
-    label->setObjectName("1005");
-    CHyperLink* fromTarget = new CHyperLink;
-    fromTarget->SetLink(QStringLiteral("mailto:ordkamp@example.org"));
-    fromTarget->SubclassDlgItem(1005, &dialog);
-    EXPECT_EQ(fromTarget->text(), "mailto:ordkamp@example.org");
-
+    CHyperLink* link = Attach(QStringLiteral("ordkamp.example.org"), Qt::AlignRight | Qt::AlignTop);
+    const QFontMetrics metrics(link->font());
+    const int width = metrics.horizontalAdvance(link->text());
+    EXPECT_EQ(link->geometry(), QRect(220 - width, 30, width, metrics.height()));
+    EXPECT_TRUE(link->font().underline());
+    EXPECT_EQ(link->m_strLink, "ordkamp.example.org");
 }
 
 TEST_F(Links, PressActivatesReleaseOpensVisitedAfterFocusLeaves)
@@ -120,8 +95,6 @@ TEST_F(Links, PressActivatesReleaseOpensVisitedAfterFocusLeaves)
 
     QTest::mousePress(link, Qt::LeftButton);
     EXPECT_TRUE(link->m_bActive);
-    EXPECT_EQ(link->CtlColor(), QColor(0, 128, 128));
-    EXPECT_TRUE(opened.empty());
     // Dragged off the link and released elsewhere: nothing opens.
     const QPoint off(link->width() + 20, link->height() / 2);
     QTest::mouseMove(link, off);
@@ -131,8 +104,6 @@ TEST_F(Links, PressActivatesReleaseOpensVisitedAfterFocusLeaves)
     QTest::mouseRelease(link, Qt::LeftButton);
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0], "https://ordkamp.example.org/"); // without the URL: wrapper
-    EXPECT_TRUE(link->m_bVisited);
-    EXPECT_EQ(link->CtlColor(), QColor(0, 128, 128));
     other->setFocus();
     EXPECT_FALSE(link->m_bActive);
     EXPECT_EQ(link->CtlColor(), QColor(128, 0, 128));
@@ -151,8 +122,7 @@ TEST_F(Links, FailureFallsBackToTheWebPageHandlerThenReports)
     link->FollowLink(); // no handler: the desktop's own code is reported
     EXPECT_EQ(sounds, std::vector<unsigned>{MB_ICONEXCLAMATION});
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].first, OpenErrorText(31));
-    EXPECT_EQ(boxes[0].second, unsigned{MB_OK | MB_ICONEXCLAMATION});
+    EXPECT_EQ(boxes[0], std::make_pair(OpenErrorText(31), unsigned{MB_OK | MB_ICONEXCLAMATION}));
     EXPECT_FALSE(link->m_bVisited);
 
     lookedUp = QStringLiteral("/nonexistent/browser %u");
