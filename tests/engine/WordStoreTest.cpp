@@ -131,14 +131,11 @@ TEST(WordStore, AddWordsFromTextAddsEveryValidLineThenSorts)
 
 TEST(WordStore, ClearAndCopyWords)
 {
-    CWordEngine game;
+    CWordEngine game, editor;
     game.m_words = {"katt", "bil"};
-    game.SortWords(SORT_BY_LENGTH);
-    CWordEngine empty;
-    game.CopyWordsFrom(empty); // nothing to copy: the game keeps its list
-    EXPECT_EQ(game.m_words, (Words{"bil", "katt"}));
+    game.CopyWordsFrom(editor); // nothing to copy: the game keeps its list
+    EXPECT_EQ(game.m_words, (Words{"katt", "bil"}));
 
-    CWordEngine editor;
     editor.m_words = {"\xF6ga", "ekorre", "bil", "apa", "apa"};
     editor.SortWords(SORT_ALPHABETICAL);
     editor.m_strFileName = "other.se";
@@ -148,8 +145,7 @@ TEST(WordStore, ClearAndCopyWords)
     EXPECT_EQ(game.m_strFileName, "");
 
     game.ClearWords();
-    EXPECT_TRUE(game.m_words.empty());
-    EXPECT_EQ(game.CountWords(0, 35), 0u);
+    EXPECT_EQ(game.m_words.size() + game.CountWords(0, 35), 0u);
 }
 
 } // namespace

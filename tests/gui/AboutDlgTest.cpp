@@ -4,34 +4,12 @@
 #include "controls/AboutDlg.h"
 #include "res/AboutDialog.h"
 
-#include <QPainter>
 
 #include <cmath>
 
 namespace {
 
 constexpr double kPi = 3.141592653589793;
-
-TEST(AboutFigure, UprightFigureAtTheWindowsPlace)
-{
-    QImage image(60, 100, QImage::Format_RGB32);
-    const QColor background(255, 0, 0);
-    image.fill(background);
-    {
-        QPainter painter(&image);
-        DrawFigure(painter, 27, 70, 0, 5);
-    }
-    const std::vector<QPoint> vertices = {{37, 55}, {27, 65}, {17, 55}, {37, 85}, {17, 85}};
-    for (const QPoint& v : vertices)
-        EXPECT_EQ(image.pixelColor(v), QColor(Qt::black)) << v.x() << ',' << v.y();
-    // The erased square is exactly x 8..45, y 51..88.
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const bool inside = x >= 8 && x <= 45 && y >= 51 && y <= 88;
-            EXPECT_EQ(image.pixelColor(x, y) != background, inside) << x << ',' << y;
-        }
-    }
-}
 
 struct About : GameWindow {
     std::unique_ptr<CAboutDlg> about;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "EngineFixtures.h"
 #include "TempFolder.h"
 #include "app/WordGameDlg.h"
 #include "platform/Beep.h"
@@ -70,16 +71,6 @@ struct GameWindow : ::testing::Test {
         WriteBytes(folder.File("ordkamp.se"), text);
     }
 
-    // Enough five-letter words for results to enter the highscore tables.
-    static std::vector<std::string> ManyWordsForHighscores()
-    {
-        std::vector<std::string> words;
-        for (char a = 'a'; a <= 'k'; ++a)
-            for (char b = 'l'; b <= 'u'; ++b)
-                words.push_back(std::string{a, b, 'x', 'y', 'z'});
-        return words;
-    }
-
     void Start()
     {
         dlg = std::make_unique<CWordGameDlg>();
@@ -108,7 +99,7 @@ struct GameWindow : ::testing::Test {
 
     void Tick(int times = 1)
     {
-        for (int i = 0; i < times; ++i)
+        while (times-- > 0)
             dlg->OnTimer();
     }
 
@@ -119,13 +110,7 @@ struct GameWindow : ::testing::Test {
         list->topLevelItem(row)->setSelected(true);
     }
 
-    QString Cell(int row, int column) const
-    {
-        return Control<QTreeWidget>(IDC_PLAYERS)->topLevelItem(row)->text(column);
-    }
-
-    bool Bold(int row) const
-    {
-        return Control<QTreeWidget>(IDC_PLAYERS)->topLevelItem(row)->font(0).bold();
-    }
+    QTreeWidgetItem* Row(int row) const { return Control<QTreeWidget>(IDC_PLAYERS)->topLevelItem(row); }
+    QString Cell(int row, int column) const { return Row(row)->text(column); }
+    bool Bold(int row) const { return Row(row)->font(0).bold(); }
 };

@@ -9,7 +9,7 @@ namespace {
 
 TEST_F(GameWindow, HostilePlayerNames)
 {
-    WriteWords(ManyWordsForHighscores());
+    WriteWords(ManyWords(120));
     Start();
     const QString name = QStringLiteral("Anna\nBo\r\tÅsa 😀 Ω");
     Control<QLineEdit>(IDC_NEW_PLAYER)->setText(name);

@@ -2,7 +2,6 @@
 
 #include "GameFixture.h"
 
-#include "EngineFixtures.h"
 #include "profile/IniFile.h"
 #include "res/Strings.h"
 

@@ -67,27 +67,6 @@ TEST_F(SettingsFile, RulesGoThroughTheClampsInFileOrder)
     }
 }
 
-TEST_F(SettingsFile, RoundTripOfRulesAndTables)
-{
-    CWordEngine engine;
-    const unsigned rules[RULE_COUNT] = {4, 11, 7, 90, 45, 120};
-    for (unsigned rule = 0; rule < RULE_COUNT; ++rule)
-        engine.SetRule(rule, rules[rule]);
-    engine.m_nGameTypeSetting = GAME_MIXWORD;
-    for (unsigned i = 0; i < HIGHSCORE_PLACES; ++i)  // full
-        engine.AddHighscore(GAME_HANGMAN, i, "Spelare " + std::to_string(i), "2026-12-06",
-                            static_cast<int16_t>(35 - i % 30), static_cast<int16_t>(i));
-    engine.AddHighscore(GAME_ANAGRAM, 0, "\xC5sa \xD6" "berg", "2026-01-02", 6, -3); // partial
-    ASSERT_TRUE(SaveSettings(engine, "ordkamp.ini"));
-    ASSERT_TRUE(SaveHighscores(engine, "ordkamp.ini"));
-
-    const CWordEngine loaded = Loaded();
-    ExpectRules(loaded, 4, 11, 7, 90, 45, 120, GAME_MIXWORD);
-    for (unsigned game = 0; game < GAME_COUNT; ++game)
-        EXPECT_TRUE(std::equal(std::begin(engine.m_highscores[game]), std::end(engine.m_highscores[game]),
-                               std::begin(loaded.m_highscores[game]))) << game;
-}
-
 TEST_F(SettingsFile, WindowsStyleFileLoadsAndKeepsItsForeignLines)
 {
     WriteBytes(path, "; Ordkamp\r\n[settings]\r\nMINI = 6\r\nmax=\"10\"\r\n; a comment of the player's\r\n"
@@ -120,24 +99,6 @@ TEST_F(SettingsFile, UnreadableFileIsNeverOverwritten)
     ExpectRules(engine, 5, 8, 4, 60, 60, 60, GAME_RANDOM);
     EXPECT_FALSE(SaveSettings(engine, "ordkamp.ini"));
     EXPECT_TRUE(std::filesystem::is_directory(path));
-}
-
-TEST_F(SettingsFile, CorruptFilesLoadWithDefaultsWhereValuesAreUnusable)
-{
-    using namespace std::string_literals;
-    const std::string files[] = {
-        "\0\0\0[Settings]\0Max=6\r\n"s,
-        "[Settings]\r\n" + std::string(50'000'000, 'M') + "\r\nMax=9\r\n",
-        "\xFF\xFE[\x80]\r\n=\r\n[HangMan]\r\nwordlength0=\xFF\r\nwordlength1=5\r\n",
-    };
-    const unsigned expectedMax[] = {8, 9, 8};
-    for (std::size_t i = 0; i < std::size(files); ++i) {
-        WriteBytes(path, files[i]);
-        const CWordEngine engine = Loaded();
-        EXPECT_EQ(engine.m_nMaxLetters, expectedMax[i]) << i;
-        EXPECT_EQ(engine.m_highscores[GAME_HANGMAN][0].m_nWordLength, 0) << i;
-        EXPECT_TRUE(SaveSettings(engine, "ordkamp.ini"));
-    }
 }
 
 // Two game windows on one file, and a file copied in while one runs.
