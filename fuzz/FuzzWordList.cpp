@@ -1,11 +1,40 @@
-// LoadWordList on any file: it loads, and what it holds keeps the word rules.
+// Any bytes as a word-list file, then as text added in either sort mode:
+// the list loads, and what it holds keeps the word rules, the order of the
+// mode, no adjacent duplicates and, after a length sort, the right counts.
 
-#include "WordInvariants.h"
+#include "engine/Letters.h"
+#include "engine/WordEngine.h"
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <unistd.h>
+
+namespace {
+
+void CheckWordList(const CWordEngine& engine, int mode)
+{
+    unsigned counts[36] = {};
+    for (std::size_t i = 0; i < engine.m_words.size(); ++i) {
+        const std::string& word = engine.m_words[i];
+        std::string lowered = word;
+        LowerCaseWord(lowered);
+        if (!IsValidWord(word) || lowered != word)
+            std::abort();
+        ++counts[word.size()];
+        const std::string& previous = i == 0 ? word : engine.m_words[i - 1];
+        // Stored words are lower case: byte order is the collation.
+        if (i > 0 && !(mode == SORT_BY_LENGTH && previous.size() != word.size() ? previous.size() < word.size()
+                                                                                 : previous < word))
+            std::abort();
+    }
+    for (unsigned n = 0; n < 36; ++n)
+        if (engine.m_nLengthCount[n] != (mode == SORT_BY_LENGTH ? counts[n] : 0))
+            std::abort();
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -21,5 +50,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (!engine.LoadWordList())
         std::abort();
     CheckWordList(engine, SORT_BY_LENGTH);
+
+    const int mode = size > 0 && data[0] % 2 ? SORT_BY_LENGTH : SORT_ALPHABETICAL;
+    const std::size_t before = engine.m_words.size();
+    engine.AddWordsFromText(std::string(reinterpret_cast<const char*>(data), size), mode);
+    if (engine.m_words.size() < before)
+        std::abort();
+    CheckWordList(engine, mode);
     return 0;
 }

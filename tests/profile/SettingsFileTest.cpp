@@ -91,16 +91,6 @@ TEST_F(SettingsFile, WindowsStyleFileLoadsAndKeepsItsForeignLines)
         EXPECT_NE(saved.find(kept), std::string::npos) << kept << "\n--- in ---\n" << saved;
 }
 
-TEST_F(SettingsFile, UnreadableFileIsNeverOverwritten)
-{
-    std::filesystem::create_directory(path); // a folder where the file should be
-    CWordEngine engine;
-    EXPECT_FALSE(LoadSettings(engine, "ordkamp.ini"));
-    ExpectRules(engine, 5, 8, 4, 60, 60, 60, GAME_RANDOM);
-    EXPECT_FALSE(SaveSettings(engine, "ordkamp.ini"));
-    EXPECT_TRUE(std::filesystem::is_directory(path));
-}
-
 // Two game windows on one file, and a file copied in while one runs.
 TEST_F(SettingsFile, SessionsMergeTheirHighscoresAndTheLastSettingsWin)
 {
