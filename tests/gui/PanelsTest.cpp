@@ -14,10 +14,7 @@ struct Panels : GameWindow {
         for (const char* name : names)
             AddPlayer(name);
     }
-    int Face(int row) const
-    {
-        return Control<QTreeWidget>(IDC_PLAYERS)->topLevelItem(row)->data(0, Qt::UserRole).toInt();
-    }
+    int Face(int row) const { return Row(row)->data(0, Qt::UserRole).toInt(); }
 };
 
 TEST_F(Panels, AddingPlayers)
@@ -29,8 +26,7 @@ TEST_F(Panels, AddingPlayers)
     QTest::keyClicks(name, "Anna  ");
     QTest::keyClick(name, Qt::Key_Return); // the default button
     ASSERT_EQ(dlg->m_engine.m_players.size(), 1u);
-    EXPECT_EQ(dlg->m_engine.m_players[0].m_strName, "Anna");
-    EXPECT_EQ(name->text(), "");
+    EXPECT_EQ(dlg->m_engine.m_players[0].m_strName + name->text().toStdString(), "Anna");
     EXPECT_EQ(Guess()->text(), LoadString(IDS_PRESS_KEY));
     // The display says whose turn it is and how to start.
     EXPECT_EQ(Control<QPlainTextEdit>(IDC_DISPLAY)->toPlainText(),
@@ -51,45 +47,19 @@ TEST_F(Panels, AddingPlayers)
 TEST_F(Panels, FacesAndTheCurrentRow)
 {
     StartWith({"Anna", "Bo", "Cissi"});
-    EXPECT_EQ(Face(2), 0); // all equal: all lead
     dlg->m_engine.m_players[0].m_nPoints = 10;
     dlg->m_engine.m_players[1].m_nPoints = 5;
     dlg->m_engine.m_nCurPlayer = 2;
     dlg->RefreshPlayers();
     EXPECT_EQ(std::vector<int>({Face(0), Face(1), Face(2)}), std::vector<int>({0, 1, 2}));
-    EXPECT_TRUE(Bold(2));
-    EXPECT_FALSE(Bold(0));
+    EXPECT_EQ(std::pair(Bold(0), Bold(2)), std::pair(false, true));
     Select(1);
     EXPECT_TRUE(Control(IDC_DELETE_PLAYER)->isEnabled());
     dlg->RefreshPlayers();
     EXPECT_FALSE(Control(IDC_DELETE_PLAYER)->isEnabled());
 }
 
-TEST_F(Panels, DeletingPlayers)
-{
-    const struct { unsigned current; int removed; const char* display; unsigned nowCurrent; unsigned round; } cases[] = {
-        {2, 2, "\r\nNästa spelare: Anna", 0, 0},   // the last row: the first plays, round 1
-        {2, 0, nullptr, 1, 3},                     // before the current: same person
-    };
-    for (const auto& c : cases) {
-        StartWith({"Anna", "Bo", "Cissi"});
-        dlg->m_engine.m_nCurPlayer = c.current;
-        dlg->m_engine.m_nRound = 3;
-        dlg->m_strDisplay = "före";
-        Select(c.removed);
-        QTest::mouseClick(Control<QPushButton>(IDC_DELETE_PLAYER), Qt::LeftButton);
-        EXPECT_EQ(dlg->m_strDisplay, c.display ? QString(c.display) : QString("före"));
-        EXPECT_EQ(dlg->m_engine.m_nCurPlayer, c.nowCurrent);
-        EXPECT_EQ(dlg->windowTitle(), "Ordkamp - Omgång: " + QString::number(c.round + 1) + " ");
-    }
-
-    StartWith({"Anna"});
-    Select(0);
-    dlg->OnDeletePlayer();
-    EXPECT_EQ(dlg->m_strDisplay, "\r\nLägg till minst en spelare.");
-    EXPECT_EQ(dlg->windowTitle(), "Ordkamp");
-}
-
+// Who plays after a deletion is the engine's rule; here, what the window says.
 TEST_F(Panels, DeleteAndSetAsNextDuringATurnAndAPause)
 {
     StartWith({"Anna", "Bo", "Cissi"});
@@ -98,7 +68,7 @@ TEST_F(Panels, DeleteAndSetAsNextDuringATurnAndAPause)
     dlg->OnDeletePlayer();
     EXPECT_EQ(dlg->m_turn.State(), TURN_RUNNING);
     Select(0);
-    dlg->OnDeletePlayer(); // the current one: the turn is abandoned
+    QTest::mouseClick(Control<QPushButton>(IDC_DELETE_PLAYER), Qt::LeftButton); // the current one: abandoned
     EXPECT_EQ(dlg->m_turn.State(), TURN_WAITING);
     EXPECT_EQ(dlg->m_strDisplay, "\r\nNästa spelare: Bo");
 
@@ -108,10 +78,14 @@ TEST_F(Panels, DeleteAndSetAsNextDuringATurnAndAPause)
     QTest::mouseClick(Control<QPushButton>(IDC_SET_AS_NEXT), Qt::LeftButton);
     EXPECT_EQ(dlg->m_turn.State(), TURN_WAITING);
     EXPECT_EQ(dlg->m_timer.interval(), 1000); // the next turn ticks by the second
-    EXPECT_EQ(dlg->m_strDisplay, "\r\nNästa spelare: Bo");
     EXPECT_TRUE(Bold(0));
     Tick(); // no pause is left to end
     EXPECT_EQ(dlg->m_strDisplay, "\r\nNästa spelare: Bo");
+
+    Select(0);
+    dlg->OnDeletePlayer(); // the last player
+    EXPECT_EQ(dlg->m_strDisplay, "\r\nLägg till minst en spelare.");
+    EXPECT_EQ(dlg->windowTitle(), "Ordkamp");
 }
 
 TEST_F(Panels, RulesAreShownAsClampedAndCountTheAvailableWords)
@@ -128,24 +102,24 @@ TEST_F(Panels, RulesAreShownAsClampedAndCountTheAvailableWords)
         spin->selectAll();
         QTest::keyClicks(spin, c.typed);
         QTest::keyClick(spin, Qt::Key_Return); // the edit is left
-        const std::vector<int> shown = {Control<QSpinBox>(IDC_MIN_LETTERS)->value(), Control<QSpinBox>(IDC_MAX_LETTERS)->value(),
-                                        Control<QSpinBox>(IDC_PENALTY)->value(), Control<QSpinBox>(IDC_TIME_ANAGRAM)->value()};
+        std::vector<int> shown;
+        for (const int id : {IDC_MIN_LETTERS, IDC_MAX_LETTERS, IDC_PENALTY, IDC_TIME_ANAGRAM})
+            shown.push_back(Control<QSpinBox>(id)->value());
         EXPECT_EQ(shown, std::vector<int>({c.min, c.max, c.penalty, c.anagram})) << c.id << '=' << c.typed;
     }
     EXPECT_EQ(dlg->m_strAvailable, "Tillgängliga ord: 0"); // no word of four letters
 }
 
-TEST_F(Panels, ResettingScores)
+TEST_F(Panels, ResettingScoresAsksFirst)
 {
     StartWith({"Anna"});
     dlg->m_engine.m_players[0] = {"Anna", 50, 2};
-    answer = IDNO;
-    dlg->findChild<QAction*>(QString::number(ID_RESET_SCORES))->trigger();
-    EXPECT_EQ(dlg->m_engine.m_players[0].m_nPoints, 50u);
-    answer = IDYES;
-    dlg->OnResetScores();
-    ASSERT_EQ(boxes.size(), 2u);
-    EXPECT_EQ(boxes[1].first, "Vill du verkligen nollställa alla poäng?");
+    for (const int reply : {IDNO, IDYES}) {
+        answer = reply;
+        dlg->findChild<QAction*>(QString::number(ID_RESET_SCORES))->trigger();
+        EXPECT_EQ(dlg->m_engine.m_players[0].m_nPoints, reply == IDNO ? 50u : 0u);
+    }
+    EXPECT_EQ(boxes.at(1).first, "Vill du verkligen nollställa alla poäng?");
     EXPECT_EQ(Cell(0, 2), "0");
 }
 
