@@ -8,7 +8,6 @@
 #include <set>
 #include <sys/stat.h>
 #include <sys/time.h>
-#include <unistd.h>
 
 namespace {
 
@@ -22,69 +21,45 @@ std::set<std::string> Names(const fs::path& folder)
     return names;
 }
 
-mode_t ModeOf(const std::string& path)
-{
-    struct stat info {};
-    ::stat(path.c_str(), &info);
-    return info.st_mode & 07777;
-}
-
 // Each case lays out a folder, replaces "ordkamp.ini" in it and checks what
 // is there afterwards. Links only ever point into the test's own folder.
 TEST(SafeFile, ReplaceWritesThroughLinksOntoRegularFilesOnly)
 {
-    struct Case {
+    const struct {
         const char* what;
         std::function<void(const TempFolder&)> layOut;
         FileError expected;
         const char* whereTheBytesLand; // nullptr: nowhere, and nothing new appears
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"a new file", [](const TempFolder&) {}, FileError::None, "ordkamp.ini"},
-        {"a link into a synced folder",
-         [](const TempFolder& f) {
+        {"a link into a synced folder", [](const TempFolder& f) {
              fs::create_directory(f.File("sync"));
              WriteBytes(f.File("sync/ordkamp.ini"), "old");
              fs::create_symlink("sync/ordkamp.ini", f.File("ordkamp.ini"));
-         },
-         FileError::None, "sync/ordkamp.ini"},
-        {"a chain of links, the last one dangling",
-         [](const TempFolder& f) {
+         }, FileError::None, "sync/ordkamp.ini"},
+        {"a chain of links, the last one dangling", [](const TempFolder& f) {
              fs::create_symlink(f.File("middle"), f.File("ordkamp.ini"));
              fs::create_symlink("target", f.File("middle"));
-         },
-         FileError::None, "target"},
-        {"a read-only file",
-         [](const TempFolder& f) {
+         }, FileError::None, "target"},
+        {"a read-only file", [](const TempFolder& f) {
              WriteBytes(f.File("ordkamp.ini"), "old");
              fs::permissions(f.File("ordkamp.ini"), fs::perms::owner_read | fs::perms::group_read);
-         },
-         FileError::ReadOnly, nullptr},
-        {"a folder", [](const TempFolder& f) { fs::create_directory(f.File("ordkamp.ini")); },
-         FileError::NotRegular, nullptr},
-        {"a link to a FIFO",
-         [](const TempFolder& f) {
+         }, FileError::ReadOnly, nullptr},
+        {"a folder", [](const TempFolder& f) { fs::create_directory(f.File("ordkamp.ini")); }, FileError::NotRegular, nullptr},
+        {"a link to a FIFO", [](const TempFolder& f) {
              ::mkfifo(f.File("fifo").c_str(), 0600);
              fs::create_symlink("fifo", f.File("ordkamp.ini"));
-         },
-         FileError::NotRegular, nullptr},
-        {"a link planted at the old temporary name",
-         [](const TempFolder& f) {
+         }, FileError::NotRegular, nullptr},
+        {"a link planted at the old temporary name", [](const TempFolder& f) {
              WriteBytes(f.File("victim"), "old");
              fs::create_symlink("victim", f.File("ordkamp.ini.tmp"));
-         },
-         FileError::None, "ordkamp.ini"},
-        {"a missing folder", [](const TempFolder& f) { fs::remove(f.Path()); }, FileError::System,
-         nullptr},
+         }, FileError::None, "ordkamp.ini"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         TempFolder folder;
         c.layOut(folder);
-        const std::set<std::string> before = fs::exists(folder.Path()) ? Names(folder.Path()) : std::set<std::string>{};
-        const FileResult result = ReplaceFile(folder.File("ordkamp.ini"), "new");
-        EXPECT_EQ(result.error, c.expected) << c.what;
-        if (!fs::exists(folder.Path()))
-            continue;
+        const std::set<std::string> before = Names(folder.Path());
+        EXPECT_EQ(ReplaceFile(folder.File("ordkamp.ini"), "new").error, c.expected) << c.what;
         std::set<std::string> expected = before;
         if (c.whereTheBytesLand) {
             EXPECT_EQ(ReadBytes(folder.File(c.whereTheBytesLand)), "new") << c.what;
@@ -93,10 +68,9 @@ TEST(SafeFile, ReplaceWritesThroughLinksOntoRegularFilesOnly)
         // Links stay links, no temporary file is left, nothing else is touched.
         EXPECT_EQ(Names(folder.Path()), expected) << c.what;
         for (const std::string& name : before) {
-            const bool written = c.whereTheBytesLand && name == c.whereTheBytesLand;
-            if (!written && !fs::is_symlink(folder.File(name)) && fs::is_regular_file(folder.File(name))) {
-                EXPECT_EQ(ReadBytes(folder.File(name)), "old") << c.what << ": " << name;
-            }
+            const bool untouched = (!c.whereTheBytesLand || name != c.whereTheBytesLand)
+                && !fs::is_symlink(folder.File(name)) && fs::is_regular_file(folder.File(name));
+            EXPECT_TRUE(!untouched || ReadBytes(folder.File(name)) == "old") << c.what << ": " << name;
         }
     }
 }
@@ -105,13 +79,14 @@ TEST(SafeFile, ReplaceKeepsTheModeAndCleansUpOnlyOldLeftoversOfItsOwn)
 {
     TempFolder folder;
     const std::string path = folder.File("ordkamp.ini");
-    for (const mode_t mode : {0600, 0640, 0664}) {
+    for (const mode_t mode : {0600, 0664}) {
         WriteBytes(path, "old");
         ::chmod(path.c_str(), mode);
         ASSERT_TRUE(ReplaceFile(path, "new"));
-        EXPECT_EQ(ModeOf(path), mode);
+        struct stat info {};
+        ::stat(path.c_str(), &info);
+        EXPECT_EQ(info.st_mode & 07777, mode);
     }
-
     const std::string oldLeftover = folder.File(".ordkamp.ini.ordkamp-a1B2c3");
     const std::string newLeftover = folder.File(".ordkamp.ini.ordkamp-d4E5f6"); // a save under way
     const std::string notOurs = folder.File(".ordkamp.ini.ordkamp-kept");
@@ -121,9 +96,8 @@ TEST(SafeFile, ReplaceKeepsTheModeAndCleansUpOnlyOldLeftoversOfItsOwn)
     ::utimes(oldLeftover.c_str(), twoHoursAgo);
     ::utimes(notOurs.c_str(), twoHoursAgo);
     ASSERT_TRUE(ReplaceFile(path, "newer"));
-    EXPECT_FALSE(fs::exists(oldLeftover));
-    EXPECT_TRUE(fs::exists(newLeftover));
-    EXPECT_TRUE(fs::exists(notOurs));
+    EXPECT_EQ(std::tuple(fs::exists(oldLeftover), fs::exists(newLeftover), fs::exists(notOurs)),
+              std::tuple(false, true, true));
 }
 
 TEST(SafeFile, ReadRefusesWhatIsNotARegularFileOrTooLarge)
@@ -132,21 +106,13 @@ TEST(SafeFile, ReadRefusesWhatIsNotARegularFileOrTooLarge)
     ::mkfifo(folder.File("fifo").c_str(), 0600); // a blocking read would hang forever
     fs::create_symlink("fifo", folder.File("link-to-fifo"));
     fs::create_directory(folder.File("folder"));
-    {
-        std::ofstream sparse(folder.File("sparse"), std::ios::binary);
-        sparse.seekp((std::streamoff{300} << 20) - 1);
-        sparse.put('x');
-    }
+    WriteBytes(folder.File("sparse"), "");
+    fs::resize_file(folder.File("sparse"), std::uintmax_t{300} << 20);
     WriteBytes(folder.File("small"), "hus\r\n");
-    const struct {
-        const char* name;
-        std::uint64_t limit;
-        FileError expected;
-    } cases[] = {
+    const struct { const char* name; std::uint64_t limit; FileError expected; } cases[] = {
         {"fifo", kMaxFileBytes, FileError::NotRegular}, {"link-to-fifo", kMaxFileBytes, FileError::NotRegular},
         {"folder", kMaxFileBytes, FileError::NotRegular}, {"sparse", kMaxFileBytes, FileError::TooLarge},
-        {"missing", kMaxFileBytes, FileError::Missing}, {"small", 4, FileError::TooLarge},
-        {"small", 5, FileError::None},
+        {"missing", kMaxFileBytes, FileError::Missing}, {"small", 4, FileError::TooLarge}, {"small", 5, FileError::None},
     };
     for (const auto& c : cases) {
         std::string contents = "untouched";

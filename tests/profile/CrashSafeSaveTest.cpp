@@ -28,7 +28,7 @@ struct Saves : ::testing::Test {
         FillWords(second, ManyWords(30'000, 6));
         for (CWordEngine* engine : {&first, &second})
             engine->m_strFileName = folder.File("ordkamp.se");
-        second.SetRule(3, 90);
+        second.SetRule(RULE_TIME_HANGMAN, 90);
         for (unsigned i = 0; i < HIGHSCORE_PLACES; ++i)
             second.AddHighscore(GAME_MIXWORD, i, "Bo", "2026-12-06", 8, static_cast<int16_t>(i));
     }
@@ -106,27 +106,22 @@ TEST_F(Saves, FullDiskReportsFailureAndKeepsTheOldFiles)
 }
 
 // Whether `bytes` is a settings file as one whole save of a session below
-// leaves it: all seven settings, and every table ending in its end mark.
+// leaves it: all settings, and every table ending in its end mark.
 bool IsWholeSave(const std::string& bytes)
 {
     const CIniFile ini = CIniFile::Parse(bytes);
-    if (bytes.size() < 2 || bytes.substr(bytes.size() - 2) != "\r\n")
-        return false;
-    for (const char* key : {"Mini", "Max", "HangManTimeOff", "TimeHangMan", "TimeScrabble", "TimeMixWord", "GameType"})
-        if (!ini.Get("Settings", key))
-            return false;
-    for (const char* section : {"HangMan", "Scrabble", "Mixword"}) {
-        unsigned i = 0;
-        for (; i < HIGHSCORE_PLACES; ++i) {
+    bool whole = bytes.ends_with("\r\n") && ini.Get("Settings", "GameType");
+    for (const RuleInfo& rule : kRules)
+        whole = whole && ini.Get("Settings", rule.key);
+    for (const char* section : {"HangMan", "Scrabble", "Mixword"})
+        for (unsigned i = 0; whole && i < HIGHSCORE_PLACES; ++i) {
             const std::string n = std::to_string(i);
             const auto length = ini.Get(section, "wordlength" + n);
-            if (!length || !ini.Get(section, "name" + n) || !ini.Get(section, "timeused" + n))
-                return false;
-            if (*length == "0")
+            whole = length && ini.Get(section, "name" + n) && ini.Get(section, "timeused" + n);
+            if (whole && *length == "0")
                 break;
         }
-    }
-    return true;
+    return whole;
 }
 
 TEST_F(Saves, TwoProcessesSavingAtOnceLeaveWholeFiles)
@@ -137,7 +132,7 @@ TEST_F(Saves, TwoProcessesSavingAtOnceLeaveWholeFiles)
         ASSERT_GE(children[c], 0);
         if (children[c] == 0) {
             CWordEngine engine;
-            engine.SetRule(0, 3 + static_cast<unsigned>(c));
+            engine.SetRule(RULE_MIN_LETTERS, 3 + static_cast<unsigned>(c));
             CSettingsFile file;
             bool ok = bool(file.Load(engine, "ordkamp.ini"));
             for (int i = 0; i < 300; ++i) {
