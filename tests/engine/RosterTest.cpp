@@ -53,18 +53,4 @@ TEST(Roster, RoundsAndTheAlternatingGame)
     }
 }
 
-TEST(Roster, ResetScoresZeroesPointsBonusAndRound)
-{
-    CWordEngine engine;
-    engine.AddPlayer("Anna");
-    engine.AddPlayer("Bo");
-    engine.m_players[0] = {"Anna", 120, 3};
-    engine.m_nCurPlayer = 1;
-    engine.m_nRound = 5;
-    engine.ResetScores();
-    EXPECT_EQ(engine.m_players[0].m_nPoints + engine.m_players[0].m_nBonus + engine.m_nRound, 0u);
-    EXPECT_EQ(engine.m_nCurPlayer, 1u);
-    EXPECT_EQ(Names(engine), (std::vector<std::string>{"Anna", "Bo"}));
-}
-
 } // namespace

@@ -51,19 +51,4 @@ TEST(Scoring, TypedWordsSolveAnagramAndMixword)
     }
 }
 
-TEST(Scoring, SolvesGoToTheCurrentPlayerIfAny)
-{
-    CWordEngine engine = Turn(GAME_ANAGRAM, "hus");
-    engine.AddPlayer("Bo");
-    engine.m_nMinLetters = 3;
-    engine.m_nCurPlayer = 1;
-    engine.CheckGuess("hus", 5);
-    EXPECT_EQ(engine.m_players[0].m_nPoints, 0u);
-    EXPECT_EQ(engine.m_players[1].m_nPoints, 5u);
-    engine.m_players.clear();
-    EXPECT_EQ(engine.CheckGuess("hus", 5), unsigned{GUESS_SOLVED});
-    EXPECT_EQ(engine.m_nLastPoints, 0);
-    EXPECT_EQ(Turn(GAME_ANAGRAM, "").CheckGuess("x", 5), unsigned{GUESS_NONE});
-}
-
 } // namespace

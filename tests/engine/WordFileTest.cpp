@@ -65,20 +65,6 @@ TEST(WordFile, HugeSingleLineIsDroppedAndTheRestLoads)
     EXPECT_EQ(LoadBytes(bytes), (Words{"hus", "sol", "katt"}));
 }
 
-TEST(WordFile, FailedLoadKeepsTheListAsItWas)
-{
-    TempFolder folder;
-    CWordEngine engine;
-    engine.m_words = {"bil", "hus"};
-    engine.SortWords(SORT_BY_LENGTH);
-    for (const std::string& path : {folder.File("missing.se"), folder.Path().string()}) {
-        engine.m_strFileName = path;
-        EXPECT_FALSE(engine.LoadWordList()) << path;
-        EXPECT_EQ(engine.m_words, (Words{"bil", "hus"}));
-        EXPECT_EQ(engine.CountWords(3, 3), 2u);
-    }
-}
-
 TEST(WordFile, SavedFileIsCrLfWindows1252AndReadsBack)
 {
     TempFolder folder;

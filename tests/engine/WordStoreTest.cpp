@@ -114,38 +114,4 @@ TEST(WordStore, DeletingWordsClosesTheGapAndLeavesTheCounts)
     EXPECT_EQ(engine.m_words, Words{"bil"});
 }
 
-TEST(WordStore, AddWordsFromTextAddsEveryValidLineThenSorts)
-{
-    const struct { std::string text; int mode; Words before, after; } cases[] = {
-        {"bil\nbo\nBIL\nhus", SORT_BY_LENGTH, {}, {"bil", "hus"}},
-        {"sol\n\xF6\nkatt\n", SORT_BY_LENGTH, {"hus"}, {"hus", "sol", "katt"}},
-        {"\xE4ta\r", -1, {"\xF6ga", "bil"}, {"bil", "\xE4ta", "\xF6ga"}},
-    };
-    for (const auto& c : cases) {
-        CWordEngine engine;
-        engine.m_words = c.before;
-        engine.AddWordsFromText(c.text, c.mode);
-        EXPECT_EQ(engine.m_words, c.after) << c.text;
-    }
-}
-
-TEST(WordStore, ClearAndCopyWords)
-{
-    CWordEngine game, editor;
-    game.m_words = {"katt", "bil"};
-    game.CopyWordsFrom(editor); // nothing to copy: the game keeps its list
-    EXPECT_EQ(game.m_words, (Words{"katt", "bil"}));
-
-    editor.m_words = {"\xF6ga", "ekorre", "bil", "apa", "apa"};
-    editor.SortWords(SORT_ALPHABETICAL);
-    editor.m_strFileName = "other.se";
-    game.CopyWordsFrom(editor);
-    EXPECT_EQ(game.m_words, (Words{"apa", "bil", "\xF6ga", "ekorre"}));
-    EXPECT_EQ(game.CountWords(3, 3), 3u);
-    EXPECT_EQ(game.m_strFileName, "");
-
-    game.ClearWords();
-    EXPECT_EQ(game.m_words.size() + game.CountWords(0, 35), 0u);
-}
-
 } // namespace

@@ -1,7 +1,5 @@
 #include "profile/IniFile.h"
 
-#include "TempFolder.h"
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -58,20 +56,6 @@ TEST(IniFile, WritesChangeOnlyWhatTheyMust)
         ini.Set(c.section, c.key, c.value);
         EXPECT_EQ(ini.Serialize(), c.after) << c.what;
     }
-}
-
-TEST(IniFile, MissingFileIsEmptyAndIsCreatedOnSave)
-{
-    TempFolder folder;
-    const std::string path = folder.File("ordkamp.ini");
-    CIniFile ini;
-    ASSERT_TRUE(ini.Load(path));
-    EXPECT_EQ(ini.Serialize(), "");
-    ini.Set("Section", "key", "value");
-    ASSERT_TRUE(ini.Save(path));
-    EXPECT_EQ(ReadBytes(path), "[Section]\r\nkey=value\r\n");
-
-    EXPECT_FALSE(ini.Load(folder.Path().string())); // a folder is no profile file
 }
 
 TEST(IniFile, CorruptBytesLoadWithoutHarm)
