@@ -4,8 +4,7 @@
 #include "controls/AboutDlg.h"
 #include "res/AboutDialog.h"
 
-
-#include <cmath>
+#include <cstdlib>
 
 namespace {
 
