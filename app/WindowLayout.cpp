@@ -63,13 +63,13 @@ void CWordGameDlg::SetUpLayout()
     countdown->setGeometry(bar.center().x() - width / 2, bar.bottom() + 2, width, QFontMetrics(large).height());
 
     QSize client = FitControlsToText(this, size());
-    for (const QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (control != m_menuBar)
-            client = client.expandedTo(QSize(control->geometry().right() + 4, control->geometry().bottom() + 4));
     m_baseGeometry.clear();
-    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (control != m_menuBar)
-            m_baseGeometry.emplace_back(control, control->geometry());
+    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (control == m_menuBar)
+            continue;
+        client = client.expandedTo(QSize(control->geometry().right() + 4, control->geometry().bottom() + 4));
+        m_baseGeometry.emplace_back(control, control->geometry());
+    }
     m_baseSize = client;
     setMinimumSize(client);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -180,10 +180,9 @@ void CWordGameDlg::ShowInDisplay()
         // Tried letters: green when in the word, red and struck through when
         // not, so that the difference shows without colour too.
         const QTextBlock letters = document->lastBlock();
-        const std::string answer = m_engine.m_strAnswer[0];
-        for (int i = 0; i < letters.length() - 1; ++i) {
-            const char letter = ToWindows1252(letters.text().mid(i, 1)).front();
-            const bool right = answer.find(letter) != std::string::npos;
+        const std::string& tried = m_engine.m_strGuessed;
+        for (int i = 0; i < static_cast<int>(tried.size()) && i < letters.length() - 1; ++i) {
+            const bool right = m_engine.m_strAnswer[0].find(tried[static_cast<std::size_t>(i)]) != std::string::npos;
             QTextCharFormat mark;
             mark.setForeground(right ? QColor(0, 128, 0) : QColor(200, 0, 0));
             mark.setFontStrikeOut(!right);

@@ -180,7 +180,7 @@ void CWordGameDlg::UpdateData(bool saveAndValidate)
         spin->setValue(*member);
     auto* countdown = DialogControl<QLabel>(this, IDC_COUNTDOWN);
     countdown->setText(m_strCountdown);
-    const bool lastSeconds = m_turn.State() != TURN_WAITING && m_strCountdown.toInt() <= CTurn::kLastSeconds;
+    const bool lastSeconds = m_turn.State() != TURN_WAITING && m_turn.SecondsLeft() <= CTurn::kLastSeconds;
     QPalette colours = palette();
     if (lastSeconds)
         colours.setColor(QPalette::WindowText, Qt::red);

@@ -6,6 +6,7 @@
 #include <QCommandLineParser>
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -26,15 +27,14 @@ int ReadCommandLine(int argc, char** argv)
     // Qt's own options are for QApplication: known here, so that they are
     // not taken for wrong ones.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
-                             "qwindowicon", "qwindowtitle", "display", "geometry", "style", "stylesheet",
-                             "session"}) {
-        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
-    for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync"}) {
-        QCommandLineOption option(QString::fromLatin1(name));
+    const std::pair<const char*, bool> qtOptions[] = { // name, takes a value
+        {"platform", true}, {"platformpluginpath", true}, {"platformtheme", true}, {"plugin", true},
+        {"qwindowgeometry", true}, {"qwindowicon", true}, {"qwindowtitle", true}, {"display", true},
+        {"geometry", true}, {"style", true}, {"stylesheet", true}, {"session", true}, {"reverse", false},
+        {"widgetcount", false}, {"nograb", false}, {"dograb", false}, {"sync", false},
+    };
+    for (const auto& [name, takesValue] : qtOptions) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), takesValue ? QStringLiteral("value") : QString());
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }

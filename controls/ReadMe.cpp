@@ -1,6 +1,7 @@
 #include "controls/ReadMe.h"
 
 #include "controls/TextWindow.h"
+#include "engine/SafeFile.h"
 #include "platform/Shell.h"
 #include "platform/Windows1252.h"
 #include "profile/Profile.h"
@@ -25,13 +26,14 @@ QString AppFolderFile(const QString& fileName)
 
 bool ShowReadMeInside(QWidget* parent, const QString& fileName)
 {
-    QFile file(AppFolderFile(fileName));
-    constexpr qint64 kLargestReadme = 4 << 20; // the game's own readme is a few kB
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestReadme)
+    const QString path = AppFolderFile(fileName);
+    constexpr std::uint64_t kLargestReadme = 4 << 20; // the game's own readme is a few kB
+    std::string bytes;
+    if (!ReadRegularFile(QFile::encodeName(path).toStdString(), bytes, kLargestReadme))
         return false;
-    QString text = FromWindows1252(file.readAll().toStdString());
+    QString text = FromWindows1252(bytes);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    ShowTextWindow(parent, QFileInfo(file.fileName()).fileName(), text);
+    ShowTextWindow(parent, QFileInfo(path).fileName(), text);
     return true;
 }
 

@@ -1,5 +1,7 @@
 #include "platform/Beep.h"
 
+#include "engine/SafeFile.h"
+
 #include <QApplication>
 #include <QAudioDevice>
 #include <QAudioSink>
@@ -42,10 +44,10 @@ QString FileOf(unsigned type)
 // 22 050 Hz, as the build makes them); empty for anything else.
 QByteArray SamplesOf(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > (1 << 20))
+    std::string bytes;
+    if (!ReadRegularFile(QFile::encodeName(path).toStdString(), bytes, 1 << 20))
         return {};
-    const QByteArray wav = file.readAll();
+    const QByteArray wav = QByteArray::fromStdString(bytes);
     const auto number = [&](qsizetype at, int bytes) {
         quint32 value = 0;
         for (int i = bytes - 1; i >= 0; --i)

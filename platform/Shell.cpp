@@ -13,6 +13,12 @@ std::function<intptr_t(const QString&)>& Hook()
     return hook;
 }
 
+std::function<bool(const QString&, const QStringList&)>& StartHook()
+{
+    static std::function<bool(const QString&, const QStringList&)> hook;
+    return hook;
+}
+
 } // namespace
 
 intptr_t ShellOpen(const QString& target)
@@ -32,16 +38,6 @@ void SetShellOpenHook(std::function<intptr_t(const QString& target)> hook)
 {
     Hook() = std::move(hook);
 }
-
-namespace {
-
-std::function<bool(const QString&, const QStringList&)>& StartHook()
-{
-    static std::function<bool(const QString&, const QStringList&)> hook;
-    return hook;
-}
-
-} // namespace
 
 bool StartProgram(const QString& program, const QStringList& arguments)
 {

@@ -20,12 +20,15 @@ std::string_view Trim(std::string_view text)
     return text;
 }
 
+char FoldChar(char ch)
+{
+    return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch + ('a' - 'A')) : ch;
+}
+
 std::string Fold(std::string_view text)
 {
     std::string folded(text);
-    for (char& ch : folded)
-        if (ch >= 'A' && ch <= 'Z')
-            ch = static_cast<char>(ch + ('a' - 'A'));
+    std::transform(folded.begin(), folded.end(), folded.begin(), FoldChar);
     return folded;
 }
 
@@ -86,11 +89,6 @@ std::optional<std::string_view> KeyOf(std::string_view line)
     if (trimmed.empty() || trimmed.front() == ';' || equals == std::string_view::npos)
         return std::nullopt;
     return Trim(trimmed.substr(0, equals));
-}
-
-char FoldChar(char ch)
-{
-    return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch + ('a' - 'A')) : ch;
 }
 
 bool SameName(std::string_view a, std::string_view b)

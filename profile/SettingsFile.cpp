@@ -8,7 +8,6 @@ namespace {
 constexpr const char* kSettings = "Settings";
 constexpr const char* kGameType = "GameType";
 
-
 constexpr const char* kHighscoreSections[GAME_COUNT] = {"HangMan", "Scrabble", "Mixword"};
 constexpr const char* kPlaceKeys[] = {"WindowLeft", "WindowTop", "WindowWidth", "WindowHeight"};
 constexpr const char* kSound = "Sound";
