@@ -128,21 +128,5 @@ TEST(HighscoreMerge, KeepsWhatEitherWriterAdded)
     }
 }
 
-TEST(HighscoreMerge, FullTableIsCutAndOursMayFallOff)
-{
-    HighscoreTable base, theirs, ours;
-    for (unsigned i = 0; i < HIGHSCORE_PLACES; ++i) {
-        base[i] = {"base", "2026-12-05", 5, static_cast<int16_t>(i)};
-        theirs[i] = ours[i] = base[i];
-    }
-    // Each writer put one entry of its own on the last place, with the
-    // points of place 99; theirs is of an earlier date, ours of a later one.
-    theirs[HIGHSCORE_PLACES - 1] = {"theirs", "2026-12-04", 5, 98};
-    ours[HIGHSCORE_PLACES - 1] = {"ours", "2026-12-06", 5, 98};
-    EXPECT_EQ(MergeHighscoreTable(base, theirs, ours, HIGHSCORE_PLACES), 0u);
-    EXPECT_EQ(ours[HIGHSCORE_PLACES - 2].m_strName, "theirs");
-    EXPECT_EQ(ours[HIGHSCORE_PLACES - 1].m_strName, "base");
-}
-
 } // namespace
 

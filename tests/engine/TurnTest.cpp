@@ -8,7 +8,7 @@
 
 namespace {
 
-// Plays a script of events ("start", "tick*5", "guess=x", "guess=answer",
+// Plays a script of events ("start", "tick*5", "guess=x", "guess=answer1..3",
 // "hint", "giveup", "take=4", "abandon") and returns the last event, with
 // the sounds of all of them as letters: Tick, time Out, Solved, Wrong letter,
 // Refused.
@@ -22,7 +22,7 @@ TurnEvent Play(CTurn& turn, const CWordEngine& engine, const std::string& script
         for (int times = step[mark == std::string::npos ? 0 : mark] == '*' ? std::stoi(value) : 1; times > 0; --times) {
             last = name == "start" ? turn.Start()
                 : name == "tick" ? turn.Tick()
-                : name == "guess" ? turn.Guess(value == "answer" ? engine.m_strAnswer[0] : value)
+                : name == "guess" ? turn.Guess(value.starts_with("answer") ? engine.m_strAnswer[value.back() - '1'] : value)
                 : name == "hint" ? turn.Hint()
                 : name == "giveup" ? turn.GiveUp()
                 : name == "take" ? turn.TakeTime(static_cast<unsigned>(std::stoi(value)))
@@ -53,7 +53,7 @@ TEST(Turn, EventsStateClockSoundsAndScore)
         {"start guess=e guess=x guess=k guess=o guess=r", GAME_HANGMAN, "WS", TURN_RESULT, 56, Right, 3 * 56, 3, 1},
         {"start guess=ekorre", GAME_ANAGRAM, "S", TURN_RESULT, 60, Right, 3 * 60, 3, 1},
         {"start tick*2 guess=EKORRE start", GAME_ANAGRAM, "S", TURN_RESULT, 58, Unchanged, 3 * 58, 3, 1},
-        {"start guess=answer", GAME_MIXWORD, "S", TURN_RESULT, 60, Right, 3 * 60, 3, 1},
+        {"start guess=answer3", GAME_MIXWORD, "S", TURN_RESULT, 60, Right, 3 * 60, 3, 1}, // any of the three
         {"start tick*54", GAME_ANAGRAM, "", TURN_RUNNING, 6, Unchanged, 0, 2, 0},
         {"start tick*59", GAME_ANAGRAM, "TTTTT", TURN_RUNNING, 1, Unchanged, 0, 2, 0},
         {"start tick*60", GAME_ANAGRAM, "TTTTTO", TURN_RESULT, 0, Wrong, 0, 0, 1},
@@ -69,7 +69,7 @@ TEST(Turn, EventsStateClockSoundsAndScore)
         {"start hint hint hint hint", GAME_HANGMAN, "R", TURN_RUNNING, 48, Unchanged, 0, 2, 0},
         {"start hint*5 hint", GAME_ANAGRAM, "R", TURN_RUNNING, 40, Unchanged, 0, 2, 0},
         {"start hint*3 hint", GAME_MIXWORD, "R", TURN_RUNNING, 48, Unchanged, 0, 2, 0},
-        {"start hint guess=answer", GAME_ANAGRAM, "S", TURN_RESULT, 56, Right, 3 * 56, 3, 1},
+        {"start hint guess=answer1", GAME_ANAGRAM, "S", TURN_RESULT, 56, Right, 3 * 56, 3, 1},
         {"start abandon", GAME_ANAGRAM, "", TURN_WAITING, 60, Unchanged, 0, 2, 0},
         {"start giveup abandon start", GAME_ANAGRAM, "O", TURN_RUNNING, 60, NewPuzzle, 0, 0, 1},
     };

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 
 namespace {
 
@@ -34,27 +33,6 @@ TEST(WordFile, LoadingOddFiles)
     };
     for (const auto& c : cases)
         EXPECT_EQ(LoadBytes(c.bytes), c.words) << c.what;
-}
-
-TEST(WordFile, BinaryFileGivesExactlyTheLinesThatAreWords)
-{
-    std::mt19937 random(7);
-    std::string bytes;
-    for (int i = 0; i < 200'000; ++i)
-        bytes += static_cast<char>(random() % 256);
-    bytes += "\nekorre\n";
-
-    // What line-by-line cleaning of every line gives.
-    CWordEngine expected;
-    std::size_t start = 0;
-    while (start <= bytes.size()) {
-        const std::size_t end = std::min(bytes.find('\n', start), bytes.size());
-        std::string line = bytes.substr(start, end - start);
-        expected.AddWord(line);
-        start = end + 1;
-    }
-    expected.SortWords(SORT_BY_LENGTH);
-    EXPECT_EQ(LoadBytes(bytes), expected.m_words);
 }
 
 TEST(WordFile, HugeSingleLineIsDroppedAndTheRestLoads)

@@ -52,19 +52,6 @@ TEST(WordStore, SortsCollapsesDuplicatesAndCountsLengths)
     }
 }
 
-TEST(WordStore, CountWordsSumsLengthRanges)
-{
-    CWordEngine engine;
-    engine.m_words = {"bil", "hus", "katt", "b\xE5tar", "ekorre", std::string(35, 'q').replace(0, 3, "abc")};
-    engine.SortWords(SORT_BY_LENGTH);
-    const struct { unsigned lo, hi, count; } cases[] = {{3, 4, 3}, {0, 35, 6}, {35, 35, 1}, {6, 5, 0}, {4, 1000, 4}};
-    for (const auto& c : cases)
-        EXPECT_EQ(engine.CountWords(c.lo, c.hi), c.count) << c.lo << ".." << c.hi;
-    engine.m_nMinLetters = 4;
-    engine.m_nMaxLetters = 6;
-    EXPECT_EQ(engine.CountAvailableWords(), 3u);
-}
-
 TEST(WordStore, SetRuleClampsInOrder)
 {
     const struct { unsigned index, value, min, max, penalty, time0, time2; } cases[] = {

@@ -4,7 +4,6 @@
 #include "res/EditorDialogs.h"
 
 #include <QPlainTextEdit>
-#include <QProgressBar>
 
 #include <fstream>
 #include <random>
@@ -50,7 +49,7 @@ TEST_F(GameWindow, LongPlayDoesNotGrow)
     for (int turn = 1; turn <= 5000; ++turn) {
         ChooseGame(static_cast<int>(random() % 5));
         Type("a");
-        ASSERT_EQ(dlg->m_turn.State(), 0) << turn;
+        ASSERT_EQ(dlg->m_turn.State(), TURN_RUNNING) << turn;
         switch (random() % 4) {
         case 0:
             Type(QString::fromLatin1(dlg->m_engine.m_strAnswer[0].c_str()));
@@ -59,23 +58,19 @@ TEST_F(GameWindow, LongPlayDoesNotGrow)
             Type(QStringLiteral("qzåx"));
             dlg->SubtractTime(1000);
             break;
-        case 2: {
+        case 2:
             Select(static_cast<int>(random() % dlg->m_engine.m_players.size()));
             dlg->OnSetAsNext();
             break;
-        }
         default:
             Select(static_cast<int>(random() % dlg->m_engine.m_players.size()));
             dlg->OnDeletePlayer();
             AddPlayer(QStringLiteral("Spelare %1").arg(turn));
-            break;
         }
-        solved += dlg->m_turn.State() == 2 && dlg->m_strDisplay.startsWith("Rätt");
-        if (dlg->m_turn.State() == 0) // deleting someone else leaves the turn running
-            dlg->SubtractTime(1000);
-        if (dlg->m_turn.State() == 2)
-            Tick();
-        ASSERT_EQ(dlg->m_turn.State(), 1) << turn;
+        solved += dlg->m_turn.State() == TURN_RESULT && dlg->m_strDisplay.startsWith("Rätt");
+        dlg->SubtractTime(1000); // deleting someone else leaves the turn running
+        Tick();
+        ASSERT_EQ(dlg->m_turn.State(), TURN_WAITING) << turn;
 
         if (turn % 500 == 0) {
             CWordListDlg editor;
@@ -89,7 +84,7 @@ TEST_F(GameWindow, LongPlayDoesNotGrow)
         QCoreApplication::sendPostedEvents();
         if (turn == 500)
             residentAt500 = ResidentBytes();
-            }
+    }
     EXPECT_GT(solved, 500);
     if (!kResidentMemoryTells)
         GTEST_SKIP() << "AddressSanitizer keeps freed memory in quarantine; the memory check needs a plain build";

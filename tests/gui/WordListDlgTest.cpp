@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QListView>
 #include <QPlainTextEdit>
-#include <QTimer>
 
 namespace {
 
@@ -149,22 +148,6 @@ TEST_F(Editor, OpeningTheFileReplacesUnsavedEdits)
     editor->OnOpenList();
     EXPECT_EQ(boxes.at(0).first, "Det gick inte att öppna filen \"" + QFile::decodeName(list.c_str()) + "\".");
     EXPECT_EQ(Shown(), (QStringList{"hus", "ekorre"}));
-}
-
-TEST_F(GameWindow, EditorFromTheMenuRefreshesAvailableWords)
-{
-    WriteWords({"ekorre", "bil"});
-    Start();
-    EXPECT_EQ(Control<QLabel>(IDC_AVAILABLE)->text(), "Tillgängliga ord: 1");
-    QTimer::singleShot(0, [] { // adds two words in the editor once it runs
-        auto* editor = dynamic_cast<CWordListDlg*>(QApplication::activeModalWidget());
-        ASSERT_NE(editor, nullptr);
-        DialogControl<QPlainTextEdit>(editor, IDC_NEW_WORDS)->setPlainText("katten\nkastade");
-        editor->OnAddSort();
-        editor->OnOK();
-    });
-    dlg->findChild<QAction*>(QString::number(ID_EDIT_WORD_LIST))->trigger();
-    EXPECT_EQ(Control<QLabel>(IDC_AVAILABLE)->text(), "Tillgängliga ord: 3");
 }
 
 } // namespace

@@ -70,14 +70,4 @@ TEST(IniFile, CorruptBytesLoadWithoutHarm)
     EXPECT_EQ(ini.Serialize(), bytes);
 }
 
-TEST(IniFile, ManySectionsLoadAndResolveToTheFirst)
-{
-    std::string bytes;
-    for (int i = 0; i < 100'000; ++i)
-        bytes += "[Section" + std::to_string(i % 50'000) + "]\r\nkey=" + std::to_string(i) + "\r\n";
-    const CIniFile ini = CIniFile::Parse(bytes);
-    EXPECT_EQ(ini.Get("section49999", "KEY"), "49999");
-    EXPECT_EQ(ini.Get("Section7", "key"), "7");
-}
-
 } // namespace

@@ -43,18 +43,4 @@ TEST_F(ProfileFile, ValuesThroughTheProgramFolder)
     EXPECT_EQ(GetIniInt("S", "n", 0, elsewhere.c_str(), false), 4);
 }
 
-TEST_F(ProfileFile, ProgramFolderKeepsItsCaseAndEndsInASeparator)
-{
-    EXPECT_EQ(GetAppPath(true), folder.Path().string() + "/");
-    SetAppPathOverride("/tmp/Mina Spel/");
-    EXPECT_EQ(GetAppPath(true), "/tmp/Mina Spel/");
-    EXPECT_EQ(ProfilePath("ordkamp.ini", true), "/tmp/Mina Spel/ordkamp.ini");
-    EXPECT_EQ(ProfilePath("/x/y.ini", false), "/x/y.ini");
-
-    SetAppPathOverride({});
-    const std::string program = GetAppPath(false);
-    EXPECT_TRUE(std::filesystem::exists(program)) << program;
-    EXPECT_EQ(GetAppPath(true), std::filesystem::path(program).parent_path().string() + "/");
-}
-
 } // namespace
