@@ -43,23 +43,4 @@ TEST(WordFile, HugeSingleLineIsDroppedAndTheRestLoads)
     EXPECT_EQ(LoadBytes(bytes), (Words{"hus", "sol", "katt"}));
 }
 
-TEST(WordFile, SavedFileIsCrLfWindows1252AndReadsBack)
-{
-    TempFolder folder;
-    CWordEngine engine;
-    engine.m_strFileName = folder.File("ordkamp.se");
-    engine.m_words = {"\xF6ga", "katt", "b\xE5tar", "bil"};
-    ASSERT_TRUE(engine.SaveWordList());
-    EXPECT_EQ(ReadBytes(engine.m_strFileName), "\xF6ga\r\nkatt\r\nb\xE5tar\r\nbil\r\n");
-
-    EXPECT_EQ(LoadBytes(ReadBytes(engine.m_strFileName)), (Words{"bil", "\xF6ga", "katt", "b\xE5tar"}));
-
-    engine.m_words.clear();
-    ASSERT_TRUE(engine.SaveWordList());
-    EXPECT_EQ(ReadBytes(engine.m_strFileName), "");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
-    engine.m_strFileName = folder.File("no-such-folder/ordkamp.se");
-    EXPECT_FALSE(engine.SaveWordList());
-}
-
 } // namespace
