@@ -52,38 +52,29 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         case 4: event = turn.Hint(); break;
         case 5: event = turn.GiveUp(); break;
         case 6: event = turn.TakeTime(arg); break;
-        default: // players: the window abandons the turn when the current one goes or another is chosen
-            if (arg % 3 == 0 && engine.m_players.size() < 5) {
-                engine.AddPlayer("Bo");
-            } else if (arg % 3 == 1 && !engine.m_players.empty()) {
-                const unsigned index = arg / 3 % engine.m_players.size();
-                const bool current = index == engine.m_nCurPlayer;
-                engine.DeletePlayer(index);
-                if (current) {
+        default: { // players: the window abandons the turn when the current one goes or another is chosen
+            const unsigned index = arg / 3 % std::max<std::size_t>(engine.m_players.size(), 1);
+            if (arg % 3 == 0 || engine.m_players.empty()) {
+                if (engine.m_players.size() < 5)
+                    engine.AddPlayer("Bo");
+            } else {
+                abandoned = arg % 3 == 2 || index == engine.m_nCurPlayer;
+                arg % 3 == 1 ? engine.DeletePlayer(index) : void(engine.m_nCurPlayer = index);
+                if (abandoned)
                     event = turn.Abandon();
-                    abandoned = true;
-                }
-            } else if (!engine.m_players.empty()) {
-                engine.m_nCurPlayer = arg / 3 % engine.m_players.size();
-                event = turn.Abandon();
-                abandoned = true;
             }
-            break;
+        }
         }
 
         Check(turn.SecondsLeft() >= 0 && turn.SecondsLeft() <= turn.Seconds());
-        if (turn.State() == TURN_RUNNING && engine.m_nGameType == GAME_HANGMAN) {
-            const std::string& word = engine.m_strAnswer[0];
-            Check(engine.m_strPuzzle.size() == word.size());
-            for (std::size_t k = 0; k < word.size(); ++k)
-                Check(engine.m_strPuzzle[k] == '-' || engine.m_strPuzzle[k] == word[k]);
-            const std::string& tried = engine.m_strGuessed;
-            for (std::size_t k = 1; k < tried.size(); ++k)
-                Check(static_cast<unsigned char>(tried[k - 1]) < static_cast<unsigned char>(tried[k]));
-        }
         if (turn.State() == TURN_RUNNING) {
             Check(!engine.m_strPuzzle.empty() && engine.m_nCurPlayer < engine.m_players.size());
             Check(stateBefore != TURN_RUNNING || turn.SecondsLeft() <= leftBefore);
+            const std::string &word = engine.m_strAnswer[0], &tried = engine.m_strGuessed;
+            for (std::size_t k = 0; engine.m_nGameType == GAME_HANGMAN && k < word.size(); ++k)
+                Check(engine.m_strPuzzle.size() == word.size() && (engine.m_strPuzzle[k] == '-' || engine.m_strPuzzle[k] == word[k]));
+            for (std::size_t k = 1; engine.m_nGameType == GAME_HANGMAN && k < tried.size(); ++k)
+                Check(static_cast<unsigned char>(tried[k - 1]) < static_cast<unsigned char>(tried[k]));
         }
         // The clock restarts into and out of the result pause, and when the turn is abandoned.
         Check(event.clockRestarted == (abandoned || (stateBefore == TURN_RESULT) != (turn.State() == TURN_RESULT)));

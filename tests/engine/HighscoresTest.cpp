@@ -26,7 +26,6 @@ struct HighscoreTurn : ::testing::Test {
         engine.RecordSolve(secondsLeft);
         return engine.m_nHighscoreRank;
     }
-
 };
 
 TEST_F(HighscoreTurn, PlacesInAnEmptyTableAndTies)

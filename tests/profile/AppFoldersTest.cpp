@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -61,17 +63,13 @@ TEST(AppFolders, FirstStartOnAFullDiskLeavesNoHalfList)
 
 TEST(AppFolders, DataHomeFollowsXdg)
 {
-    const char* saved = std::getenv("XDG_DATA_HOME");
-    const std::string keep = saved ? saved : "";
+    const std::optional<std::string> saved = getenv("XDG_DATA_HOME") ? std::optional(getenv("XDG_DATA_HOME")) : std::nullopt;
     setenv("XDG_DATA_HOME", "/srv/data", 1);
     EXPECT_EQ(UserDataHome(), fs::path("/srv/data"));
     setenv("XDG_DATA_HOME", "relative/path", 1); // not absolute: ignored
     setenv("HOME", getenv("HOME") ? getenv("HOME") : "/root", 1);
     EXPECT_EQ(UserDataHome(), fs::path(getenv("HOME")) / ".local" / "share");
-    if (saved)
-        setenv("XDG_DATA_HOME", keep.c_str(), 1);
-    else
-        unsetenv("XDG_DATA_HOME");
+    saved ? setenv("XDG_DATA_HOME", saved->c_str(), 1) : unsetenv("XDG_DATA_HOME");
 }
 
 } // namespace

@@ -58,16 +58,4 @@ TEST(IniFile, WritesChangeOnlyWhatTheyMust)
     }
 }
 
-TEST(IniFile, CorruptBytesLoadWithoutHarm)
-{
-    using namespace std::string_literals;
-    std::string bytes = "\0\x01junk\r\n[S\0]\r\nk\0ey=v\0al\r\n\xFF\xFE=\x80\r\n[S]\r\nk=1\r\n"s;
-    bytes += std::string(50'000'000, 'x') + "=huge\r\n";
-    const CIniFile ini = CIniFile::Parse(bytes);
-    EXPECT_EQ(ini.Get("S", "k"), "1"); // "[S\0]" names another section
-    EXPECT_EQ(ini.Get("S\0"s, "k\0ey"s), "v\0al"s);
-    EXPECT_EQ(ini.Get("S\0"s, "\xFF\xFE"), "\x80");
-    EXPECT_EQ(ini.Serialize(), bytes);
-}
-
 } // namespace

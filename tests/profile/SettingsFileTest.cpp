@@ -36,20 +36,6 @@ void ExpectRules(const CWordEngine& e, unsigned min, unsigned max, unsigned pena
     EXPECT_EQ(read, (std::vector<unsigned>{min, max, penalty, t0, t1, t2, gameType}));
 }
 
-TEST_F(SettingsFile, NoFileGivesDefaultsAndSavesExactlyThem)
-{
-    CWordEngine engine = Loaded();
-    ExpectRules(engine, 5, 8, 4, 60, 60, 60, GAME_RANDOM);
-    EXPECT_EQ(engine.m_highscores[0][0].m_strName, "-");
-
-    ASSERT_TRUE(SaveSettings(engine, "ordkamp.ini"));
-    EXPECT_EQ(ReadBytes(path), "[Settings]\r\nMini=5\r\nMax=8\r\nHangManTimeOff=4\r\nTimeHangMan=60\r\n"
-                               "TimeScrabble=60\r\nTimeMixWord=60\r\nGameType=4\r\n");
-    ASSERT_TRUE(SaveHighscores(engine, "ordkamp.ini"));
-    EXPECT_NE(ReadBytes(path).find("\r\n[HangMan]\r\nname0=-\r\ndate0=-\r\nwordlength0=0\r\ntimeused0=0\r\n[Scrabble]"),
-              std::string::npos) << ReadBytes(path);
-}
-
 TEST_F(SettingsFile, RulesGoThroughTheClampsInFileOrder)
 {
     const struct { std::string settings; unsigned min, max, penalty, t0, t1, t2, gameType; } cases[] = {
