@@ -115,8 +115,8 @@ QWidget* MakeControl(QWidget* parent, const ControlTemplate& c)
     return nullptr;
 }
 
-// The width `control` needs to show its text whole, or 0 when it has no
-// single-line text to fit.
+} // namespace
+
 int NeededWidth(QWidget* control)
 {
     control->ensurePolished(); // the style's own font and metrics, as when shown
@@ -145,6 +145,8 @@ int NeededWidth(QWidget* control)
     }
     return 0;
 }
+
+namespace {
 
 // Widens `control` by `delta`, moving the siblings to its right on its rows
 // and growing the group boxes around it; `moved` keeps each sibling from

@@ -67,6 +67,10 @@ QSize BuildDialog(QWidget* parent, const DialogTemplate& dialog, int top = 0);
 // what moved. Call it once the controls hold their texts and items.
 QSize FitControlsToText(QWidget* dialog, QSize client);
 
+// The width a label, push button or combo box needs to show its text (every
+// item's) whole, by the style's own measures; 0 for other controls.
+int NeededWidth(QWidget* control);
+
 // The control with that id; an up-down id gives its edit.
 QWidget* DialogControl(const QWidget* parent, int id);
 

@@ -78,15 +78,6 @@ TEST_F(HighscoreTurn, FullTablePushesEntriesDownAndDropsTheLast)
     EXPECT_EQ(table[99].m_strName, "P98");
 }
 
-TEST(HighscoreEntry, ScoreIsSignedFromSixteenBitFields)
-{
-    const struct { int16_t length, used; int32_t score; } cases[] = {
-        {5, 130, -50}, {35, -32768, 35 * 32888}, {-3, 20, -300},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ((CHighscoreEntry{"n", "d", c.length, c.used}.Score()), c.score);
-}
-
 // Entries by a letter: the name, a length of 5 and seconds used so that
 // earlier letters score more ('a' 0 s, 'b' 10 s ...); "=x" scores as x on
 // an earlier date.

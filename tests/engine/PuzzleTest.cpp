@@ -17,20 +17,6 @@ std::string Sorted(std::string text)
     return text;
 }
 
-// Checks every rule a built mixword puzzle keeps.
-void ExpectValidMixword(const CWordEngine& engine)
-{
-    const std::string* words = engine.m_strAnswer;
-    const std::size_t length = words[0].size();
-    ASSERT_EQ(engine.m_strPuzzle.size(), 3 * length + 2) << engine.m_strPuzzle;
-    const std::string rows[3] = {engine.m_strPuzzle.substr(0, length), engine.m_strPuzzle.substr(length + 1, length),
-                                 engine.m_strPuzzle.substr(2 * length + 2)};
-    EXPECT_TRUE(ValidArrangement(rows, words)) << engine.m_strPuzzle;
-    EXPECT_TRUE(words[0] != words[1] && words[0] != words[2] && words[1] != words[2]);
-    for (int k = 0; k < 3; ++k)
-        EXPECT_NE(std::find(engine.m_words.begin(), engine.m_words.end(), words[k]), engine.m_words.end());
-}
-
 TEST(Puzzle, AnagramIsAnotherArrangementOfTheWord)
 {
     CWordEngine engine;
@@ -71,10 +57,18 @@ TEST(Puzzle, MixwordFindsAMixableTripleOrEnds)
                 EXPECT_EQ(engine.m_strPuzzle, "") << c.what;
                 continue;
             }
-            EXPECT_EQ(engine.m_strAnswer[0].size(), c.length) << c.what;
-            ExpectValidMixword(engine);
-            EXPECT_EQ(engine.GetAnswerText(),
-                      engine.m_strAnswer[0] + ", " + engine.m_strAnswer[1] + ", " + engine.m_strAnswer[2]);
+            // Three different words of the list, each mixed within its columns.
+            const std::string* words = engine.m_strAnswer;
+            const std::size_t length = words[0].size();
+            EXPECT_EQ(length, c.length) << c.what;
+            ASSERT_EQ(engine.m_strPuzzle.size(), 3 * length + 2) << engine.m_strPuzzle;
+            const std::string rows[3] = {engine.m_strPuzzle.substr(0, length),
+                                         engine.m_strPuzzle.substr(length + 1, length), engine.m_strPuzzle.substr(2 * length + 2)};
+            EXPECT_TRUE(ValidArrangement(rows, words)) << engine.m_strPuzzle;
+            EXPECT_TRUE(words[0] != words[1] && words[0] != words[2] && words[1] != words[2]);
+            for (int k = 0; k < 3; ++k)
+                EXPECT_NE(std::find(engine.m_words.begin(), engine.m_words.end(), words[k]), engine.m_words.end());
+            EXPECT_EQ(engine.GetAnswerText(), words[0] + ", " + words[1] + ", " + words[2]);
         }
     }
 }

@@ -83,9 +83,7 @@ TEST(SafeFile, ReplaceKeepsTheModeAndCleansUpOnlyOldLeftoversOfItsOwn)
         WriteBytes(path, "old");
         ::chmod(path.c_str(), mode);
         ASSERT_TRUE(ReplaceFile(path, "new"));
-        struct stat info {};
-        ::stat(path.c_str(), &info);
-        EXPECT_EQ(info.st_mode & 07777, mode);
+        EXPECT_EQ(fs::status(path).permissions(), fs::perms(mode));
     }
     const std::string oldLeftover = folder.File(".ordkamp.ini.ordkamp-a1B2c3");
     const std::string newLeftover = folder.File(".ordkamp.ini.ordkamp-d4E5f6"); // a save under way

@@ -8,49 +8,34 @@
 #include "editor/WordListDlg.h"
 
 #include <QHeaderView>
-#include <QStyleOptionButton>
-#include <QStyleOptionComboBox>
 
 namespace {
 
-// What of `window`'s texts does not fit its control, one line each.
+// What of `window`'s texts does not fit its control, one line each. Labels,
+// buttons and combo boxes by the widths the dialogs are fitted to; the
+// highscore columns by their contents.
 QStringList CutTexts(QWidget* window)
 {
     QStringList cut;
-    const auto check = [&](const QWidget* control, const QString& text, int room, int flags = 0,
-                           const QFont* font = nullptr) {
-        const int needed = QFontMetrics(font ? *font : control->font()).size(flags, text).width();
+    const auto check = [&](const QWidget* control, const QString& text, int needed, int room) {
         if (needed > room)
             cut << QStringLiteral("%1 \"%2\": %3 > %4").arg(control->objectName(), text).arg(needed).arg(room);
     };
     for (QWidget* control : window->findChildren<QWidget*>()) {
         if (!control->isVisibleTo(window))
             continue;
-        if (auto* label = qobject_cast<QLabel*>(control); label && !label->wordWrap()) {
-            check(label, label->text(), label->contentsRect().width(), label->buddy() ? Qt::TextShowMnemonic : 0);
-        } else if (auto* button = qobject_cast<QPushButton*>(control)) {
-            QStyleOptionButton option;
-            option.initFrom(button);
-            check(button, button->text(),
-                  button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width(),
-                  Qt::TextShowMnemonic);
-        } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
-            QStyleOptionComboBox option;
-            option.initFrom(combo);
-            const int room = combo->style()
-                                 ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo)
-                                 .width();
-            for (int i = 0; i < combo->count(); ++i)
-                check(combo, combo->itemText(i), room);
+        if (NeededWidth(control) > 0) {
+            check(control, control->property("text").toString(), NeededWidth(control), control->width());
         } else if (auto* tree = qobject_cast<QTreeWidget*>(control)) {
             for (int column = 0; column < tree->columnCount(); ++column) {
                 const int room = tree->columnWidth(column) - 2 * tree->style()->pixelMetric(QStyle::PM_FocusFrameHMargin);
-                check(tree->header(), tree->headerItem()->text(column), room);
+                const QString header = tree->headerItem()->text(column);
+                check(tree->header(), header, tree->header()->fontMetrics().horizontalAdvance(header), room);
                 for (int row = 0; row < tree->topLevelItemCount(); ++row) {
                     const QTreeWidgetItem* item = tree->topLevelItem(row);
                     const QFont font = item->data(column, Qt::FontRole).isValid() ? item->font(column)
                                                                                  : tree->font(); // a marked row is bold
-                    check(tree, tree->topLevelItem(row)->text(column), room, 0, &font);
+                    check(tree, item->text(column), QFontMetrics(font).horizontalAdvance(item->text(column)), room);
                 }
             }
         }

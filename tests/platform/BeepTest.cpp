@@ -12,10 +12,9 @@ TEST(Beep, WithoutAnAudioDevicePlayingIsQuiet)
 {
     SetBeepHook({});
     SetSoundFolder(QStringLiteral(ORDKAMP_SOUND_FOLDER));
-    for (int round = 0; round < 3; ++round)
-        for (const unsigned type : {unsigned{SOUND_TICK}, unsigned{SOUND_TIME_OUT}, unsigned{SOUND_SOLVED},
-                                    unsigned{SOUND_WRONG_LETTER}, unsigned{BEEP_SIMPLE}})
-            AppBeep(type);
+    for (const unsigned type : {unsigned{SOUND_TICK}, unsigned{SOUND_TIME_OUT}, unsigned{SOUND_SOLVED},
+                                unsigned{SOUND_WRONG_LETTER}, unsigned{BEEP_SIMPLE}, unsigned{SOUND_TICK}})
+        AppBeep(type); // the last cuts one short
     QCoreApplication::processEvents();
     SetSoundFolder({});
     EXPECT_TRUE(SoundOn());

@@ -16,9 +16,7 @@ TEST(AppFolders, BuildFolderAndPortableCopyKeepEverythingBesideTheProgram)
         TempFolder folder;
         WriteBytes(folder.File(marker), "");
         const AppFolders decided = DecideAppFolders(folder.Path(), folder.Path() / "data");
-        EXPECT_EQ(decided.files, folder.Path()) << marker;
-        EXPECT_EQ(decided.docs, folder.Path()) << marker;
-        EXPECT_EQ(decided.error, "");
+        EXPECT_EQ(std::tuple(decided.files, decided.docs, decided.error), std::tuple(folder.Path(), folder.Path(), ""));
         EXPECT_FALSE(fs::exists(folder.Path() / "data")) << marker;
     }
 }

@@ -25,17 +25,15 @@ struct ProfileFile : ::testing::Test {
 
 TEST_F(ProfileFile, ValuesThroughTheProgramFolder)
 {
-    EXPECT_EQ(GetIniInt("S", "n", 9, "ordkamp.ini", true), 9);
-    EXPECT_EQ(GetIniString("S", "t", "-", "ordkamp.ini", true), "-");
-    EXPECT_EQ(GetIniString("S", "t", nullptr, "ordkamp.ini", true), "");
+    EXPECT_EQ(std::to_string(GetIniInt("S", "n", 9, "ordkamp.ini", true)) + GetIniString("S", "t", "-", "ordkamp.ini", true)
+                  + GetIniString("S", "t", nullptr, "ordkamp.ini", true), "9-");
 
     ASSERT_TRUE(WriteIniInt("S", "n", -3, "ordkamp.ini", true));
     ASSERT_TRUE(WriteIniString("S", "t", std::string(600, 'a').c_str(), "ordkamp.ini", true));
     ASSERT_TRUE(WriteIniString("S", "e", "", "ordkamp.ini", true));
     EXPECT_EQ(GetIniInt("s", "N", 9, "ordkamp.ini", true), -3);
     EXPECT_EQ(GetIniString("S", "t", "-", "ordkamp.ini", true), std::string(511, 'a'));
-    EXPECT_EQ(GetIniString("S", "e", "-", "ordkamp.ini", true), "");
-    EXPECT_EQ(GetIniInt("S", "e", 9, "ordkamp.ini", true), 9);
+    EXPECT_EQ(GetIniString("S", "e", "-", "ordkamp.ini", true) + std::to_string(GetIniInt("S", "e", 9, "ordkamp.ini", true)), "9");
     EXPECT_EQ(ReadBytes(folder.File("ordkamp.ini")).substr(0, 15), "[S]\r\nn=-3\r\nt=aa");
 
     const std::string elsewhere = folder.File("other.ini");
