@@ -94,7 +94,7 @@ void CWordGameDlg::ShowTurn(const TurnEvent& event)
         break;
     case TurnShows::Right:
     case TurnShows::Wrong:
-        ShowMessage(event.shows == TurnShows::Right ? MESSAGE_RIGHT : MESSAGE_WRONG, true, 0);
+        ShowResult(event);
         RefreshPlayers();
         break;
     case TurnShows::NextPlayer:
@@ -149,18 +149,23 @@ void CWordGameDlg::ShowMessage(int kind, bool clear, unsigned stringId)
             m_strDisplay += FormatString(IDS_NEXT_PLAYER,
                 {FromWindows1252(m_engine.m_players[m_engine.m_nCurPlayer].m_strName)});
         break;
-    case MESSAGE_RIGHT:
-        m_strDisplay = FormatString(IDS_RIGHT, {QString::number(m_engine.m_nLastPoints),
-                                                FromWindows1252(m_engine.GetAnswerText())});
-        if (m_engine.m_nHighscoreRank == 1)
-            m_strDisplay += QStringLiteral("\r\n") + LoadString(IDS_NEW_HIGHSCORE);
-        else if (m_engine.m_nHighscoreRank >= 2 && m_engine.m_nHighscoreRank <= 10)
-            m_strDisplay += QStringLiteral("\r\n") + LoadString(IDS_TOP_TEN);
-        break;
-    case MESSAGE_WRONG:
-        m_strDisplay = FormatString(IDS_WRONG, {FromWindows1252(m_engine.GetAnswerText())});
-        break;
     default:
         break;
     }
+}
+
+void CWordGameDlg::ShowResult(const TurnEvent& result)
+{
+    const QString answer = FromWindows1252(result.answer);
+    if (result.shows == TurnShows::Wrong) {
+        m_strDisplay = FormatString(IDS_WRONG, {answer});
+        return;
+    }
+    m_strDisplay = FormatString(IDS_RIGHT, {QString::number(result.points), answer});
+    // The place as the save's merge left it, which may have moved it.
+    const unsigned place = m_engine.m_nHighscoreRank;
+    if (place == 1)
+        m_strDisplay += QStringLiteral("\r\n") + LoadString(IDS_NEW_HIGHSCORE);
+    else if (place >= 2 && place <= 10)
+        m_strDisplay += QStringLiteral("\r\n") + LoadString(IDS_TOP_TEN);
 }

@@ -21,7 +21,7 @@ class QTreeWidget;
 class QMenuBar;
 
 // What ShowMessage puts in the display.
-enum : int { MESSAGE_TEXT = 0, MESSAGE_NEXT_PLAYER = 1, MESSAGE_RIGHT = 2, MESSAGE_WRONG = 3 };
+enum : int { MESSAGE_TEXT = 0, MESSAGE_NEXT_PLAYER = 1 };
 
 // The game window: players, the turn of the current player with its clock,
 // the rules, and the menu commands. It owns the game's word engine and the
@@ -64,6 +64,8 @@ public:
     void ShowTurn(const TurnEvent& event);
     void ShowTurnState();
     void ShowMessage(int kind, bool clear, unsigned stringId);
+    // The result of a finished turn, as the turn composed it.
+    void ShowResult(const TurnEvent& result);
     void RefreshPuzzle();
     void OnTimer();
     void OnChangeGuess();

@@ -54,6 +54,7 @@ TurnEvent CTurn::Tick()
         return TakeTime(1);
     TurnEvent event;
     m_state = TURN_WAITING;
+    m_engine.NextPlayer();
     event.shows = TurnShows::NextPlayer;
     event.clockRestarted = true;
     return event;
@@ -125,8 +126,11 @@ TurnEvent CTurn::Abandon()
 
 void CTurn::Close(TurnShows result, TurnEvent& event)
 {
+    // The pause shows the finished turn; the next player (and, alternating,
+    // the next game) comes only when it ends.
     event.shows = result;
+    event.answer = m_engine.GetAnswerText();
+    event.points = result == TurnShows::Right ? m_engine.m_nLastPoints : 0;
     m_state = TURN_RESULT;
     event.clockRestarted = true;
-    m_engine.NextPlayer();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -20,7 +21,7 @@ enum class TurnShows {
     TooFewWords, // a turn could not begin: no puzzle within the rules
     Right,       // solved: the points and the answer
     Wrong,       // the time ran out: the answer
-    NextPlayer,  // the result pause is over
+    NextPlayer,  // the result pause is over: the next player's turn comes
 };
 
 // What one event did, for the window to draw and play.
@@ -30,6 +31,10 @@ struct TurnEvent {
     bool guessUsedUp = false;    // a hangman letter is consumed as it is typed
     bool placeWon = false;       // the word solved won a highscore place
     bool clockRestarted = false; // the clock starts again at ClockPeriod()
+    // A result (Right, Wrong) as the finished turn had it, composed before
+    // anything moves on: the answer's text and the points won.
+    std::string answer;
+    int32_t points = 0;
 };
 
 // One player's turn at a time, over the engine's puzzle and players:
@@ -48,7 +53,8 @@ public:
     TurnEvent Start();
     // A guess during the turn, in the word list's encoding.
     TurnEvent Guess(const std::string& guess);
-    // The clock: a second off a running turn, or the end of the result pause.
+    // The clock: a second off a running turn, or the end of the result
+    // pause, which hands the turn to the next player.
     TurnEvent Tick();
     // Seconds off a running turn (a penalty); none left ends it unsolved.
     TurnEvent TakeTime(unsigned seconds);

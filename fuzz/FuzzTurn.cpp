@@ -81,7 +81,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const bool timeOut = !event.sounds.empty() && event.sounds.back() == TurnSound::TimeOut;
         Check(timeOut == (event.shows == TurnShows::Wrong));
         if (event.shows == TurnShows::Right || event.shows == TurnShows::Wrong) {
-            Check(stateBefore == TURN_RUNNING && turn.State() == TURN_RESULT);
+            // The pause shows the finished turn: its player, its game's answer.
+            Check(stateBefore == TURN_RUNNING && turn.State() == TURN_RESULT && engine.m_nCurPlayer == playing);
+            Check(event.answer.starts_with(engine.m_strAnswer[0])
+                  && (engine.m_nGameType == GAME_MIXWORD) == (event.answer.size() > engine.m_strAnswer[0].size()));
             const Player& after = engine.m_players[playing];
             if (event.shows == TurnShows::Wrong) {
                 Check(turn.SecondsLeft() == 0 && after.m_nBonus == 0 && after.m_nPoints == before.m_nPoints);
@@ -89,7 +92,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                 Check(after.m_nBonus == before.m_nBonus + 1);
                 const int64_t perSecond = int64_t(engine.m_strAnswer[0].size()) - engine.m_nMinLetters + after.m_nBonus;
                 Check(engine.m_nLastPoints == static_cast<int32_t>(perSecond * std::max(turn.SecondsLeft(), 1)));
-                Check(after.m_nPoints == before.m_nPoints + static_cast<uint32_t>(engine.m_nLastPoints));
+                Check(after.m_nPoints == before.m_nPoints + static_cast<uint32_t>(engine.m_nLastPoints)
+                      && event.points == engine.m_nLastPoints);
             }
         }
     }

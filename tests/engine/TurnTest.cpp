@@ -45,33 +45,33 @@ TEST(Turn, EventsStateClockSoundsAndScore)
         int left;
         TurnShows shows;  // by the last event
         uint32_t points, bonus; // Anna's, who starts with a bonus of 2: (letters - shortest + bonus) a second
-        unsigned current; // the player whose turn it is or comes
+        unsigned current; // the player whose turn it is, or whose result shows
     } cases[] = {
         {"start", GAME_HANGMAN, "", TURN_RUNNING, 60, NewPuzzle, 0, 2, 0},
         {"guess=e tick hint giveup", GAME_HANGMAN, "", TURN_WAITING, 0, Unchanged, 0, 2, 0}, // nothing before the start
         {"start guess=E guess=x guess=x guess=- guess=k guess=o", GAME_HANGMAN, "W", TURN_RUNNING, 56, Puzzle, 0, 2, 0},
-        {"start guess=e guess=x guess=k guess=o guess=r", GAME_HANGMAN, "WS", TURN_RESULT, 56, Right, 3 * 56, 3, 1},
-        {"start guess=ekorre", GAME_ANAGRAM, "S", TURN_RESULT, 60, Right, 3 * 60, 3, 1},
-        {"start tick*2 guess=EKORRE start", GAME_ANAGRAM, "S", TURN_RESULT, 58, Unchanged, 3 * 58, 3, 1},
-        {"start guess=answer3", GAME_MIXWORD, "S", TURN_RESULT, 60, Right, 3 * 60, 3, 1}, // any of the three
+        {"start guess=e guess=x guess=k guess=o guess=r", GAME_HANGMAN, "WS", TURN_RESULT, 56, Right, 3 * 56, 3, 0},
+        {"start guess=ekorre", GAME_ANAGRAM, "S", TURN_RESULT, 60, Right, 3 * 60, 3, 0},
+        {"start tick*2 guess=EKORRE start", GAME_ANAGRAM, "S", TURN_RESULT, 58, Unchanged, 3 * 58, 3, 0},
+        {"start guess=answer3", GAME_MIXWORD, "S", TURN_RESULT, 60, Right, 3 * 60, 3, 0}, // any of the three
         {"start tick*54", GAME_ANAGRAM, "", TURN_RUNNING, 6, Unchanged, 0, 2, 0},
         {"start tick*59", GAME_ANAGRAM, "TTTTT", TURN_RUNNING, 1, Unchanged, 0, 2, 0},
-        {"start tick*60", GAME_ANAGRAM, "TTTTTO", TURN_RESULT, 0, Wrong, 0, 0, 1},
-        {"start tick*60 guess=ekorre hint", GAME_ANAGRAM, "TTTTTO", TURN_RESULT, 0, Unchanged, 0, 0, 1},
+        {"start tick*60", GAME_ANAGRAM, "TTTTTO", TURN_RESULT, 0, Wrong, 0, 0, 0},
+        {"start tick*60 guess=ekorre hint", GAME_ANAGRAM, "TTTTTO", TURN_RESULT, 0, Unchanged, 0, 0, 0},
         {"start tick*60 tick", GAME_ANAGRAM, "TTTTTO", TURN_WAITING, 0, NextPlayer, 0, 0, 1},
-        {"start tick*57 guess=z", GAME_HANGMAN, "TTTWO", TURN_RESULT, 0, Wrong, 0, 0, 1},
+        {"start tick*57 guess=z", GAME_HANGMAN, "TTTWO", TURN_RESULT, 0, Wrong, 0, 0, 0},
         {"start tick*50 guess=z", GAME_HANGMAN, "W", TURN_RUNNING, 6, Puzzle, 0, 2, 0},
         {"start tick*49 guess=z guess=y", GAME_HANGMAN, "WWT", TURN_RUNNING, 3, Puzzle, 0, 2, 0},
         {"start take=59", GAME_HANGMAN, "T", TURN_RUNNING, 1, Unchanged, 0, 2, 0},
-        {"start giveup", GAME_MIXWORD, "O", TURN_RESULT, 0, Wrong, 0, 0, 1},
+        {"start giveup", GAME_MIXWORD, "O", TURN_RESULT, 0, Wrong, 0, 0, 0},
         // A hint costs the penalty; hangman shows a letter, never the last one hidden.
         {"start hint hint hint", GAME_HANGMAN, "", TURN_RUNNING, 48, Puzzle, 0, 2, 0},
         {"start hint hint hint hint", GAME_HANGMAN, "R", TURN_RUNNING, 48, Unchanged, 0, 2, 0},
         {"start hint*5 hint", GAME_ANAGRAM, "R", TURN_RUNNING, 40, Unchanged, 0, 2, 0},
         {"start hint*3 hint", GAME_MIXWORD, "R", TURN_RUNNING, 48, Unchanged, 0, 2, 0},
-        {"start hint guess=answer1", GAME_ANAGRAM, "S", TURN_RESULT, 56, Right, 3 * 56, 3, 1},
+        {"start hint guess=answer1", GAME_ANAGRAM, "S", TURN_RESULT, 56, Right, 3 * 56, 3, 0},
         {"start abandon", GAME_ANAGRAM, "", TURN_WAITING, 60, Unchanged, 0, 2, 0},
-        {"start giveup abandon start", GAME_ANAGRAM, "O", TURN_RUNNING, 60, NewPuzzle, 0, 0, 1},
+        {"start giveup abandon start", GAME_ANAGRAM, "O", TURN_RUNNING, 60, NewPuzzle, 0, 0, 0}, // chosen anew: no hand-over
     };
     for (const auto& c : cases) {
         CWordEngine engine;
@@ -90,6 +90,41 @@ TEST(Turn, EventsStateClockSoundsAndScore)
                   std::tuple(std::string(c.sounds), c.state, c.left, int(c.shows), c.points, c.bonus, c.current,
                              c.state == TURN_RESULT ? 1500 : 1000))
             << c.script << " in game " << c.game;
+    }
+}
+
+TEST(Turn, ResultPauseShowsTheFinishedTurn)
+{
+    // Alternating, one player finishes a round every turn, so the game
+    // changes at each hand-over; the pause must still show the game played.
+    for (const unsigned setting : {GAME_ALTERNATING, GAME_RANDOM}) {
+        for (const bool solve : {false, true}) {
+            CWordEngine engine;
+            engine.m_random.Seed(7);
+            FillWords(engine, {"ekorre", "bakar", "filar", "m\xE5ste", "vaxar"});
+            engine.SetRule(RULE_MIN_LETTERS, 5);
+            engine.AddPlayer("Anna");
+            engine.m_nGameTypeSetting = setting;
+            CTurn turn(engine);
+            bool played[GAME_COUNT] = {};
+            for (uint32_t round = 0; round < 12; ++round) {
+                ASSERT_EQ(turn.Start().shows, TurnShows::NewPuzzle);
+                const unsigned game = engine.m_nGameType;
+                played[game] = true;
+                const std::string answer = game == GAME_MIXWORD
+                    ? engine.m_strAnswer[0] + ", " + engine.m_strAnswer[1] + ", " + engine.m_strAnswer[2]
+                    : engine.m_strAnswer[0];
+                TurnEvent result = solve ? turn.Guess(engine.m_strAnswer[0]) : turn.GiveUp();
+                for (std::size_t i = 1; turn.State() == TURN_RUNNING && i < answer.size(); ++i)
+                    result = turn.Guess(answer.substr(i, 1)); // hangman takes a letter at a time
+                EXPECT_EQ(std::tuple(int(result.shows), result.answer, result.points > 0, engine.m_nRound, engine.m_nGameType),
+                          std::tuple(int(solve ? TurnShows::Right : TurnShows::Wrong), answer, solve, round, game))
+                    << "setting " << setting << ", round " << round;
+                EXPECT_EQ(turn.Tick().shows, TurnShows::NextPlayer);
+                EXPECT_EQ(engine.m_nRound, round + 1);
+            }
+            EXPECT_TRUE(played[GAME_HANGMAN] && played[GAME_ANAGRAM] && played[GAME_MIXWORD]) << setting;
+        }
     }
 }
 
