@@ -49,11 +49,16 @@ unsigned CWordEngine::CheckGuess(const std::string& guess, unsigned secondsLeft)
             return GUESS_WRONG_LETTER;
         if (m_strPuzzle != word)
             return GUESS_NONE;
-    } else {
-        const bool solved = lowered == word
-            || (m_nGameType == GAME_MIXWORD && (lowered == m_strAnswer[1] || lowered == m_strAnswer[2]));
-        if (!solved)
+    } else if (m_nGameType == GAME_ANAGRAM && lowered != word) {
+        // Any word of the list made of exactly the puzzle's letters is right
+        // ("inledas" for "silande"); it is then the answer shown.
+        if (lowered.size() != word.size() || !std::is_permutation(lowered.begin(), lowered.end(), word.begin())
+            || std::find(m_words.begin(), m_words.end(), lowered) == m_words.end())
             return GUESS_NONE;
+        m_strAnswer[0] = lowered;
+    } else if (lowered != word
+               && !(m_nGameType == GAME_MIXWORD && (lowered == m_strAnswer[1] || lowered == m_strAnswer[2]))) {
+        return GUESS_NONE;
     }
     RecordSolve(secondsLeft);
     return GUESS_SOLVED;

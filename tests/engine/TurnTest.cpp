@@ -52,6 +52,9 @@ TEST(Turn, EventsStateClockSoundsAndScore)
         {"start guess=E guess=x guess=x guess=- guess=k guess=o", GAME_HANGMAN, "W", TURN_RUNNING, 56, Puzzle, 0, 2, 0},
         {"start guess=e guess=x guess=k guess=o guess=r", GAME_HANGMAN, "WS", TURN_RESULT, 56, Right, 3 * 56, 3, 0},
         {"start guess=ekorre", GAME_ANAGRAM, "S", TURN_RESULT, 60, Right, 3 * 60, 3, 0},
+        // Either of the list's two words of these letters, whichever is hidden; not other arrangements.
+        {"start guess=erkore", GAME_ANAGRAM, "S", TURN_RESULT, 60, Right, 3 * 60, 3, 0},
+        {"start guess=rekore guess=erkorr", GAME_ANAGRAM, "", TURN_RUNNING, 60, Puzzle, 0, 2, 0},
         {"start tick*2 guess=EKORRE start", GAME_ANAGRAM, "S", TURN_RESULT, 58, Unchanged, 3 * 58, 3, 0},
         {"start guess=answer3", GAME_MIXWORD, "S", TURN_RESULT, 60, Right, 3 * 60, 3, 0}, // any of the three
         {"start tick*54", GAME_ANAGRAM, "", TURN_RUNNING, 6, Unchanged, 0, 2, 0},
@@ -75,13 +78,14 @@ TEST(Turn, EventsStateClockSoundsAndScore)
     };
     for (const auto& c : cases) {
         CWordEngine engine;
-        // One word of six letters, three of five for the mixword.
-        FillWords(engine, {"ekorre", "bakar", "filar", "m\xE5ste"});
+        // Two words of six letters, one an anagram of the other; three of five for the mixword.
+        FillWords(engine, {"ekorre", "erkore", "bakar", "filar", "m\xE5ste"});
         engine.SetRule(c.game == GAME_MIXWORD ? RULE_MAX_LETTERS : RULE_MIN_LETTERS, c.game == GAME_MIXWORD ? 5 : 6);
         engine.AddPlayer("Anna");
         engine.AddPlayer("Bo");
         engine.m_players[0].m_nBonus = 2;
         engine.m_nGameTypeSetting = c.game;
+        engine.m_random.Seed(1);
         CTurn turn(engine);
         std::string sounds;
         const TurnEvent last = Play(turn, engine, c.script, sounds);
