@@ -3,6 +3,9 @@
 #include "profile/IniFile.h"
 #include "profile/Profile.h"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace {
 
 constexpr const char* kSettings = "Settings";
@@ -23,6 +26,23 @@ std::string ReadString(const CIniFile& ini, const char* section, const std::stri
 {
     const std::optional<std::string> value = ini.Get(section, key);
     return value ? ProfileString(*value) : def;
+}
+
+// A stored number as ProfileInt reads it, but saturated instead of wrapped,
+// so that no value far out of range passes for another (or for 0).
+int64_t ReadWideInt(const CIniFile& ini, const char* section, const std::string& key)
+{
+    const std::string value = ini.Get(section, key).value_or("");
+    std::size_t i = value.starts_with('-') || value.starts_with('+') ? 1 : 0;
+    int64_t number = 0;
+    for (; i < value.size() && value[i] >= '0' && value[i] <= '9'; ++i)
+        number = std::min<int64_t>(number * 10 + (value[i] - '0'), INT64_C(1) << 40);
+    return value.starts_with('-') ? -number : number;
+}
+
+bool FitsInt16(int64_t value)
+{
+    return value >= INT16_MIN && value <= INT16_MAX;
 }
 
 void ReadSettings(const CIniFile& ini, CWordEngine& engine)
@@ -47,15 +67,19 @@ void ReadTable(const CIniFile& ini, unsigned game, HighscoreTable& table)
 {
     const char* section = kHighscoreSections[game];
     std::fill(std::begin(table), std::end(table), CHighscoreEntry{});
+    unsigned kept = 0;
     for (unsigned i = 0; i < HIGHSCORE_PLACES; ++i) {
         const std::string n = std::to_string(i);
-        // The 16-bit value is what the table keeps, so it is the one tested:
-        // 65536 would otherwise pass as non-zero and be kept as 0.
-        const auto wordLength = static_cast<int16_t>(ReadInt(ini, section, "wordlength" + n, 0));
+        // Only a stored 0 ends the table. An entry whose numbers do not fit
+        // its 16-bit fields is damaged and skipped; those after it move up.
+        const int64_t wordLength = ReadWideInt(ini, section, "wordlength" + n);
         if (wordLength == 0)
             break;
-        table[i] = {ReadString(ini, section, "name" + n, "-"), ReadString(ini, section, "date" + n, "-"),
-                    wordLength, static_cast<int16_t>(ReadInt(ini, section, "timeused" + n, 0))};
+        const int64_t timeUsed = ReadWideInt(ini, section, "timeused" + n);
+        if (!FitsInt16(wordLength) || !FitsInt16(timeUsed))
+            continue;
+        table[kept++] = {ReadString(ini, section, "name" + n, "-"), ReadString(ini, section, "date" + n, "-"),
+                         static_cast<int16_t>(wordLength), static_cast<int16_t>(timeUsed)};
     }
 }
 

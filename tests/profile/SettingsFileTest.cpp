@@ -107,11 +107,14 @@ TEST_F(SettingsFile, SessionsMergeTheirHighscoresAndTheLastSettingsWin)
     EXPECT_EQ(loaded.m_highscores[GAME_MIXWORD][0].m_strName + loaded.m_highscores[GAME_ANAGRAM][0].m_strName, "CissiBo");
 }
 
-TEST_F(SettingsFile, SixteenBitFieldsAreCheckedAsStored)
+TEST_F(SettingsFile, OnlyAStoredZeroEndsATable)
 {
-    // A stored length of 0 ends the table.
-    const struct { const char *length, *time; int16_t storedLength, storedTime; } cases[] = {
-        {"65536", "1", 0, 0}, {"65537", "65536", 1, 0}, {"32768", "-32769", -32768, 32767},
+    // Numbers that do not fit the 16-bit fields mark their entry damaged: it
+    // is skipped, and the entry after it is kept (and written back).
+    const struct { const char *length, *time; int16_t firstLength, firstTime; } cases[] = {
+        {"65536", "1", 5, 0}, {"65537", "65536", 5, 0}, {"32768", "-32769", 5, 0},
+        {"4294967296", "1", 5, 0}, {"7", "99999999999999999999", 5, 0},
+        {"32767", "-32768", 32767, -32768}, {"-5", "130", -5, 130},
     };
     for (const auto& c : cases) {
         WriteBytes(path, std::string("[HangMan]\r\nwordlength0=") + c.length + "\r\ntimeused0=" + c.time
@@ -122,11 +125,11 @@ TEST_F(SettingsFile, SixteenBitFieldsAreCheckedAsStored)
         ASSERT_TRUE(file.Save(engine, false));
         const CWordEngine loaded = Loaded();
         const CHighscoreEntry* reloaded = loaded.m_highscores[GAME_HANGMAN];
-        EXPECT_EQ(std::make_pair(reloaded[0].m_nWordLength, reloaded[0].m_nTimeUsed),
-                  std::make_pair(c.storedLength, c.storedTime)) << c.length;
+        const bool damaged = c.firstLength == 5;
+        EXPECT_EQ(std::tuple(reloaded[0].m_nWordLength, reloaded[0].m_nTimeUsed, reloaded[1].m_nWordLength),
+                  std::tuple(c.firstLength, c.firstTime, static_cast<int16_t>(damaged ? 0 : 5))) << c.length;
         // What the session held is what the next start reads.
-        EXPECT_EQ(engine.m_highscores[GAME_HANGMAN][1].m_nWordLength, c.storedLength == 0 ? 0 : 5) << c.length;
-        EXPECT_EQ(reloaded[1].m_nWordLength, c.storedLength == 0 ? 0 : 5) << c.length;
+        EXPECT_EQ(engine.m_highscores[GAME_HANGMAN][0], reloaded[0]) << c.length;
     }
 }
 
