@@ -1,4 +1,5 @@
 #include "app/WordGameApp.h"
+#include "platform/MessageBox.h"
 
 #include "Version.h"
 
@@ -65,6 +66,7 @@ int main(int argc, char** argv)
     if (const int status = ReadCommandLine(argc, argv); status >= 0)
         return status;
     QApplication application(argc, argv);
+    LoadQtTranslations(application);
     CWordGameApp game;
     game.InitInstance();
     return 0;

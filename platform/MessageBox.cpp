@@ -1,8 +1,10 @@
 #include "platform/MessageBox.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTranslator>
 
 namespace {
 
@@ -41,6 +43,34 @@ std::vector<Button> ButtonsOf(unsigned type)
 
 } // namespace
 
+QString SwedishButtonText(QMessageBox::StandardButton button)
+{
+    // As Windows words them in Swedish; Qt 6 as Debian ships it has no
+    // Swedish of its own for these.
+    switch (button) {
+    case QMessageBox::Ok: return QStringLiteral("OK");
+    case QMessageBox::Cancel: return QStringLiteral("Avbryt");
+    case QMessageBox::Yes: return QStringLiteral("&Ja");
+    case QMessageBox::No: return QStringLiteral("&Nej");
+    case QMessageBox::Retry: return QStringLiteral("&Försök igen");
+    case QMessageBox::Close: return QStringLiteral("Stäng");
+    default: return {};
+    }
+}
+
+void LoadQtTranslations(QCoreApplication& application)
+{
+    // Qt's own Swedish (file dialogs, edit menus) where the system has it.
+    auto* translator = new QTranslator(&application);
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    for (const char* name : {"qtbase_sv", "qt_sv"})
+        if (translator->load(QString::fromLatin1(name), folder)) {
+            QCoreApplication::installTranslator(translator);
+            return;
+        }
+    delete translator;
+}
+
 int AppMessageBox(QWidget* parent, const QString& text, unsigned type)
 {
     if (Hook())
@@ -51,7 +81,7 @@ int AppMessageBox(QWidget* parent, const QString& text, unsigned type)
     box.setTextFormat(Qt::PlainText);
     const std::vector<Button> buttons = ButtonsOf(type);
     for (const Button& b : buttons)
-        box.addButton(b.button);
+        box.addButton(b.button)->setText(SwedishButtonText(b.button));
     const std::size_t defaultIndex = std::min<std::size_t>((type >> 8) & 0xF, buttons.size() - 1);
     box.setDefaultButton(buttons[defaultIndex].button);
     const bool cancellable = buttons.back().result == IDCANCEL || buttons.size() == 1;

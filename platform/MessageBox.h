@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QMessageBox>
 #include <QString>
 
 #include <functional>
 
+class QCoreApplication;
 class QWidget;
 
 // Message boxes with the Win32 MB_* type values and ID* results, captioned
@@ -20,3 +22,10 @@ int AppMessageBox(QWidget* parent, const QString& text, unsigned type);
 // Tests answer message boxes without showing them; an empty function
 // restores the real boxes.
 void SetMessageBoxHook(std::function<int(const QString& text, unsigned type)> hook);
+
+// The standard buttons' Swedish texts, in one place (empty for a button the
+// game does not use).
+QString SwedishButtonText(QMessageBox::StandardButton button);
+
+// Installs Qt's own Swedish translation when the system has one.
+void LoadQtTranslations(QCoreApplication& application);
