@@ -41,7 +41,7 @@ void CWordGameDlg::OnExit()
 void CWordGameDlg::OnQuickHelp()
 {
     // A window rather than a message box: it scrolls when the screen is small.
-    ShowTextWindow(this, LoadString(IDS_QUICK_HELP_TITLE), LoadString(IDS_QUICK_HELP));
+    ShowTextWindow(this, LoadString(IDS_QUICK_HELP_TITLE), LoadString(IDS_QUICK_HELP), TextLines::Wrapped);
 }
 
 void CWordGameDlg::OnAbout()

@@ -33,7 +33,7 @@ bool ShowReadMeInside(QWidget* parent, const QString& fileName)
         return false;
     QString text = FromWindows1252(bytes);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    ShowTextWindow(parent, QFileInfo(path).fileName(), text);
+    ShowTextWindow(parent, QFileInfo(path).fileName(), text, TextLines::AsWritten);
     return true;
 }
 

@@ -5,18 +5,22 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kColumns = 76; // a readme's line, with room to spare
 
 } // namespace
 
-CTextWindow::CTextWindow(const QString& title, const QString& text, QWidget* parent)
+CTextWindow::CTextWindow(const QString& title, const QString& text, TextLines lines, QWidget* parent)
     : QDialog(parent)
 {
     setWindowTitle(title);
     m_text = new QPlainTextEdit(this);
     m_text->setReadOnly(true);
+    if (lines == TextLines::AsWritten)
+        m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_text->setPlainText(text); // never rich text: a readme is plain
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_text);
@@ -24,7 +28,10 @@ CTextWindow::CTextWindow(const QString& title, const QString& text, QWidget* par
     const QFontMetrics metrics(m_text->font());
     const QMargins margins = layout->contentsMargins();
     const int frame = 2 * m_text->frameWidth() + 2 * static_cast<int>(m_text->document()->documentMargin());
-    const int textWidth = metrics.averageCharWidth() * kColumns;
+    int textWidth = metrics.averageCharWidth() * kColumns;
+    if (lines == TextLines::AsWritten)
+        for (const QString& line : text.split('\n'))
+            textWidth = std::max(textWidth, metrics.horizontalAdvance(line));
     const QRect wrapped = metrics.boundingRect(QRect(0, 0, textWidth, 1 << 24), Qt::TextWordWrap, text);
     QSize wanted(textWidth + frame + margins.left() + margins.right() + 20, // 20: the scroll bar
                  wrapped.height() + frame + margins.top() + margins.bottom() + metrics.lineSpacing());
@@ -33,8 +40,8 @@ CTextWindow::CTextWindow(const QString& title, const QString& text, QWidget* par
     resize(wanted);
 }
 
-void ShowTextWindow(QWidget* parent, const QString& title, const QString& text)
+void ShowTextWindow(QWidget* parent, const QString& title, const QString& text, TextLines lines)
 {
-    CTextWindow window(title, text, parent);
+    CTextWindow window(title, text, lines, parent);
     window.exec();
 }

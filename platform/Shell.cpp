@@ -19,6 +19,27 @@ std::function<bool(const QString&, const QStringList&)>& StartHook()
     return hook;
 }
 
+QtMessageHandler g_previousHandler = nullptr;
+
+// Qt warns on stderr when the desktop has nothing to open a file or link
+// with; the game then shows it inside or says so itself, so that warning
+// is noise to a player.
+void QuietNoLauncher(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("Unable to detect a launcher")))
+        return;
+    if (g_previousHandler)
+        g_previousHandler(type, context, message);
+}
+
+bool OpenThroughDesktop(const QUrl& url)
+{
+    g_previousHandler = qInstallMessageHandler(QuietNoLauncher);
+    const bool opened = QDesktopServices::openUrl(url);
+    qInstallMessageHandler(g_previousHandler);
+    return opened;
+}
+
 } // namespace
 
 intptr_t ShellOpen(const QString& target)
@@ -31,7 +52,7 @@ intptr_t ShellOpen(const QString& target)
     if (isFile && !QFileInfo::exists(target))
         return SE_ERR_FILE_NOT_FOUND;
     const QUrl url = isFile ? QUrl::fromLocalFile(target) : QUrl(target);
-    return QDesktopServices::openUrl(url) ? SE_OPENED : SE_ERR_NO_ASSOCIATION;
+    return OpenThroughDesktop(url) ? SE_OPENED : SE_ERR_NO_ASSOCIATION;
 }
 
 void SetShellOpenHook(std::function<intptr_t(const QString& target)> hook)

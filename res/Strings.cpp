@@ -24,10 +24,10 @@ const std::unordered_map<unsigned, const char*>& Table()
         {IDS_WORD_FILE, "ordkamp.se"},
         {IDS_QUICK_HELP,
          "Ordkamp " ORDKAMP_VERSION " är uppbyggt av tre olika ordlekar. Det gäller att lista ut lösningen på tid.\n\n"
-         "HängaGubbe: Här spelar du hängagubbe, gissar du fel förlorar du tid.\n\n"
+         "Hänga Gubbe: Här spelar du hängagubbe, gissar du fel förlorar du tid.\n\n"
          "Anagram: Här visas ett ord med omkastade bokstäver. Skriv ordet.\n\n"
          "Mixord: Tre ord har blandats. Först bokstaven byter plats mellan orden. Sen andra, sen "
-         "tredje... osv. Skriv ett av orden..\n\n"
+         "tredje... osv. Skriv ett av orden.\n\n"
          "För varje ord du klarar ökar din bonus med ett poäng. Misslyckas du, nollställs den.\n\n"
          "Poängberäkning: Poängen beräknas på hur långt ordet är, din bonus, och den tid du har kvar. "
          "Har du ett ord på sju bokstäver, och har fem bokstäver som minimum får du tre poäng (7-5+1). "

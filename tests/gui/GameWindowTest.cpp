@@ -189,10 +189,12 @@ TEST_F(GameWindow, QuickHelpAndReadmeAlwaysOpen)
     Start();
     // Reads the text window once the loop starts, and closes it with Esc.
     QString text;
+    bool wraps = false;
     const auto readTextWindowLater = [&] {
         QTimer::singleShot(0, [&] {
             if (auto* window = dynamic_cast<CTextWindow*>(QApplication::activeModalWidget())) {
                 text = window->m_text->toPlainText();
+                wraps = window->m_text->lineWrapMode() != QPlainTextEdit::NoWrap;
                 QTest::keyClick(window, Qt::Key_Escape);
             }
         });
@@ -200,6 +202,7 @@ TEST_F(GameWindow, QuickHelpAndReadmeAlwaysOpen)
     readTextWindowLater();
     dlg->findChild<QAction*>(QString::number(ID_QUICK_HELP))->trigger();
     EXPECT_TRUE(text.startsWith("Ordkamp " ORDKAMP_VERSION " är uppbyggt av tre olika ordlekar.")) << text.toStdString();
+    EXPECT_TRUE(wraps && text.contains("Hänga Gubbe: ") && !text.contains("orden..")) << text.toStdString();
 
     dlg->findChild<QAction*>(QString::number(ID_README))->trigger();
     EXPECT_EQ(opened, std::vector<QString>{QString::fromStdString(folder.File("README.TXT"))}); // whatever its case
@@ -209,6 +212,7 @@ TEST_F(GameWindow, QuickHelpAndReadmeAlwaysOpen)
     readTextWindowLater();
     dlg->OnReadme();
     EXPECT_EQ(text, "Hjälp\nmer");
+    EXPECT_FALSE(wraps); // its lines as written: wrapping them again would orphan words
     EXPECT_TRUE(boxes.empty());
     fs::remove(folder.File("README.TXT"));
     ::mkfifo(folder.File("README.TXT").c_str(), 0600); // a blocking read would hang the game
