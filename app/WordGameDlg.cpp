@@ -100,6 +100,10 @@ void CWordGameDlg::BuildMenu()
             addAction(action); // shortcuts work wherever the focus is in the window
         }
     }
+    // A line edit takes Ctrl+E (end of line on X11) and others for itself;
+    // as the Windows program did, the window's shortcuts win over every
+    // control. The filter sees the key before the control with the focus.
+    QApplication::instance()->installEventFilter(this);
     const std::pair<int, void (CWordGameDlg::*)()> handlers[] = {
         {ID_EDIT_WORD_LIST, &CWordGameDlg::OnEditWordList},
         {ID_HIGHSCORE, &CWordGameDlg::OnHighscore},
@@ -215,4 +219,18 @@ void CWordGameDlg::closeEvent(QCloseEvent* event)
 void CWordGameDlg::reject()
 {
     // Only OnExit closes the window.
+}
+
+bool CWordGameDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::ShortcutOverride)
+        return false;
+    const auto* control = qobject_cast<QWidget*>(watched);
+    if (!control || control->window() != this)
+        return false;
+    const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+    for (const QAction* action : actions())
+        if (action->isEnabled() && action->shortcut() == pressed)
+            return true; // left unaccepted: the shortcut goes to the window
+    return false;
 }
