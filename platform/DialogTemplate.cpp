@@ -71,8 +71,12 @@ QWidget* MakeControl(QWidget* parent, const ControlTemplate& c)
     }
     case ControlKind::GroupBox:
         return new QGroupBox(text, parent);
-    case ControlKind::DropDownList:
-        return new QComboBox(parent);
+    case ControlKind::DropDownList: {
+        auto* combo = new QComboBox(parent);
+        // Its size hint follows the items added later, not those of its first look.
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        return combo;
+    }
     case ControlKind::VerticalProgress: {
         auto* bar = new QProgressBar(parent);
         bar->setOrientation(Qt::Vertical);
@@ -125,24 +129,26 @@ int NeededWidth(QWidget* control)
         if (label->wordWrap() || label->text().isEmpty())
             return 0;
         const int flags = label->buddy() ? Qt::TextShowMnemonic : 0;
-        return metrics.size(flags, label->text()).width() + label->width() - label->contentsRect().width();
+        const int measured = metrics.size(flags, label->text()).width() + label->width() - label->contentsRect().width();
+        return std::max(measured, label->sizeHint().width());
     }
     if (auto* button = qobject_cast<QPushButton*>(control)) {
+        // What the style adds around the text, asked with the button's own
+        // options; measured on a wide text so that the style's smallest
+        // button (80 px in some) does not count: that is a look, not a need.
         QStyleOptionButton option;
         option.initFrom(button);
-        const QRect contents = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-        return metrics.size(Qt::TextShowMnemonic, button->text()).width() + button->width() - contents.width();
+        option.text = button->text();
+        if (button->isDefault() || button->autoDefault())
+            option.features |= QStyleOptionButton::AutoDefaultButton;
+        constexpr int kWide = 1000;
+        const QSize text = metrics.size(Qt::TextShowMnemonic, button->text());
+        const int around = button->style()->sizeFromContents(QStyle::CT_PushButton, &option,
+                                                             QSize(kWide, text.height()), button).width() - kWide;
+        return text.width() + around;
     }
-    if (auto* combo = qobject_cast<QComboBox*>(control)) {
-        QStyleOptionComboBox option;
-        option.initFrom(combo);
-        const QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                           QStyle::SC_ComboBoxEditField, combo);
-        int widest = 0;
-        for (int i = 0; i < combo->count(); ++i)
-            widest = std::max(widest, metrics.size(0, combo->itemText(i)).width());
-        return widest + combo->width() - field.width();
-    }
+    if (auto* combo = qobject_cast<QComboBox*>(control))
+        return combo->sizeHint().width(); // its widest item, as the style draws it
     return 0;
 }
 
