@@ -1,13 +1,16 @@
 #include "engine/SafeFile.h"
 
 #include <cerrno>
+#include <chrono>
 #include <climits>
 #include <cstdlib>
 #include <ctime>
 #include <string_view>
+#include <thread>
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -206,6 +209,34 @@ FileResult ReplaceFile(const std::string& path, std::string_view bytes)
     error = errno ? errno : error;
     ::unlink(temporary.c_str());
     return Failed(FileError::System, error);
+}
+
+CFileLock::CFileLock(const std::string& path, int waitMilliseconds)
+{
+    std::string target;
+    if (!FinalTarget(path, target))
+        return;
+    const auto [folder, name] = SplitFolder(target);
+    const std::string lockPath = folder + "/." + name + ".lock";
+    m_fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, NewFileMode());
+    if (m_fd < 0)
+        return;
+    constexpr int kStep = 10;
+    for (int waited = 0;; waited += kStep) {
+        if (::flock(m_fd, LOCK_EX | LOCK_NB) == 0) {
+            m_held = true;
+            return;
+        }
+        if ((errno != EWOULDBLOCK && errno != EINTR) || waited >= waitMilliseconds)
+            return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(kStep));
+    }
+}
+
+CFileLock::~CFileLock()
+{
+    if (m_fd >= 0)
+        ::close(m_fd); // and with it the lock
 }
 
 FileStamp StampOf(std::string_view bytes)

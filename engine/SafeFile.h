@@ -44,6 +44,25 @@ FileResult ReadRegularFile(const std::string& path, std::string& contents,
 // are removed.
 FileResult ReplaceFile(const std::string& path, std::string_view bytes);
 
+// An exclusive lock on a hidden file beside `path` (".NAME.lock", beside the
+// final target of a link), held while it lives, so that processes saving
+// the same file take turns: each reads, merges and writes while no other
+// does. The system drops it when its holder ends, so a crash leaves no
+// stale lock. Waits at most `waitMilliseconds`; Held() tells whether it got
+// it (not on a folder where the lock file cannot be made, for one).
+class CFileLock {
+public:
+    CFileLock(const std::string& path, int waitMilliseconds);
+    ~CFileLock();
+    CFileLock(const CFileLock&) = delete;
+    CFileLock& operator=(const CFileLock&) = delete;
+    bool Held() const { return m_held; }
+
+private:
+    int m_fd = -1;
+    bool m_held = false;
+};
+
 // What a file held when it was last read or written, to tell whether
 // someone else has changed it since. Only the content counts: a file
 // touched but unchanged loses nothing when it is written over.

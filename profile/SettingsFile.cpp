@@ -14,6 +14,7 @@ constexpr const char* kGameType = "GameType";
 constexpr const char* kHighscoreSections[GAME_COUNT] = {"HangMan", "Scrabble", "Mixword"};
 constexpr const char* kPlaceKeys[] = {"WindowLeft", "WindowTop", "WindowWidth", "WindowHeight"};
 constexpr const char* kSound = "Sound";
+constexpr int kSaveLockWait = 3000; // milliseconds
 
 int ReadInt(const CIniFile& ini, const char* section, const std::string& key, int def)
 {
@@ -179,6 +180,11 @@ FileResult CSettingsFile::Save(CWordEngine& engine, bool withSettings)
 {
     if (!m_loadResult)
         return m_loadResult; // what could not be read is never written over
+    // One save at a time across windows, so that none writes between
+    // another's read and its write. A lock not had in time (a hung holder,
+    // a folder without room for the lock file) leaves the merge alone to
+    // keep what is on disk, as before there was a lock.
+    const CFileLock lock(m_path, kSaveLockWait);
     CIniFile ini;
     if (const FileResult read = ini.Load(m_path); !read)
         return read;

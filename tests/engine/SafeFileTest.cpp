@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <set>
 #include <sys/stat.h>
 #include <sys/time.h>
@@ -96,6 +97,24 @@ TEST(SafeFile, ReplaceKeepsTheModeAndCleansUpOnlyOldLeftoversOfItsOwn)
     ASSERT_TRUE(ReplaceFile(path, "newer"));
     EXPECT_EQ(std::tuple(fs::exists(oldLeftover), fs::exists(newLeftover), fs::exists(notOurs)),
               std::tuple(false, true, true));
+}
+
+TEST(SafeFile, LockIsOneHolderAtATimeSharedThroughLinks)
+{
+    TempFolder folder;
+    fs::create_directory(folder.File("real"));
+    fs::create_symlink(folder.File("real/ordkamp.ini"), folder.File("ordkamp.ini")); // not made yet
+    std::optional<CFileLock> first(std::in_place, folder.File("real/ordkamp.ini"), 0);
+    EXPECT_TRUE(first->Held());
+    EXPECT_FALSE(CFileLock(folder.File("ordkamp.ini"), 30).Held()); // the same file through its link
+    first.reset();
+    EXPECT_TRUE(CFileLock(folder.File("ordkamp.ini"), 0).Held());
+    EXPECT_EQ(Names(folder.Path()), (std::set<std::string>{"ordkamp.ini", "real", "real/.ordkamp.ini.lock"}));
+    // A planted link in the lock's place is not followed: no lock then.
+    fs::remove(folder.File("real/.ordkamp.ini.lock"));
+    fs::create_symlink(folder.File("elsewhere"), folder.File("real/.ordkamp.ini.lock"));
+    EXPECT_FALSE(CFileLock(folder.File("ordkamp.ini"), 0).Held());
+    EXPECT_FALSE(fs::exists(folder.File("elsewhere")));
 }
 
 TEST(SafeFile, ReadRefusesWhatIsNotARegularFileOrTooLarge)

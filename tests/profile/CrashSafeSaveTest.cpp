@@ -160,5 +160,41 @@ TEST_F(Saves, TwoProcessesSavingAtOnceLeaveWholeFiles)
     EXPECT_TRUE(IsWholeSave(IniFile()));
 }
 
+// Each window's places, won one by one and saved at once, all survive the
+// other window's saves: none writes between another's read and its write.
+TEST_F(Saves, TwoProcessesSavingAtOnceLoseNoPlace)
+{
+    constexpr int kPlaces = 50; // two windows' worth fill the table exactly
+    for (int c = 0; c < 2; ++c) {
+        if (fork() == 0) {
+            CWordEngine engine;
+            CSettingsFile file;
+            bool ok = bool(file.Load(engine, "ordkamp.ini"));
+            CHighscoreEntry* table = engine.m_highscores[GAME_MIXWORD];
+            for (int i = 0; i < kPlaces; ++i) {
+                std::copy_backward(table, table + HIGHSCORE_PLACES - 1, table + HIGHSCORE_PLACES);
+                engine.AddHighscore(GAME_MIXWORD, 0, "P" + std::to_string(c) + "-" + std::to_string(i), "2026-12-07",
+                                    static_cast<int16_t>(3 + i), 10); // each new place the best
+                engine.m_nLastGameType = GAME_MIXWORD;
+                engine.m_nHighscoreRank = 1;
+                ok = file.Save(engine, false) && ok;
+            }
+            _exit(ok ? 0 : 1);
+        }
+    }
+    for (int c = 0; c < 2; ++c) {
+        int status = 0;
+        ASSERT_GT(wait(&status), 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a save failed";
+    }
+    CWordEngine engine;
+    CSettingsFile file;
+    ASSERT_TRUE(file.Load(engine, "ordkamp.ini"));
+    std::set<std::string> names;
+    for (const CHighscoreEntry& entry : engine.m_highscores[GAME_MIXWORD])
+        names.insert(entry.m_strName);
+    EXPECT_EQ(names.size(), std::size_t{2 * kPlaces});
+}
+
 } // namespace
 
