@@ -1,6 +1,7 @@
 #include "platform/Beep.h"
 
 #include "engine/SafeFile.h"
+#include "platform/SoundMixer.h"
 
 #include <QApplication>
 #include <QAudioDevice>
@@ -10,6 +11,7 @@
 #include <QFile>
 #include <QMediaDevices>
 #include <QPointer>
+#include <QTimer>
 
 #include <map>
 
@@ -60,10 +62,12 @@ QByteArray SamplesOf(const QString& path)
     return wav.mid(44, number(40, 4));
 }
 
-// Plays the samples on the default output. Qt's own QSoundEffect is not
-// used: in Qt 6.4 its sample cache can deadlock when the program ends while
-// a sound still loads, and a game that hangs at a logout loses nothing only
-// by luck.
+// Plays the game's sounds on the default output. The output is opened at
+// the first sound, not at start (a game played silently never waits for
+// the sound server), and closed again after a while of silence. Qt's own
+// QSoundEffect is not used: in Qt 6.4 its sample cache can deadlock when the
+// program ends while a sound still loads, and a game that hangs at a logout
+// loses nothing only by luck.
 class CSoundPlayer {
 public:
     void Play(const QString& path)
@@ -75,28 +79,51 @@ public:
             QApplication::beep(); // no sound file: the desktop's bell, where it has one
             return;
         }
-        if (!m_sink) {
-            const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-            if (device.isNull())
-                return; // no audio device, no sound server: silence
-            QAudioFormat format;
-            format.setSampleRate(22050);
-            format.setChannelCount(1);
-            format.setSampleFormat(QAudioFormat::Int16);
-            m_sink = new QAudioSink(device, format, qApp);
-            m_buffer = new QBuffer(m_sink);
-        }
-        m_sink->stop(); // a new sound cuts the last one short
-        m_buffer->close();
-        m_buffer->setData(samples);
-        m_buffer->open(QIODevice::ReadOnly);
-        m_sink->start(m_buffer);
+        if (!m_sink && !Open())
+            return; // no audio device, no sound server: silence
+        m_mixer->Add(samples);
+        m_idle->start();
     }
 
 private:
+    static constexpr int kRate = 22050;
+    static constexpr int kBufferMilliseconds = 150; // the delay before a sound is heard
+    static constexpr int kIdleMilliseconds = 5000;  // silence this long closes the output
+    static constexpr int kLeadInMilliseconds = 200; // silence first, while the stream starts
+
+    bool Open()
+    {
+        const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+        if (device.isNull())
+            return false;
+        QAudioFormat format;
+        format.setSampleRate(kRate);
+        format.setChannelCount(1);
+        format.setSampleFormat(QAudioFormat::Int16);
+        m_sink = new QAudioSink(device, format, qApp); // owned by the application
+        m_sink->setBufferSize(kRate * 2 * kBufferMilliseconds / 1000);
+        m_mixer = new CSoundMixer(kRate * kLeadInMilliseconds / 1000);
+        m_mixer->setParent(m_sink);
+        m_idle = new QTimer(m_sink);
+        m_idle->setInterval(kIdleMilliseconds);
+        m_idle->setSingleShot(true);
+        QObject::connect(m_idle, &QTimer::timeout, m_sink, [this] {
+            if (!m_mixer->IsSilent()) { // a long sound: look again later
+                m_idle->start();
+                return;
+            }
+            m_sink->stop();
+            m_sink->deleteLater();
+            m_sink = nullptr; // the next sound opens a new one
+        });
+        m_sink->start(m_mixer);
+        return true;
+    }
+
     std::map<QString, QByteArray> m_samples;
-    QPointer<QAudioSink> m_sink; // owned by the application
-    QBuffer* m_buffer = nullptr;
+    QPointer<QAudioSink> m_sink;
+    CSoundMixer* m_mixer = nullptr; // owned by the sink
+    QTimer* m_idle = nullptr;       // owned by the sink
 };
 
 } // namespace

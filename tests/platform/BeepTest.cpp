@@ -1,4 +1,5 @@
 #include "platform/Beep.h"
+#include "platform/SoundMixer.h"
 
 #include <QCoreApplication>
 
@@ -18,6 +19,32 @@ TEST(Beep, WithoutAnAudioDevicePlayingIsQuiet)
     QCoreApplication::processEvents();
     SetSoundFolder({});
     EXPECT_TRUE(SoundOn());
+}
+
+QByteArray Samples(std::initializer_list<qint16> values)
+{
+    QByteArray bytes;
+    for (const qint16 value : values)
+        bytes.append(reinterpret_cast<const char*>(&value), sizeof value);
+    return bytes;
+}
+
+// The stream never runs dry; sounds start after the lead-in, overlap by
+// adding up (within 16 bits) and end whole.
+TEST(Beep, MixerPlaysEverySoundWholeOverSilence)
+{
+    CSoundMixer mixer(2);
+    EXPECT_EQ(mixer.read(6), Samples({0, 0, 0})); // silence: nothing plays
+    mixer.Add(Samples({100, 200, 300}));
+    mixer.Add(Samples({30000, 30000}));
+    EXPECT_FALSE(mixer.IsSilent());
+    EXPECT_EQ(mixer.read(4), Samples({30100, 30200}));
+    mixer.Add(Samples({-5}));
+    EXPECT_EQ(mixer.read(8), Samples({295, 0, 0, 0}));
+    EXPECT_TRUE(mixer.IsSilent());
+    mixer.Add(Samples({-30000, 5}));
+    mixer.Add(Samples({-30000}));
+    EXPECT_EQ(mixer.read(4), Samples({-32768, 5}));
 }
 
 } // namespace
