@@ -18,7 +18,6 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QProgressBar>
-#include <QScreen>
 #include <QTreeWidget>
 
 #include <cstdio>
@@ -66,8 +65,6 @@ bool CWordGameDlg::OnInitDialog()
 
     // The loading text is painted before the list is read.
     UpdateData(false);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
     RestorePlace();
     show();
     QApplication::setOverrideCursor(Qt::WaitCursor);

@@ -19,7 +19,10 @@
 #include <QScreen>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextLayout>
 #include <QTreeWidget>
+
+#include <cmath>
 
 namespace {
 
@@ -40,23 +43,48 @@ QString ForDisplay(QString text)
     return text;
 }
 
-// Whether `text`, wrapped at word boundaries only, fits `room` in `font`.
-bool Fits(const QFont& font, const QString& text, const QSize& room)
+// The height of `text` laid out as the display lays out its lines, wrapped
+// at word boundaries to `width`; -1 when a word is wider than that.
+int LaidOutHeight(const QString& text, const QFont& font, int width)
 {
-    const QRect needed = QFontMetrics(font).boundingRect(QRect(0, 0, room.width(), 1 << 20),
-                                                         Qt::TextWordWrap | Qt::AlignHCenter, text);
-    return needed.width() <= room.width() && needed.height() <= room.height();
+    qreal height = 0;
+    for (const QString& paragraph : text.split('\n')) {
+        QTextLayout layout(paragraph, font);
+        QTextOption option(Qt::AlignHCenter);
+        option.setWrapMode(QTextOption::WordWrap);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            line.setLeadingIncluded(true);
+            if (line.naturalTextWidth() > width) {
+                layout.endLayout();
+                return -1;
+            }
+            height += line.height();
+        }
+        layout.endLayout();
+    }
+    return static_cast<int>(std::ceil(height));
+}
+
+// The size of the display's smaller lines (the heading, whose turn comes,
+// how to start) beside text of `pixels`: two fifths as large, so that they
+// grow with the window too, but never below the application's font while
+// the main text is larger than that, and always smaller than the main text.
+int SecondaryPixels(int pixels, int applicationPixels)
+{
+    return std::max(pixels * 2 / 5, std::min(applicationPixels, pixels * 4 / 5));
 }
 
 } // namespace
 
 void CWordGameDlg::SetUpLayout()
 {
-    // The clock can be read from across the room.
     auto* countdown = DialogControl<QLabel>(this, IDC_COUNTDOWN);
     QFont large = font();
     large.setBold(true);
-    large.setPixelSize(2 * QFontMetrics(font()).height());
+    large.setPixelSize(ClockPixels(0));
     countdown->setFont(large);
     const QRect bar = m_progressTime->geometry();
     const int width = std::max(bar.width(), QFontMetrics(large).horizontalAdvance(QStringLiteral("999")) + 4);
@@ -71,20 +99,42 @@ void CWordGameDlg::SetUpLayout()
         m_baseGeometry.emplace_back(control, control->geometry());
     }
     m_baseSize = client;
-    setMinimumSize(client);
+    // The template's size is the smallest, unless the screen is smaller:
+    // then the window fits the screen and the display gives up the room.
+    setMinimumSize(client.boundedTo(LargestClientSize()));
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    resize(client);
+    resize(minimumSize());
     LayOutControls();
+}
+
+int CWordGameDlg::ClockPixels(int windowHeight) const
+{
+    // Twice the text's height at the smallest, and then growing with the
+    // window, to be read from across the room.
+    return std::max(2 * QFontMetrics(font()).height(), windowHeight / 9);
+}
+
+QSize CWordGameDlg::LargestClientSize() const
+{
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    // The window manager's frame is not known before the window shows: an
+    // allowance for a title bar and borders.
+    constexpr int kFrameWidth = 16, kFrameHeight = 48;
+    return screen->availableGeometry().size() - QSize(kFrameWidth, kFrameHeight);
 }
 
 void CWordGameDlg::LayOutControls()
 {
     if (m_baseGeometry.empty())
         return;
-    const int dw = std::max(0, width() - m_baseSize.width());
-    const int dh = std::max(0, height() - m_baseSize.height());
+    // Negative where the screen is smaller than the template.
+    const int dw = width() - m_baseSize.width();
+    const int dh = height() - m_baseSize.height();
     QWidget* display = DialogControl(this, IDC_DISPLAY);
     QWidget* guess = DialogControl(this, IDC_GUESS);
+    auto* countdown = DialogControl<QLabel>(this, IDC_COUNTDOWN);
     const auto baseOf = [this](const QWidget* control) {
         for (const auto& [widget, base] : m_baseGeometry)
             if (widget == control)
@@ -93,6 +143,16 @@ void CWordGameDlg::LayOutControls()
     };
     const QRect displayBase = baseOf(display);
     const QWidget* taller[] = {display, m_listPlayers, m_progressTime};
+
+    // The clock grows with the window; its column takes the width from the
+    // display, the height from the bar above it.
+    QFont clockFont = countdown->font();
+    clockFont.setPixelSize(ClockPixels(height()));
+    countdown->setFont(clockFont);
+    const QRect clockBase = baseOf(countdown);
+    const QFontMetrics clockMetrics(clockFont);
+    const int clockWider = std::max(0, clockMetrics.horizontalAdvance(QStringLiteral("999")) + 4 - clockBase.width());
+    const int clockTaller = std::max(0, clockMetrics.height() - clockBase.height());
 
     for (const auto& [control, placed] : m_baseGeometry) {
         const QRect base = placed; // clang 14 cannot capture a structured binding in a lambda
@@ -107,9 +167,13 @@ void CWordGameDlg::LayOutControls()
             rect.translate(0, dh);
         // Wider: the display and the guess field under it; what stands right of them moves right.
         if (control == display || control == guess)
-            rect.setWidth(base.width() + dw);
+            rect.setWidth(base.width() + dw - clockWider);
         else if (base.center().x() > displayBase.right())
-            rect.translate(dw, 0);
+            rect.translate(dw - clockWider / 2, 0);
+        if (control == countdown)
+            rect.adjust(-clockWider / 2, -clockTaller, clockWider - clockWider / 2, 0);
+        else if (control == m_progressTime)
+            rect.setBottom(rect.bottom() - clockTaller);
         control->setGeometry(rect);
     }
     m_menuBar->resize(width(), m_menuBar->height());
@@ -119,49 +183,107 @@ void CWordGameDlg::LayOutControls()
 void CWordGameDlg::ShowInDisplay()
 {
     auto* display = DialogControl<QPlainTextEdit>(this, IDC_DISPLAY);
-    // Above a running puzzle, its game and player; below the waiting text,
-    // how to start. Both smaller than the text they go with.
-    QString heading, hint;
-    if (m_turn.State() == TURN_RUNNING && m_engine.m_nGameType < GAME_COUNT && m_engine.m_nCurPlayer < m_engine.m_players.size())
-        heading = LoadString(IDS_GAME_HANGMAN + m_engine.m_nGameType) + QStringLiteral(" \u2014 ")
-            + FromWindows1252(m_engine.m_players[m_engine.m_nCurPlayer].m_strName);
-    if (m_turn.State() == TURN_WAITING && !m_engine.m_players.empty())
+    // The text in the largest font that fits, the puzzle above all. Above a
+    // running puzzle, its game and player in one line; below a result,
+    // whose turn comes and how to start, smaller. Their room is kept
+    // through the result pause, so that the answer keeps its size when the
+    // pause ends.
+    QString heading, nextPlayer, hint;
+    const bool players = !m_engine.m_players.empty() && m_engine.m_nCurPlayer < m_engine.m_players.size();
+    const QString name = players ? FromWindows1252(m_engine.m_players[m_engine.m_nCurPlayer].m_strName) : QString();
+    if (m_turn.State() == TURN_RUNNING && m_engine.m_nGameType < GAME_COUNT && players)
+        heading = LoadString(IDS_GAME_HANGMAN + m_engine.m_nGameType) + QStringLiteral(" \u2014 ") + name;
+    QString text = ForDisplay(m_strDisplay);
+    if (m_turn.State() == TURN_WAITING && players) {
         hint = LoadString(IDS_HOW_TO_START);
-    const QString text = ForDisplay(m_strDisplay);
-    const QString shown = (heading.isEmpty() ? QString() : heading + '\n') + text
-        + (hint.isEmpty() ? QString() : '\n' + hint);
+        const QString next = ForDisplay(FormatString(IDS_NEXT_PLAYER, {name}));
+        if (text.endsWith(next) && text.size() > next.size()) {
+            nextPlayer = next;
+            text.chop(next.size());
+            while (text.endsWith('\n'))
+                text.chop(1);
+        }
+    }
+    const bool reserveFooter = (m_turn.State() == TURN_RESULT && players) || !nextPlayer.isEmpty();
+    // During the pause, the line of whose turn comes is measured already,
+    // so that the result keeps its size when the line appears.
+    QString measuredNext = nextPlayer;
+    if (m_turn.State() == TURN_RESULT && players) {
+        const std::size_t upcoming = (m_engine.m_nCurPlayer + 1) % m_engine.m_players.size();
+        measuredNext = ForDisplay(FormatString(IDS_NEXT_PLAYER, {FromWindows1252(m_engine.m_players[upcoming].m_strName)}));
+    }
+    const QString reservedHint = reserveFooter ? LoadString(IDS_HOW_TO_START) : hint;
+    // A running hangman puzzle: the word large, the letters tried below it
+    // in the smaller size (a line kept for them before the first).
+    const bool hangmanLetters = m_turn.State() == TURN_RUNNING && m_engine.m_nGameType == GAME_HANGMAN;
+    QString letters;
+    if (hangmanLetters) {
+        letters = text.section('\n', -1);
+        text = text.section('\n', 0, 0);
+    }
 
     // Less the document's margins and a pixel of the cursor's on each side.
     const int margin = 2 * static_cast<int>(display->document()->documentMargin()) + 4;
     const QSize room = display->contentsRect().size() - QSize(margin, margin);
-    const bool hangmanLetters = m_turn.State() == TURN_RUNNING && m_engine.m_nGameType == GAME_HANGMAN;
-    if (shown == m_shownText && room == m_fittedRoom && hangmanLetters == m_bShownLetters)
+    const QString shownKey = QStringList{heading, text, nextPlayer, hint, letters, QString::number(reserveFooter)}.join('\x1');
+    if (shownKey == m_shownText && room == m_fittedRoom && hangmanLetters == m_bShownLetters)
         return;
-    m_shownText = shown;
+    m_shownText = shownKey;
     m_fittedRoom = room;
     m_bShownLetters = hangmanLetters;
 
-    QFont small = font();
-    small.setPixelSize(QFontMetrics(font()).height() * 3 / 2);
-    int reserved = 0;
-    for (const QString& line : {heading, hint})
-        if (!line.isEmpty())
-            reserved += QFontMetrics(small).boundingRect(QRect(0, 0, room.width(), 1 << 20), Qt::TextWordWrap, line).height();
-    const QSize mainRoom(room.width(), std::max(1, room.height() - reserved));
-
+    const int applicationPixels = QFontMetrics(font()).height();
     QFont fitted = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    QFont small = font();
+    // The one-line texts shrink to the width before they are elided, but
+    // not below the application's font.
+    small.setPixelSize(100);
+    const int widestAt100 = std::max({1, QFontMetrics(small).horizontalAdvance(heading),
+                                      QFontMetrics(small).horizontalAdvance(measuredNext)});
+    const int oneLineFit = std::max(applicationPixels, 100 * room.width() / widestAt100 - 1);
+    const auto secondaryAt = [&](int pixels) {
+        QFont secondary = small;
+        secondary.setPixelSize(std::max(1, std::min(SecondaryPixels(pixels, applicationPixels), oneLineFit)));
+        return secondary;
+    };
+    const auto fits = [&](int pixels) {
+        fitted.setPixelSize(pixels);
+        const QFont secondary = secondaryAt(pixels);
+        const int oneLine = LaidOutHeight(QStringLiteral("X"), secondary, room.width());
+        const int main = text.isEmpty() ? 0 : LaidOutHeight(text, fitted, room.width());
+        const int hintHeight = reservedHint.isEmpty() ? 0 : LaidOutHeight(reservedHint, secondary, room.width());
+        const int lettersHeight = hangmanLetters ? std::max(oneLine, LaidOutHeight(letters, secondary, room.width())) : 0;
+        if (main < 0 || hintHeight < 0 || lettersHeight < 0)
+            return false;
+        return (heading.isEmpty() ? 0 : oneLine) + main + (reserveFooter ? oneLine : 0) + hintHeight + lettersHeight
+            <= room.height();
+    };
     int smallest = 6, largest = 400;
     while (smallest < largest) {
         const int size = (smallest + largest + 1) / 2;
-        fitted.setPixelSize(size);
-        if (Fits(fitted, text, mainRoom))
+        if (fits(size))
             smallest = size;
         else
             largest = size - 1;
     }
     fitted.setPixelSize(smallest);
+    small = secondaryAt(smallest);
+    const QFontMetrics smallMetrics(small);
+    heading = smallMetrics.elidedText(heading, Qt::ElideRight, room.width());
+    nextPlayer = smallMetrics.elidedText(nextPlayer, Qt::ElideRight, room.width());
+
+    QStringList blocks;
+    if (!heading.isEmpty())
+        blocks << heading;
+    if (!text.isEmpty())
+        blocks << text;
+    for (const QString& footer : {nextPlayer, hint})
+        if (!footer.isEmpty())
+            blocks << footer;
+    if (hangmanLetters)
+        blocks << letters;
     display->setFont(fitted);
-    display->setPlainText(shown);
+    display->setPlainText(blocks.join('\n'));
 
     QTextDocument* document = display->document();
     const auto format = [&](const QTextBlock& block, int from, int count, const QTextCharFormat& charFormat) {
@@ -172,10 +294,19 @@ void CWordGameDlg::ShowInDisplay()
     };
     QTextCharFormat smallFormat;
     smallFormat.setFont(small);
+    const auto makeSmall = [&](const QTextBlock& block) {
+        QTextCursor(block).setBlockCharFormat(smallFormat); // an empty line too
+        format(block, 0, block.length() - 1, smallFormat);
+    };
     if (!heading.isEmpty())
-        format(document->firstBlock(), 0, document->firstBlock().length() - 1, smallFormat);
-    if (!hint.isEmpty())
-        format(document->lastBlock(), 0, document->lastBlock().length() - 1, smallFormat);
+        makeSmall(document->firstBlock());
+    QTextBlock footer = document->lastBlock(); // from the last line up
+    for (const bool shown : {hangmanLetters, !hint.isEmpty(), !nextPlayer.isEmpty()}) {
+        if (shown) {
+            makeSmall(footer);
+            footer = footer.previous();
+        }
+    }
     if (hangmanLetters) {
         // Tried letters: green when in the word, red and struck through when
         // not, so that the difference shows without colour too.
@@ -199,10 +330,24 @@ void CWordGameDlg::resizeEvent(QResizeEvent* event)
 
 void CWordGameDlg::RestorePlace()
 {
+    const QScreen* primary = QGuiApplication::primaryScreen();
     const CSettingsFile::WindowPlace& place = m_settingsFile.Place();
-    if (!place.known)
+    const QSize largest = LargestClientSize().expandedTo(minimumSize());
+    if (!place.known) {
+        // A first start: a good share of the screen, centred, for a puzzle
+        // that reads from a distance; on a small screen, room at least for
+        // a display three times the template's height.
+        if (primary) {
+            const QRect available = primary->availableGeometry();
+            const int displayHeight = DialogControl(this, IDC_DISPLAY)->height();
+            const QSize share(available.width() * 2 / 3,
+                              std::max(available.height() * 2 / 3, minimumHeight() + 2 * displayHeight));
+            resize(share.expandedTo(minimumSize()).boundedTo(largest));
+            move(available.center() - rect().center());
+        }
         return;
-    resize(std::max(place.width, minimumWidth()), std::max(place.height, minimumHeight()));
+    }
+    resize(QSize(place.width, place.height).expandedTo(minimumSize()).boundedTo(largest));
     // Only onto a screen that is there now: a place on a monitor since
     // unplugged would leave the window out of sight.
     const QRect wanted(QPoint(place.left, place.top), size());
@@ -211,6 +356,8 @@ void CWordGameDlg::RestorePlace()
             move(wanted.topLeft());
             return;
         }
+    if (primary)
+        move(primary->availableGeometry().center() - rect().center());
 }
 
 CSettingsFile::WindowPlace CWordGameDlg::Place() const

@@ -54,8 +54,14 @@ public:
     // Shows m_strDisplay (with the turn's heading or how to start) in the
     // largest font that fits the display.
     void ShowInDisplay();
+    // Opens where the window was left, or on a first start at about two
+    // thirds of the screen, centred; never larger than the screen.
     void RestorePlace();
     CSettingsFile::WindowPlace Place() const;
+    // The clock's digits at a window height, and the largest window the
+    // screen holds.
+    int ClockPixels(int windowHeight) const;
+    QSize LargestClientSize() const;
 
     // Turn flow: events go to m_turn, and the window draws what each did.
     // ShowMessage, RefreshPuzzle and RefreshPlayers compose; UpdateData(false)

@@ -7,6 +7,7 @@
 #include "res/Strings.h"
 
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QTimer>
 
 #include <csignal>
@@ -181,8 +182,12 @@ TEST_F(GameWindow, LargerWindowLargerPuzzleAndItsPlaceIsKept)
 {
     WriteWords({"ekorre", "katten"});
     Start();
+    // A first start: two thirds of the screen, centred.
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
     const QSize smallest = dlg->minimumSize();
-    EXPECT_EQ(dlg->size(), smallest);
+    EXPECT_EQ(dlg->size(), QSize(available.width() * 2 / 3, available.height() * 2 / 3).expandedTo(smallest));
+    EXPECT_LE((dlg->geometry().center() - available.center()).manhattanLength(), 4);
+    dlg->resize(smallest);
     AddPlayer("Anna");
     ChooseGame(GAME_ANAGRAM);
     Type("a");

@@ -7,7 +7,12 @@
 #include "editor/HighscoreDlg.h"
 #include "editor/WordListDlg.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QHeaderView>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QStyleOptionButton>
 
 namespace {
@@ -86,6 +91,83 @@ TEST_F(TextFit, EveryWindowShowsItsTextsWhole)
         about.OnInitDialog();
         about.show();
         EXPECT_EQ(CutTexts(&about).join('\n').toStdString(), "") << family << ": About";
+    }
+    QApplication::setFont(desktopFont);
+}
+
+// What of the display's text is cut, one line each, and how large its
+// largest and other lines are drawn.
+struct DisplayLook {
+    QStringList cut;
+    int largest = 0, others = 0, headingLines = 0;
+};
+
+DisplayLook LookAt(const QPlainTextEdit* display)
+{
+    DisplayLook look;
+    const QTextDocument* document = display->document();
+    qreal height = 0;
+    for (QTextBlock block = document->firstBlock(); block.isValid(); block = block.next()) {
+        const QTextLayout* layout = block.layout();
+        for (int i = 0; i < layout->lineCount(); ++i)
+            if (layout->lineAt(i).naturalTextWidth() > display->viewport()->width())
+                look.cut << "too wide: " + block.text();
+        height += document->documentLayout()->blockBoundingRect(block).height();
+        // The smaller lines have a font of their own; the rest is in the display's.
+        if (block.charFormat().hasProperty(QTextFormat::FontPixelSize))
+            look.others = std::max(look.others, block.charFormat().font().pixelSize());
+        if (block.text().contains(QStringLiteral("\u2014")))
+            look.headingLines = layout->lineCount();
+    }
+    look.largest = display->font().pixelSize();
+    if (height > display->viewport()->height())
+        look.cut << QStringLiteral("too tall: %1 > %2").arg(height).arg(display->viewport()->height());
+    return look;
+}
+
+// At the smallest, the first and a large size of the window, in two fonts
+// (and once more at twice the scale): every puzzle and result whole, the
+// puzzle larger than anything else in the display, at least twice the
+// application's font at the first size, and the answer as large after the
+// pause as during it.
+TEST_F(TextFit, TheDisplayShowsItsTextWholeAndThePuzzleLargest)
+{
+    const QFont desktopFont = QApplication::font();
+    const QString longName = QStringLiteral("Maximiliana Vasquez-Olofsson");
+    for (const char* family : {"DejaVu Sans", "Nimbus Sans"}) {
+        QApplication::setFont(QFont(family));
+        std::vector<std::string> words = ManyWords(300, 6);
+        WriteWords(words);
+        Start();
+        const int applicationPixels = QFontMetrics(dlg->font()).height();
+        const QSize opening = dlg->size();
+        const QSize sizes[] = {dlg->minimumSize(), opening, dlg->screen()->availableGeometry().size() - QSize(16, 48)};
+        AddPlayer(longName);
+        auto* display = Control<QPlainTextEdit>(IDC_DISPLAY);
+        for (const QSize& size : sizes) {
+            dlg->resize(size);
+            for (const unsigned game : {GAME_HANGMAN, GAME_ANAGRAM, GAME_MIXWORD}) {
+                const std::string where = std::string(family) + " at " + std::to_string(size.width()) + "x"
+                    + std::to_string(size.height()) + ", game " + std::to_string(game);
+                ChooseGame(static_cast<int>(game));
+                Type("a");
+                ASSERT_EQ(dlg->m_turn.State(), TURN_RUNNING) << where;
+                DisplayLook puzzle = LookAt(display);
+                EXPECT_EQ(puzzle.cut.join('\n').toStdString(), "") << where;
+                EXPECT_GT(puzzle.largest, puzzle.others) << where;
+                EXPECT_EQ(puzzle.headingLines, 1) << where; // the long name elided, not wrapped
+                if (size == opening) {
+                    EXPECT_GE(puzzle.largest, 2 * applicationPixels) << where;
+                }
+
+                dlg->OnGiveUp();
+                const DisplayLook result = LookAt(display);
+                Tick(); // the pause ends
+                const DisplayLook next = LookAt(display);
+                EXPECT_EQ((result.cut + next.cut).join('\n').toStdString(), "") << where;
+                EXPECT_EQ(next.largest, result.largest) << where;
+            }
+        }
     }
     QApplication::setFont(desktopFont);
 }
