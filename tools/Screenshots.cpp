@@ -37,19 +37,28 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: %s <build folder> <out folder>\n", argv[0]);
         return 2;
     }
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A folder of its own, so that no settings file of the build is touched.
+    QTemporaryDir folder;
+    // Drawn offscreen on a laptop's screen, where the window opens as on a
+    // first start.
+    QFile screen(folder.filePath("screen.json"));
+    if (!screen.open(QIODevice::WriteOnly)
+        || screen.write(R"({"screens": [{"name": "laptop", "x": 0, "y": 0, "width": 1366, "height": 768,)"
+                        R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})") < 0) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(screen.fileName()));
+        return 1;
+    }
+    screen.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(screen.fileName()));
     QApplication application(argc, argv);
     const QString out = QDir(QString::fromLocal8Bit(argv[2])).absolutePath();
     QDir().mkpath(out);
 
-    // A folder of its own, so that no settings file of the build is touched.
-    QTemporaryDir folder;
     QFile::copy(QString::fromLocal8Bit(argv[1]) + "/ordkamp.se", folder.filePath("ordkamp.se"));
     SetAppPathOverride(folder.path().toStdString());
 
     CWordGameDlg game;
     game.OnInitDialog();
-    game.resize(game.minimumWidth() * 3 / 2, game.minimumHeight() * 3 / 2); // as a player enlarges it
     game.m_engine.m_random.Seed(2026);
     auto* name = DialogControl<QLineEdit>(&game, IDC_NEW_PLAYER);
     for (const char* player : {"Anna", "Björn", "Cissi"}) {
