@@ -144,12 +144,19 @@ void CWordGameDlg::LayOutControls()
     const QRect displayBase = baseOf(display);
     const QWidget* taller[] = {display, m_listPlayers, m_progressTime};
 
-    // The clock grows with the window; its column takes the width from the
-    // display, the height from the bar above it.
-    QFont clockFont = countdown->font();
-    clockFont.setPixelSize(ClockPixels(height()));
-    countdown->setFont(clockFont);
+    // The clock grows with the window; its column takes up to a third of
+    // the width the window gained, from the display, and the height from
+    // the bar above it.
     const QRect clockBase = baseOf(countdown);
+    const int clockRoom = clockBase.width() + std::max(0, dw) / 3;
+    QFont clockFont = countdown->font();
+    int clockPixels = ClockPixels(height());
+    clockFont.setPixelSize(clockPixels);
+    const int digitsWidth = QFontMetrics(clockFont).horizontalAdvance(QStringLiteral("999")) + 4;
+    if (digitsWidth > clockRoom) // as large as the column holds, and never below the smallest
+        clockPixels = std::max(ClockPixels(0), clockPixels * clockRoom / digitsWidth);
+    clockFont.setPixelSize(clockPixels);
+    countdown->setFont(clockFont);
     const QFontMetrics clockMetrics(clockFont);
     const int clockWider = std::max(0, clockMetrics.horizontalAdvance(QStringLiteral("999")) + 4 - clockBase.width());
     const int clockTaller = std::max(0, clockMetrics.height() - clockBase.height());
