@@ -20,18 +20,6 @@ constexpr int kRuleControls[] = {
     IDC_MIN_LETTERS, IDC_MAX_LETTERS,
 };
 
-unsigned SoundType(TurnSound sound)
-{
-    switch (sound) {
-    case TurnSound::Tick: return SOUND_TICK;
-    case TurnSound::TimeOut: return SOUND_TIME_OUT;
-    case TurnSound::Solved: return SOUND_SOLVED;
-    case TurnSound::WrongLetter: return SOUND_WRONG_LETTER;
-    case TurnSound::Refused: break;
-    }
-    return BEEP_SIMPLE;
-}
-
 } // namespace
 
 void CWordGameDlg::OnChangeGuess()
@@ -73,7 +61,7 @@ void CWordGameDlg::ShowTurn(const TurnEvent& event)
     if (event.placeWon)
         KeepHighscores();
     for (const TurnSound sound : event.sounds)
-        AppBeep(SoundType(sound));
+        AppBeep(SoundOf(sound));
     if (event.guessUsedUp)
         m_strGuess.clear();
     switch (event.shows) {

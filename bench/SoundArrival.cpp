@@ -15,18 +15,6 @@
 
 namespace {
 
-unsigned SoundType(TurnSound sound)
-{
-    switch (sound) {
-    case TurnSound::Tick: return SOUND_TICK;
-    case TurnSound::TimeOut: return SOUND_TIME_OUT;
-    case TurnSound::Solved: return SOUND_SOLVED;
-    case TurnSound::WrongLetter: return SOUND_WRONG_LETTER;
-    case TurnSound::Refused: break;
-    }
-    return BEEP_SIMPLE;
-}
-
 // Lets the event loop run for `milliseconds`, as the game's would between sounds.
 void Wait(int milliseconds)
 {
@@ -58,7 +46,7 @@ int main(int argc, char** argv)
     int played = 0;
     const auto play = [&](const TurnEvent& event) {
         for (const TurnSound sound : event.sounds) {
-            AppBeep(SoundType(sound));
+            AppBeep(SoundOf(sound));
             ++played;
             Wait(gap);
         }

@@ -140,6 +140,18 @@ void AppBeep(unsigned type)
     player.Play(QDir(Folder()).filePath(FileOf(type)));
 }
 
+unsigned SoundOf(TurnSound sound)
+{
+    switch (sound) {
+    case TurnSound::Tick: return SOUND_TICK;
+    case TurnSound::TimeOut: return SOUND_TIME_OUT;
+    case TurnSound::Solved: return SOUND_SOLVED;
+    case TurnSound::WrongLetter: return SOUND_WRONG_LETTER;
+    case TurnSound::Refused: break;
+    }
+    return BEEP_SIMPLE;
+}
+
 void SetSoundOn(bool on)
 {
     g_soundOn = on;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/Turn.h"
+
 #include <QString>
 
 #include <functional>
@@ -17,6 +19,9 @@ enum : unsigned {
 // other type) from the sound folder, unless sound is off. Without an audio
 // device or a sound server it plays nothing, at once and without a word.
 void AppBeep(unsigned type);
+
+// The sound of a turn's event (a refusal is the simple beep).
+unsigned SoundOf(TurnSound sound);
 
 // Sound on or off for the whole program ("Ljud"); on at start.
 void SetSoundOn(bool on);
