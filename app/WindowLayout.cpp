@@ -232,12 +232,12 @@ void CWordGameDlg::ShowInDisplay()
     // Less the document's margins and a pixel of the cursor's on each side.
     const int margin = 2 * static_cast<int>(display->document()->documentMargin()) + 4;
     const QSize room = display->contentsRect().size() - QSize(margin, margin);
-    const QString shownKey = QStringList{heading, text, nextPlayer, hint, letters, QString::number(reserveFooter)}.join('\x1');
-    if (shownKey == m_shownText && room == m_fittedRoom && hangmanLetters == m_bShownLetters)
+    const QString shown = QStringList{heading, text, nextPlayer, hint, letters, QString::number(reserveFooter),
+                                      QString::number(hangmanLetters)}.join('\x1');
+    if (shown == m_shownText && room == m_fittedRoom)
         return;
-    m_shownText = shownKey;
+    m_shownText = shown;
     m_fittedRoom = room;
-    m_bShownLetters = hangmanLetters;
 
     const int applicationPixels = QFontMetrics(font()).height();
     QFont fitted = QFontDatabase::systemFont(QFontDatabase::FixedFont);

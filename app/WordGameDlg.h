@@ -51,8 +51,9 @@ public:
     // Window size and layout.
     void SetUpLayout();
     void LayOutControls();
-    // Shows m_strDisplay (with the turn's heading or how to start) in the
-    // largest font that fits the display.
+    // Shows m_strDisplay (with the turn's heading, or whose turn comes and
+    // how to start) in the largest font that fits the display, the puzzle
+    // larger than the rest.
     void ShowInDisplay();
     // Opens where the window was left, or on a first start at about two
     // thirds of the screen, centred; never larger than the screen.
@@ -167,7 +168,6 @@ private:
     // size is laid out.
     std::vector<std::pair<QWidget*, QRect>> m_baseGeometry;
     QSize m_baseSize;
-    QString m_shownText; // what the display shows, in a font fitted to m_fittedRoom
+    QString m_shownText; // the parts the display shows, fitted to m_fittedRoom
     QSize m_fittedRoom;
-    bool m_bShownLetters = false;
 };
