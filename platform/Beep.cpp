@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QAudioDevice>
 #include <QAudioSink>
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QMediaDevices>
