@@ -136,8 +136,7 @@ TEST_F(TextFit, TheDisplayShowsItsTextWholeAndThePuzzleLargest)
     const QString longName = QStringLiteral("Maximiliana Vasquez-Olofsson");
     for (const char* family : {"DejaVu Sans", "Nimbus Sans"}) {
         QApplication::setFont(QFont(family));
-        std::vector<std::string> words = ManyWords(300, 6);
-        WriteWords(words);
+        WriteWords(ManyWords(300, 6));
         Start();
         const int applicationPixels = QFontMetrics(dlg->font()).height();
         const QSize opening = dlg->size();
@@ -152,7 +151,7 @@ TEST_F(TextFit, TheDisplayShowsItsTextWholeAndThePuzzleLargest)
                 ChooseGame(static_cast<int>(game));
                 Type("a");
                 ASSERT_EQ(dlg->m_turn.State(), TURN_RUNNING) << where;
-                DisplayLook puzzle = LookAt(display);
+                const DisplayLook puzzle = LookAt(display);
                 EXPECT_EQ(puzzle.cut.join('\n').toStdString(), "") << where;
                 EXPECT_GT(puzzle.largest, puzzle.others) << where;
                 EXPECT_EQ(puzzle.headingLines, 1) << where; // the long name elided, not wrapped
