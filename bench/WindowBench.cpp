@@ -26,7 +26,7 @@ CWordEngine& GameEngine()
     static CWordEngine engine = [] {
         CWordEngine e;
         const char* path = std::getenv("ORDKAMP_BENCH_WORDLIST");
-        e.m_strFileName = path && *path ? path : ORDKAMP_DEFAULT_WORDLIST;
+        e.m_strFileName = path && *path ? path : ORDKAMP_LARGE_WORDLIST;
         e.LoadWordList();
         return e;
     }();

@@ -12,7 +12,7 @@ bench=$build/wordlist_bench
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-shuf --random-source=<(yes) "$build/ordkamp.se" > "$work/shuffled.se"
+shuf --random-source=<(yes) "$build/ordkamp-alla.se" > "$work/shuffled.se"
 
 ms_of() { # benchmark name (without its arguments' suffixes) -> median real time in ms
   awk -F, -v name="$1" 'index($1, "\"" name) == 1 && $1 ~ /_median"$/ { print $3 }' "$work/report.csv"
@@ -34,7 +34,7 @@ done | sort -n | awk -v runs=$runs 'NR == int(runs / 2) + 1 { printf "%.3f\n", $
 sort_ms=$(cat "$work/sort.ms")
 
 lines=$(wc -l < "$work/shuffled.se")
-printf 'shuffled default list: %d lines\n' "$lines"
+printf 'shuffled list of all words: %d lines\n' "$lines"
 printf 'engine LoadWordList (median of 5): %8.3f ms\n' "$engine_ms"
 printf 'LC_ALL=C sort -u (median of %d):   %8.3f ms\n' "$runs" "$sort_ms"
 awk -v a="$engine_ms" -v b="$sort_ms" 'BEGIN { printf "ratio engine/sort: %.2f\n", a / b }'

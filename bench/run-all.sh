@@ -10,7 +10,7 @@ done
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-shuf --random-source=<(yes) "$build/ordkamp.se" > "$work/shuffled.se"
+shuf --random-source=<(yes) "$build/ordkamp-alla.se" > "$work/shuffled.se"
 
 median() { # benchmark name prefix, CSV file -> median real time in ms
   awk -F, -v name="$1" 'index($1, "\"" name) == 1 && $1 ~ /_median"$/ { print $3 }' "$2"

@@ -10,6 +10,7 @@ cmake --install "$build" --prefix "$prefix" > /dev/null
 for file in \
   bin/ordkamp \
   share/ordkamp/ordkamp.se \
+  share/ordkamp/ordkamp-alla.se \
   share/ordkamp/ReadMe.txt \
   share/ordkamp/sounds/tick.wav \
   share/ordkamp/sounds/timeout.wav \
