@@ -15,7 +15,7 @@ cmake -S "$top" -B "$out" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWit
 cmake --build "$out" -j2 > "$out/build.log" || { tail -n 40 "$out/build.log"; exit 1; }
 
 total=0
-for name in ${FUZZ_TARGETS:-profile wordlist turn}; do
+for name in ${FUZZ_TARGETS:-profile wordlist turn vocabulary}; do
   corpus=$(mktemp -d)
   cp "$top/fuzz/corpus/$name/"* "$corpus/" 2>/dev/null || true
   log=$out/fuzz-$name.log

@@ -1,0 +1,133 @@
+#include "wordlists/Vocabulary.h"
+
+#include "TempFolder.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+namespace {
+
+std::string Latin1(const char* utf8)
+{
+    return QString::fromUtf8(utf8).toLatin1().toStdString();
+}
+
+// Every Swedish vocabulary file of the desktop's package loads: its name,
+// how many words the game takes from it and how many entries it skips
+// (empty ones, two words, letters the game refuses).
+TEST(Vocabulary, TheDesktopsSwedishFilesLoad)
+{
+    const struct { const char *file, *title; std::size_t words; unsigned skipped; } cases[] = {
+        {"animals", "animals", 45, 1}, {"clothing", "Kläder", 15, 2}, {"computers", "Datorer", 14, 0},
+        {"currencies", "Valutor", 15, 1}, {"easy", "easy", 43, 1}, {"fruits", "Frukter", 23, 1},
+        {"hard", "hard", 43, 0}, {"inventions", "Uppfinningar och upptäckter", 26, 2}, {"medium", "medium", 43, 0},
+        {"numbers", "Siffror", 29, 6}, {"objects", "Saker och ting", 24, 5}, {"people", "Historiska personer", 2, 15},
+        {"professions", "Arbeten", 38, 1}, {"space", "Rymden", 28, 1}, {"sports", "Sport", 26, 5},
+        {"transportation", "Färdsätt", 16, 4}, {"vegetables", "Grönsaker", 27, 2}, {"worldcapitals", "Huvudstäder", 52, 0},
+    };
+    for (const auto& c : cases) {
+        const Vocabulary vocabulary = LoadVocabulary(QStringLiteral(ORDKAMP_KVTML_FOLDER "/%1.kvtml").arg(c.file));
+        EXPECT_EQ(std::tuple(int(vocabulary.error), vocabulary.title.toStdString(), vocabulary.words.size(), vocabulary.skipped),
+                  std::tuple(int(VocabularyError::None), std::string(c.title), c.words, c.skipped)) << c.file;
+    }
+    // Declared UTF-8, written in Latin-1: read as it was written.
+    const Vocabulary animals = LoadVocabulary(QStringLiteral(ORDKAMP_KVTML_FOLDER "/animals.kvtml"));
+    const auto bear = std::find_if(animals.words.begin(), animals.words.end(),
+                                   [](const VocabularyWord& w) { return w.word == Latin1("björn"); });
+    ASSERT_NE(bear, animals.words.end());
+    EXPECT_EQ(bear->hint, Latin1("Stort tungt djur med tjock päls, finns även med vit päls på nordpolen"));
+}
+
+QByteArray Document(const QByteArray& entries, const QByteArray& title = "Djur")
+{
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<kvtml version=\"2.0\"><information><title>" + title
+        + "</title></information><entries>" + entries + "</entries></kvtml>";
+}
+
+QByteArray Entry(const QByteArray& text, const QByteArray& comment = {})
+{
+    return "<entry><translation id=\"0\"><text>" + text + "</text>"
+        + (comment.isEmpty() ? QByteArray() : "<comment>" + comment + "</comment>") + "</translation>"
+        + "<translation id=\"1\"><text>ignored</text></translation></entry>";
+}
+
+// Imperfect and hostile documents: what is valid is read, the rest skipped
+// or refused with its reason, in bounded time and memory.
+TEST(Vocabulary, ImperfectAndHostileDocuments)
+{
+    const QByteArray nested = QByteArray("<kvtml>") + QByteArray("<a>").repeated(100'000);
+    const QByteArray laughs = "<?xml version=\"1.0\"?><!DOCTYPE kvtml [<!ENTITY a \"aaaaaaaaaa\">"
+                              "<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\"><!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\">"
+                              "<!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\"><!ENTITY e \"&d;&d;&d;&d;&d;&d;&d;&d;&d;&d;\">"
+                              "<!ENTITY f \"&e;&e;&e;&e;&e;&e;&e;&e;&e;&e;\"><!ENTITY g \"&f;&f;&f;&f;&f;&f;&f;&f;&f;&f;\">]>"
+                              "<kvtml><entries><entry><translation><text>&g;</text></translation></entry></entries></kvtml>";
+    const struct {
+        const char* what;
+        QByteArray bytes;
+        VocabularyError error;
+        std::string words; // "word:hint " each
+        unsigned skipped;
+        const char* title;
+    } cases[] = {
+        {"valid", Document(Entry("Häst", " Ett  djur ") + Entry("katt")), VocabularyError::None,
+         Latin1("häst:Ett djur katt: "), 0, "Djur"},
+        {"empty, two words, refused letters, twice", Document(Entry("") + "<entry/>" + Entry("hej då") + Entry("r2d2")
+             + Entry("ĳzer") + Entry("katt", "först") + Entry(" KATT ", "igen")),
+         VocabularyError::None, Latin1("katt:först "), 5, "Djur"},
+        {"no title: the file's name", Document(Entry("katt"), ""), VocabularyError::None, "katt: ", 0, "djur"},
+        {"Latin-1 bytes", Document(Entry("\xe4lg", "Stort djur i skogen, st\xf6rre \xe4n en h\xe4st")),
+         VocabularyError::None, "\xe4lg:Stort djur i skogen, st\xf6rre \xe4n en h\xe4st ", 0, "Djur"},
+        {"not KVTML", "<?xml version=\"1.0\"?><html><body>katt</body></html>", VocabularyError::NotKvtml, "", 0, "djur"},
+        {"empty file", "", VocabularyError::Malformed, "", 0, "djur"},
+        {"binary", QByteArray("\x00\x01\xff\xfe<kvtml>\x00", 12), VocabularyError::Malformed, "", 0, "djur"},
+        {"cut off", Document(Entry("katt")).left(120), VocabularyError::Malformed, "", 0, "djur"},
+        {"nested deep", nested, VocabularyError::Malformed, "", 0, "djur"},
+        {"entities expanding", laughs, VocabularyError::Malformed, "", 0, "djur"},
+    };
+    for (const auto& c : cases) {
+        const Vocabulary vocabulary = ReadVocabulary(c.bytes, QStringLiteral("/x/djur.kvtml"));
+        std::string words;
+        for (const VocabularyWord& word : vocabulary.words)
+            words += word.word + ":" + word.hint + " ";
+        EXPECT_EQ(std::tuple(int(vocabulary.error), words, vocabulary.skipped, vocabulary.title.toStdString()),
+                  std::tuple(int(c.error), c.words, c.skipped, std::string(c.title))) << c.what;
+    }
+}
+
+TEST(Vocabulary, FilesThatAreNoListAreRefusedUnread)
+{
+    TempFolder folder;
+    ::mkfifo(folder.File("fifo.kvtml").c_str(), 0600); // a blocking read would hang the game
+    std::filesystem::resize_file((WriteBytes(folder.File("huge.kvtml"), ""), folder.File("huge.kvtml")),
+                                 std::uintmax_t{kMaxVocabularyBytes} + 1);
+    const struct { const char* file; VocabularyError error; } cases[] = {
+        {"fifo.kvtml", VocabularyError::Unreadable}, {"missing.kvtml", VocabularyError::Unreadable},
+        {"huge.kvtml", VocabularyError::TooLarge},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(LoadVocabulary(QString::fromStdString(folder.File(c.file))).error, c.error) << c.file;
+}
+
+// The desktop's data folders in their order; the first file of a name wins.
+TEST(Vocabulary, FoundUnderEveryDataFolder)
+{
+    TempFolder home, system;
+    for (const TempFolder* data : {&home, &system})
+        std::filesystem::create_directories(data->File("apps/kvtml/sv"));
+    WriteBytes(home.File("apps/kvtml/sv/djur.kvtml"), "");
+    WriteBytes(system.File("apps/kvtml/sv/djur.kvtml"), "");
+    WriteBytes(system.File("apps/kvtml/sv/frukter.kvtml"), "");
+    WriteBytes(system.File("apps/kvtml/sv/notes.txt"), "");
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(home.Path().string()));
+    qputenv("XDG_DATA_DIRS", QByteArray::fromStdString("/nowhere:" + system.Path().string()));
+    EXPECT_EQ(FindSwedishVocabularies(),
+              QStringList({QString::fromStdString(home.File("apps/kvtml/sv/djur.kvtml")),
+                           QString::fromStdString(system.File("apps/kvtml/sv/frukter.kvtml"))}));
+    qunsetenv("XDG_DATA_HOME");
+    qunsetenv("XDG_DATA_DIRS");
+}
+
+} // namespace

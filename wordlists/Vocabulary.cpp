@@ -1,0 +1,146 @@
+#include "wordlists/Vocabulary.h"
+
+#include "engine/Letters.h"
+#include "engine/SafeFile.h"
+#include "engine/TextEncoding.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <QXmlStreamReader>
+
+namespace {
+
+constexpr int kDeepest = 32;          // KVTML nests six deep
+constexpr int kLongestHint = 300;     // characters of a hint sentence kept
+
+QString Decode(const QByteArray& bytes)
+{
+    if (IsUtf8Text(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
+        return QString::fromUtf8(bytes);
+    QString text(bytes.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i) // every Windows-1252 character is in the BMP
+        text[i] = QChar(static_cast<char16_t>(Windows1252Char(static_cast<unsigned char>(bytes[i]))));
+    return text;
+}
+
+// A character with no Windows-1252 byte becomes '?', which no word holds.
+std::string ToWindows1252(const QString& text)
+{
+    std::string bytes;
+    for (const char32_t character : text.toUcs4())
+        bytes += Windows1252Byte(character);
+    return bytes;
+}
+
+// The text of the current element, whatever it holds; false on an error.
+bool ReadText(QXmlStreamReader& xml, QString& text)
+{
+    text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+    return !xml.hasError();
+}
+
+} // namespace
+
+Vocabulary ReadVocabulary(const QByteArray& bytes, const QString& fileName)
+{
+    Vocabulary vocabulary;
+    QXmlStreamReader xml(Decode(bytes));
+    QSet<std::string> seen;
+    bool inKvtml = false, firstTranslation = false;
+    QString word, hint;
+    int depth = 0;
+    while (!xml.atEnd()) {
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        if (token == QXmlStreamReader::EndElement) {
+            --depth;
+            if (xml.name() == QLatin1String("entry")) {
+                std::string cleaned = ToWindows1252(word);
+                CleanWord(cleaned);
+                LowerCaseWord(cleaned);
+                if (!IsValidWord(cleaned)) {
+                    ++vocabulary.skipped;
+                } else if (!seen.contains(cleaned)) {
+                    seen.insert(cleaned);
+                    std::string sentence = ToWindows1252(hint.simplified().left(kLongestHint));
+                    vocabulary.words.push_back({std::move(cleaned), std::move(sentence)});
+                }
+            }
+            continue;
+        }
+        if (token != QXmlStreamReader::StartElement)
+            continue;
+        if (++depth > kDeepest) {
+            xml.raiseError(QStringLiteral("nested too deep"));
+            break;
+        }
+        const auto name = xml.name();
+        if (depth == 1) {
+            inKvtml = name == QLatin1String("kvtml");
+            if (!inKvtml)
+                break;
+        } else if (name == QLatin1String("title") && vocabulary.title.isEmpty()) {
+            if (!ReadText(xml, vocabulary.title))
+                break;
+            --depth;
+        } else if (name == QLatin1String("entry")) {
+            word.clear();
+            hint.clear();
+            firstTranslation = true;
+        } else if (name == QLatin1String("translation")) {
+            if (!firstTranslation) {
+                xml.skipCurrentElement();
+                --depth;
+            }
+            firstTranslation = false;
+        } else if (name == QLatin1String("text") || name == QLatin1String("comment")) {
+            if (!ReadText(xml, name == QLatin1String("text") ? word : hint))
+                break;
+            --depth;
+        }
+    }
+    if (xml.hasError() || !inKvtml) {
+        const VocabularyError error = !inKvtml && !xml.hasError() ? VocabularyError::NotKvtml : VocabularyError::Malformed;
+        vocabulary = Vocabulary{};
+        vocabulary.error = error;
+    }
+    vocabulary.title = vocabulary.title.simplified();
+    if (vocabulary.title.isEmpty() || vocabulary.title.endsWith(QLatin1String(".kvtml")))
+        vocabulary.title = QFileInfo(fileName).completeBaseName();
+    return vocabulary;
+}
+
+Vocabulary LoadVocabulary(const QString& path)
+{
+    std::string bytes;
+    const FileResult read = ReadRegularFile(QFile::encodeName(path).toStdString(), bytes,
+                                            static_cast<std::uint64_t>(kMaxVocabularyBytes));
+    if (!read) {
+        Vocabulary vocabulary;
+        vocabulary.title = QFileInfo(path).completeBaseName();
+        vocabulary.error = read.error == FileError::TooLarge ? VocabularyError::TooLarge : VocabularyError::Unreadable;
+        return vocabulary;
+    }
+    return ReadVocabulary(QByteArray::fromStdString(bytes), path);
+}
+
+QStringList FindSwedishVocabularies()
+{
+    QStringList folders;
+    const QString home = qEnvironmentVariable("XDG_DATA_HOME", QDir::homePath() + QStringLiteral("/.local/share"));
+    folders << home;
+    folders << qEnvironmentVariable("XDG_DATA_DIRS", QStringLiteral("/usr/local/share:/usr/share")).split(':', Qt::SkipEmptyParts);
+    QStringList files;
+    QSet<QString> names;
+    for (const QString& folder : folders) {
+        const QDir dir(folder + QStringLiteral("/apps/kvtml/sv"));
+        for (const QString& name : dir.entryList({QStringLiteral("*.kvtml")}, QDir::Files | QDir::Readable, QDir::Name)) {
+            if (names.contains(name))
+                continue;
+            names.insert(name);
+            files << dir.filePath(name);
+        }
+    }
+    return files;
+}
