@@ -22,6 +22,7 @@ TurnEvent CTurn::Start()
     }
     m_state = TURN_RUNNING;
     m_hintLevel = 0;
+    m_sentenceShown = false;
     m_seconds = static_cast<int>(std::min<uint32_t>(m_engine.m_nTime[m_engine.m_nGameType], INT_MAX));
     m_secondsLeft = m_seconds;
     event.shows = TurnShows::NewPuzzle;
@@ -91,7 +92,9 @@ TurnEvent CTurn::Hint()
         return event;
     // A hint costs what a wrong hangman letter costs; one that would give
     // the whole word away is refused, for free.
-    if (m_engine.m_nGameType == GAME_HANGMAN) {
+    if (!m_sentenceShown && !m_engine.HintSentence().empty()) {
+        m_sentenceShown = true;
+    } else if (m_engine.m_nGameType == GAME_HANGMAN) {
         const char letter = HangmanHintLetter(m_engine);
         if (letter == '\0') {
             event.sounds.push_back(TurnSound::Refused);

@@ -59,7 +59,8 @@ public:
     // Seconds off a running turn (a penalty); none left ends it unsolved.
     TurnEvent TakeTime(unsigned seconds);
     // A little of the answer for the penalty's seconds, or a refusal when it
-    // would give the whole word away.
+    // would give the whole word away. A word with a hint sentence has the
+    // sentence as its first hint.
     TurnEvent Hint();
     // Ends the running turn as a time-out.
     TurnEvent GiveUp();
@@ -70,7 +71,8 @@ public:
     TurnState State() const { return m_state; }
     int Seconds() const { return m_seconds; }         // the length of the last turn begun
     int SecondsLeft() const { return m_secondsLeft; } // never below 0
-    unsigned HintLevel() const { return m_hintLevel; } // hints taken in this anagram or mixword turn
+    unsigned HintLevel() const { return m_hintLevel; } // letter hints taken in this anagram or mixword turn
+    bool SentenceShown() const { return m_sentenceShown; } // the word's hint sentence, taken as a hint
     int ClockPeriod() const { return m_state == TURN_RESULT ? kResultPause : kTickPeriod; }
 
 private:
@@ -82,4 +84,5 @@ private:
     int m_seconds = 0;
     int m_secondsLeft = 0;
     unsigned m_hintLevel = 0;
+    bool m_sentenceShown = false;
 };

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 enum : unsigned { GAME_HANGMAN, GAME_ANAGRAM, GAME_MIXWORD, GAME_ALTERNATING, GAME_RANDOM };
@@ -63,6 +64,8 @@ public:
     bool m_bReadAsUtf8 = false;
     // Every random choice of the puzzles.
     CRandom m_random;
+    // A hint sentence for some words of the list (a themed list's), by word.
+    std::unordered_map<std::string, std::string> m_hints;
 
     // Word store and word-list file.
     bool LoadWordList();
@@ -83,8 +86,12 @@ public:
     // above the hangman time, the shortest word not above the longest.
     void SetRule(unsigned index, unsigned value);
     unsigned GetRule(unsigned index) const;
+    // Both take the hint sentences along with the words.
     void ClearWords();
     void CopyWordsFrom(const CWordEngine& source);
+    // The hint sentence of the word in play (of a mixword, its first word);
+    // empty when it has none.
+    std::string HintSentence() const;
 
     // Puzzles.
     bool NewPuzzle();

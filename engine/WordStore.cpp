@@ -189,6 +189,7 @@ unsigned CWordEngine::GetRule(unsigned index) const
 void CWordEngine::ClearWords()
 {
     m_words.clear();
+    m_hints.clear();
     std::fill(std::begin(m_nLengthCount), std::end(m_nLengthCount), 0u);
 }
 
@@ -198,5 +199,12 @@ void CWordEngine::CopyWordsFrom(const CWordEngine& source)
         return;
     ClearWords();
     m_words = source.m_words;
+    m_hints = source.m_hints;
     SortWords(SORT_BY_LENGTH);
+}
+
+std::string CWordEngine::HintSentence() const
+{
+    const auto found = m_hints.find(m_strAnswer[0]);
+    return found == m_hints.end() ? std::string() : found->second;
 }

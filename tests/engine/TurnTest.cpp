@@ -46,6 +46,7 @@ TEST(Turn, EventsStateClockSoundsAndScore)
         TurnShows shows;  // by the last event
         uint32_t points, bonus; // Anna's, who starts with a bonus of 2: (letters - shortest + bonus) a second
         unsigned current; // the player whose turn it is, or whose result shows
+        bool withSentence = false, sentenceShown = false; // the words have a hint sentence; it was shown
     } cases[] = {
         {"start", GAME_HANGMAN, "", TURN_RUNNING, 60, NewPuzzle, 0, 2, 0},
         {"guess=e tick hint giveup", GAME_HANGMAN, "", TURN_WAITING, 0, Unchanged, 0, 2, 0}, // nothing before the start
@@ -72,6 +73,10 @@ TEST(Turn, EventsStateClockSoundsAndScore)
         {"start hint hint hint hint", GAME_HANGMAN, "R", TURN_RUNNING, 48, Unchanged, 0, 2, 0},
         {"start hint*5 hint", GAME_ANAGRAM, "R", TURN_RUNNING, 40, Unchanged, 0, 2, 0},
         {"start hint*3 hint", GAME_MIXWORD, "R", TURN_RUNNING, 48, Unchanged, 0, 2, 0},
+        // A hint sentence is the first hint, for the same cost; then the letters as before.
+        {"start hint", GAME_ANAGRAM, "", TURN_RUNNING, 56, Puzzle, 0, 2, 0, true, true},
+        {"start hint*6 hint", GAME_ANAGRAM, "R", TURN_RUNNING, 36, Unchanged, 0, 2, 0, true, true},
+        {"start hint*4 hint", GAME_HANGMAN, "R", TURN_RUNNING, 44, Unchanged, 0, 2, 0, true, true},
         {"start hint guess=answer1", GAME_ANAGRAM, "S", TURN_RESULT, 56, Right, 3 * 56, 3, 0},
         {"start abandon", GAME_ANAGRAM, "", TURN_WAITING, 60, Unchanged, 0, 2, 0},
         {"start giveup abandon start", GAME_ANAGRAM, "O", TURN_RUNNING, 60, NewPuzzle, 0, 0, 0}, // chosen anew: no hand-over
@@ -86,13 +91,15 @@ TEST(Turn, EventsStateClockSoundsAndScore)
         engine.m_players[0].m_nBonus = 2;
         engine.m_nGameTypeSetting = c.game;
         engine.m_random.Seed(1);
+        if (c.withSentence)
+            engine.m_hints = {{"ekorre", "Ett djur i skogen"}, {"erkore", "Ett annat ord"}};
         CTurn turn(engine);
         std::string sounds;
         const TurnEvent last = Play(turn, engine, c.script, sounds);
         EXPECT_EQ(std::tuple(sounds, turn.State(), turn.SecondsLeft(), int(last.shows), engine.m_players[0].m_nPoints,
-                             engine.m_players[0].m_nBonus, engine.m_nCurPlayer, turn.ClockPeriod()),
+                             engine.m_players[0].m_nBonus, engine.m_nCurPlayer, turn.ClockPeriod(), turn.SentenceShown()),
                   std::tuple(std::string(c.sounds), c.state, c.left, int(c.shows), c.points, c.bonus, c.current,
-                             c.state == TURN_RESULT ? 1500 : 1000))
+                             c.state == TURN_RESULT ? 1500 : 1000, c.sentenceShown))
             << c.script << " in game " << c.game;
     }
 }
