@@ -17,7 +17,7 @@
 void CWordGameDlg::OnEditWordList()
 {
     CWordListDlg editor;
-    editor.m_pGameEngine = &m_engine;
+    editor.m_pGameEngine = &StandardList(); // the standard list, whichever list is in play
     editor.DoModal();
     UpdateAvailableWords();
 }

@@ -4,9 +4,12 @@
 
 #include "app/WordGameDlg.h"
 
+#include "platform/DialogTemplate.h"
+#include "res/GameDialog.h"
 #include "res/Strings.h"
 
 #include <QComboBox>
+#include <QLabel>
 
 std::array<CWordGameDlg::RuleControl, RULE_COUNT> CWordGameDlg::RuleControls()
 {
@@ -75,6 +78,16 @@ void CWordGameDlg::OnSelchangeGameType()
 void CWordGameDlg::UpdateAvailableWords()
 {
     UpdateData(true);
-    m_strAvailable = FormatString(IDS_AVAILABLE, {QString::number(m_engine.CountAvailableWords())});
+    const QString count = QString::number(m_engine.CountAvailableWords());
+    m_strAvailable = FormatString(IDS_AVAILABLE, {count});
+    auto* label = DialogControl<QLabel>(this, IDC_AVAILABLE);
+    if (!m_wordListName.isEmpty()) {
+        // The list's name as far as the line holds it; all of it on the tooltip.
+        const int room = label->contentsRect().width() - label->fontMetrics().horizontalAdvance(
+                             FormatString(IDS_AVAILABLE_IN_LIST, {count, QString()}));
+        m_strAvailable = FormatString(IDS_AVAILABLE_IN_LIST,
+                                      {count, label->fontMetrics().elidedText(m_wordListName, Qt::ElideRight, room)});
+    }
+    label->setToolTip(m_wordListName);
     UpdateData(false);
 }

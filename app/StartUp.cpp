@@ -79,6 +79,10 @@ bool CWordGameDlg::OnInitDialog()
                                                                                       : IDS_LOAD_FAILED);
     UpdateData(false);
     UpdateAvailableWords();
+    // The list played last time, if it is still there; else the standard one.
+    if (const QString chosen = QFile::decodeName(m_settingsFile.WordList().c_str());
+        !chosen.isEmpty() && !ChooseWordList(chosen))
+        m_settingsFile.SetWordList({});
 
     QApplication::restoreOverrideCursor();
     if (!settingsRead)

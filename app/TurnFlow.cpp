@@ -10,6 +10,7 @@
 #include "res/Strings.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QProgressBar>
 
 namespace {
@@ -102,6 +103,7 @@ void CWordGameDlg::ShowTurnState()
         EnableControl(id, !running);
     for (const int command : {ID_HINT, ID_GIVE_UP})
         findChild<QAction*>(QString::number(command))->setEnabled(running);
+    m_wordListMenu->setEnabled(!running); // as the rules: not in the middle of a turn
     // Before the first turn the bar is empty, not busy.
     m_progressTime->setRange(0, std::max(m_turn.Seconds(), 1));
     m_progressTime->setValue(m_turn.SecondsLeft());

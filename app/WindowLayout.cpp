@@ -228,11 +228,14 @@ void CWordGameDlg::ShowInDisplay()
         letters = text.section('\n', -1);
         text = text.section('\n', 0, 0);
     }
+    // A themed list's hint sentence, once taken as a hint, under the puzzle.
+    const QString sentence = m_turn.State() == TURN_RUNNING && m_turn.SentenceShown()
+        ? FromWindows1252(m_engine.HintSentence()) : QString();
 
     // Less the document's margins and a pixel of the cursor's on each side.
     const int margin = 2 * static_cast<int>(display->document()->documentMargin()) + 4;
     const QSize room = display->contentsRect().size() - QSize(margin, margin);
-    const QString shown = QStringList{heading, text, nextPlayer, hint, letters, QString::number(reserveFooter),
+    const QString shown = QStringList{heading, text, sentence, nextPlayer, hint, letters, QString::number(reserveFooter),
                                       QString::number(hangmanLetters)}.join('\x1');
     if (shown == m_shownText && room == m_fittedRoom)
         return;
@@ -253,6 +256,12 @@ void CWordGameDlg::ShowInDisplay()
         secondary.setPixelSize(std::max(1, std::min(SecondaryPixels(pixels, applicationPixels), oneLineFit)));
         return secondary;
     };
+    // A sentence reads at a smaller size still, so that it leaves the puzzle its room.
+    const auto sentenceAt = [&](int pixels) {
+        QFont font = secondaryAt(pixels);
+        font.setPixelSize(std::min(font.pixelSize(), std::max(applicationPixels, pixels / 4)));
+        return font;
+    };
     const auto fits = [&](int pixels) {
         fitted.setPixelSize(pixels);
         const QFont secondary = secondaryAt(pixels);
@@ -260,10 +269,11 @@ void CWordGameDlg::ShowInDisplay()
         const int main = text.isEmpty() ? 0 : LaidOutHeight(text, fitted, room.width());
         const int hintHeight = reservedHint.isEmpty() ? 0 : LaidOutHeight(reservedHint, secondary, room.width());
         const int lettersHeight = hangmanLetters ? std::max(oneLine, LaidOutHeight(letters, secondary, room.width())) : 0;
-        if (main < 0 || hintHeight < 0 || lettersHeight < 0)
+        const int sentenceHeight = sentence.isEmpty() ? 0 : LaidOutHeight(sentence, sentenceAt(pixels), room.width());
+        if (main < 0 || hintHeight < 0 || lettersHeight < 0 || sentenceHeight < 0)
             return false;
-        return (heading.isEmpty() ? 0 : oneLine) + main + (reserveFooter ? oneLine : 0) + hintHeight + lettersHeight
-            <= room.height();
+        return (heading.isEmpty() ? 0 : oneLine) + main + sentenceHeight + (reserveFooter ? oneLine : 0) + hintHeight
+            + lettersHeight <= room.height();
     };
     int smallest = 6, largest = 400;
     while (smallest < largest) {
@@ -284,7 +294,7 @@ void CWordGameDlg::ShowInDisplay()
         blocks << heading;
     if (!text.isEmpty())
         blocks << text;
-    for (const QString& footer : {nextPlayer, hint})
+    for (const QString& footer : {sentence, nextPlayer, hint})
         if (!footer.isEmpty())
             blocks << footer;
     if (hangmanLetters)
@@ -299,21 +309,23 @@ void CWordGameDlg::ShowInDisplay()
         cursor.setPosition(block.position() + from + count, QTextCursor::KeepAnchor);
         cursor.mergeCharFormat(charFormat);
     };
-    QTextCharFormat smallFormat;
-    smallFormat.setFont(small);
-    const auto makeSmall = [&](const QTextBlock& block) {
-        QTextCursor(block).setBlockCharFormat(smallFormat); // an empty line too
-        format(block, 0, block.length() - 1, smallFormat);
+    const auto setFont = [&](const QTextBlock& block, const QFont& font) {
+        QTextCharFormat blockFormat;
+        blockFormat.setFont(font);
+        QTextCursor(block).setBlockCharFormat(blockFormat); // an empty line too
+        format(block, 0, block.length() - 1, blockFormat);
     };
     if (!heading.isEmpty())
-        makeSmall(document->firstBlock());
+        setFont(document->firstBlock(), small);
     QTextBlock footer = document->lastBlock(); // from the last line up
     for (const bool shown : {hangmanLetters, !hint.isEmpty(), !nextPlayer.isEmpty()}) {
         if (shown) {
-            makeSmall(footer);
+            setFont(footer, small);
             footer = footer.previous();
         }
     }
+    if (!sentence.isEmpty())
+        setFont(footer, sentenceAt(smallest));
     if (hangmanLetters) {
         // Tried letters: green when in the word, red and struck through when
         // not, so that the difference shows without colour too.

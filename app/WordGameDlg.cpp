@@ -100,6 +100,7 @@ void CWordGameDlg::BuildMenu()
             addAction(action); // shortcuts work wherever the focus is in the window
         }
     }
+    BuildWordListMenu();
     // A line edit takes Ctrl+E (end of line on X11) and others for itself;
     // as the Windows program did, the window's shortcuts win over every
     // control. The filter sees the key before the control with the focus.

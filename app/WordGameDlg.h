@@ -18,6 +18,7 @@ class CUpDownEdit;
 class QComboBox;
 class QProgressBar;
 class QTreeWidget;
+class QMenu;
 class QMenuBar;
 
 // What ShowMessage puts in the display.
@@ -63,6 +64,14 @@ public:
     // screen holds.
     int ClockPixels(int windowHeight) const;
     QSize LargestClientSize() const;
+
+    // The word list in play (WordLists.cpp): the menu of lists, a choice
+    // (false, with a message, when the list cannot be read), and the
+    // standard list that the editor edits, in play or not.
+    void BuildWordListMenu();
+    void CheckWordListMenu();
+    bool ChooseWordList(const QString& key);
+    CWordEngine& StandardList();
 
     // Turn flow: events go to m_turn, and the window draws what each did.
     // ShowMessage, RefreshPuzzle and RefreshPlayers compose; UpdateData(false)
@@ -168,6 +177,10 @@ private:
     // size is laid out.
     std::vector<std::pair<QWidget*, QRect>> m_baseGeometry;
     QSize m_baseSize;
+    CWordEngine m_standardList;  // the standard list while another is in play
+    QString m_wordListKey;       // the list in play: empty for the standard one
+    QString m_wordListName;
+    QMenu* m_wordListMenu = nullptr;
     QString m_shownText; // the parts the display shows, fitted to m_fittedRoom
     QSize m_fittedRoom;
 };

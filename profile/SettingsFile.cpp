@@ -14,6 +14,7 @@ constexpr const char* kGameType = "GameType";
 constexpr const char* kHighscoreSections[GAME_COUNT] = {"HangMan", "Scrabble", "Mixword"};
 constexpr const char* kPlaceKeys[] = {"WindowLeft", "WindowTop", "WindowWidth", "WindowHeight"};
 constexpr const char* kSound = "Sound";
+constexpr const char* kWordList = "WordList";
 constexpr int kSaveLockWait = 3000; // milliseconds
 
 int ReadInt(const CIniFile& ini, const char* section, const std::string& key, int def)
@@ -169,6 +170,7 @@ FileResult CSettingsFile::Load(CWordEngine& engine, const std::string& file)
         *place[i] = value ? ProfileInt(*value, 0) : 0;
     }
     m_soundOn = ReadInt(ini, kSettings, kSound, 1) != 0;
+    m_wordList = ReadString(ini, kSettings, kWordList, "");
     for (unsigned game = 0; game < GAME_COUNT; ++game) {
         ReadTable(ini, game, m_base[game]);
         PutTable(engine, game, m_base[game]);
@@ -195,6 +197,8 @@ FileResult CSettingsFile::Save(CWordEngine& engine, bool withSettings)
         for (std::size_t i = 0; m_place.known && i < std::size(kPlaceKeys); ++i)
             ini.Set(kSettings, kPlaceKeys[i], std::to_string(place[i]));
         ini.Set(kSettings, kSound, m_soundOn ? "1" : "0");
+        if (!m_wordList.empty() || ini.Get(kSettings, kWordList)) // a file that never left the standard list keeps its lines
+            ini.Set(kSettings, kWordList, m_wordList);
     }
     HighscoreTable merged[GAME_COUNT];
     unsigned rank = engine.m_nHighscoreRank;

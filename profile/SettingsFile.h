@@ -54,10 +54,15 @@ public:
     // "Ljud": the game's sounds on (the default) or off, under a key of its own.
     bool SoundOn() const { return m_soundOn; }
     void SetSoundOn(bool on) { m_soundOn = on; }
+    // The word list in play, under a key of its own: empty for the standard
+    // list, else the name the window gave it.
+    const std::string& WordList() const { return m_wordList; }
+    void SetWordList(const std::string& list) { m_wordList = list; }
 
 private:
     WindowPlace m_place;
     bool m_soundOn = true;
+    std::string m_wordList;
     std::string m_path;
     FileResult m_loadResult{FileError::Missing};
     HighscoreTable m_base[GAME_COUNT];

@@ -64,6 +64,13 @@ const std::unordered_map<unsigned, const char*>& Table()
         {IDS_PRESS_KEY, "Tryck på en tangent för att starta..."},
         {IDS_HOW_TO_START, "Tryck på en tangent i \"Gissa\" för att börja."},
         {IDS_HINT_LINE, "Ledtråd: %s\u2026"},
+        {IDS_WORD_LIST_MENU, "&Ordlista"},
+        {IDS_STANDARD_LIST, "Standardlistan (ordkamp.se)"},
+        {IDS_ALL_WORDS, "Alla ord"},
+        {IDS_LIST_ITEM, "%s (%d ord)"},
+        {IDS_LIST_ITEM_SKIPPED, "%s (%d ord, %d överhoppade)"},
+        {IDS_LIST_UNAVAILABLE, "Ordlistan \"%s\" kunde inte läsas in. Standardlistan används."},
+        {IDS_AVAILABLE_IN_LIST, "Tillgängliga ord: %d (%s)"},
         {IDS_SAVE_FAILED, "Det gick inte att spara inställningarna och highscorelistorna i filen:\n%s\n(%s)\n\n"
                           "Försök igen (till exempel sedan du frigjort utrymme på disken), eller avbryt "
                           "för att avsluta utan att spara."},
