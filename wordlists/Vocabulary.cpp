@@ -41,6 +41,20 @@ bool ReadText(QXmlStreamReader& xml, QString& text)
     return !xml.hasError();
 }
 
+// Names for the desktop's Swedish files whose title is only their file's
+// name; any other such file is named by its file.
+QString NameOfUntitled(const QString& fileName)
+{
+    static const std::pair<const char*, const char*> names[] = {
+        {"animals", "Djur"}, {"easy", "Lätt"}, {"medium", "Medel"}, {"hard", "Svår"},
+    };
+    const QString base = QFileInfo(fileName).completeBaseName();
+    for (const auto& [file, name] : names)
+        if (base == QLatin1String(file))
+            return QString::fromUtf8(name);
+    return base;
+}
+
 } // namespace
 
 Vocabulary ReadVocabulary(const QByteArray& bytes, const QString& fileName)
@@ -107,7 +121,7 @@ Vocabulary ReadVocabulary(const QByteArray& bytes, const QString& fileName)
     }
     vocabulary.title = vocabulary.title.simplified();
     if (vocabulary.title.isEmpty() || vocabulary.title.endsWith(QLatin1String(".kvtml")))
-        vocabulary.title = QFileInfo(fileName).completeBaseName();
+        vocabulary.title = NameOfUntitled(fileName);
     return vocabulary;
 }
 
@@ -118,7 +132,7 @@ Vocabulary LoadVocabulary(const QString& path)
                                             static_cast<std::uint64_t>(kMaxVocabularyBytes));
     if (!read) {
         Vocabulary vocabulary;
-        vocabulary.title = QFileInfo(path).completeBaseName();
+        vocabulary.title = NameOfUntitled(path);
         vocabulary.error = read.error == FileError::TooLarge ? VocabularyError::TooLarge : VocabularyError::Unreadable;
         return vocabulary;
     }

@@ -26,7 +26,7 @@ enum class VocabularyError {
 };
 
 struct Vocabulary {
-    QString title; // its <title>, or the file's name without ".kvtml"
+    QString title; // its <title>; for a title that is only a file name, a Swedish name, or the file's name
     std::vector<VocabularyWord> words; // valid words, cleaned as added text is, each once
     unsigned skipped = 0;              // entries with no word the game accepts
     VocabularyError error = VocabularyError::None;
