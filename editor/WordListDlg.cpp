@@ -1,11 +1,15 @@
 #include "editor/WordListDlg.h"
 
 #include "editor/WordListModel.h"
+#include "engine/SafeFile.h"
+#include "engine/TextEncoding.h"
 #include "platform/MessageBox.h"
+#include "platform/Shell.h"
 #include "platform/Windows1252.h"
 #include "res/EditorDialogs.h"
 #include "res/FileErrorText.h"
 #include "res/Strings.h"
+#include "wordlists/Vocabulary.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -43,6 +47,7 @@ CWordListDlg::CWordListDlg(QWidget* parent)
     connect(DialogControl<QPushButton>(this, IDC_DELETE_WORDS), &QPushButton::clicked, this, [this] { OnDeleteWords(); });
     connect(DialogControl<QPushButton>(this, IDC_OPEN_LIST), &QPushButton::clicked, this, [this] { OnOpenList(); });
     connect(DialogControl<QPushButton>(this, IDC_SAVE_LIST), &QPushButton::clicked, this, [this] { OnSaveList(); });
+    connect(DialogControl<QPushButton>(this, IDC_IMPORT), &QPushButton::clicked, this, [this] { OnImport(); });
     connect(DialogControl<QPushButton>(this, IDC_CANCEL_BUTTON), &QPushButton::clicked, this, [this] { OnCancelButton(); });
     connect(DialogControl<QPushButton>(this, IDOK_BUTTON), &QPushButton::clicked, this, [this] { OnOK(); });
 }
@@ -136,6 +141,34 @@ void CWordListDlg::OnOpenList()
         AppMessageBox(this, text, MB_OK | MB_ICONEXCLAMATION);
     }
     FillWordList();
+}
+
+void CWordListDlg::OnImport()
+{
+    const QString path = ChooseFileToOpen(this, LoadString(IDS_IMPORT_TITLE), LoadString(IDS_IMPORT_FILTER));
+    if (path.isEmpty())
+        return;
+    const WaitCursor wait;
+    std::string words;
+    bool read = false;
+    if (path.endsWith(QLatin1String(".kvtml"), Qt::CaseInsensitive)) {
+        const Vocabulary vocabulary = LoadVocabulary(path);
+        read = vocabulary.error == VocabularyError::None;
+        for (const VocabularyWord& word : vocabulary.words)
+            words += word.word + '\n';
+    } else if (ReadRegularFile(QFile::encodeName(path).toStdString(), words)) {
+        read = true;
+        if (IsUtf8Text(words))
+            words = Utf8ToWindows1252(words);
+        std::replace_if(words.begin(), words.end(), [](char c) { return c == ' ' || c == '\t' || c == '\r'; }, '\n');
+    }
+    if (!read) {
+        AppMessageBox(this, FormatString(IDS_IMPORT_FAILED, {path}), MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    m_engine.AddWordsFromText(words, m_comboSort->currentIndex());
+    FillWordList();
+    UpdateData(false);
 }
 
 void CWordListDlg::OnSaveList()

@@ -25,6 +25,10 @@ public:
     void OnDeleteWords();
     void OnOpenList();
     void OnSaveList();
+    // Adds the words of a vocabulary or text file (UTF-8 or Windows-1252,
+    // words apart by white space) as added text is added; nothing is
+    // written before "Spara ordlista".
+    void OnImport();
     void OnOK();
     void OnCancelButton();
 

@@ -1,6 +1,8 @@
 #include "platform/Shell.h"
 
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QProcess>
 #include <QUrl>
@@ -10,6 +12,12 @@ namespace {
 std::function<intptr_t(const QString&)>& Hook()
 {
     static std::function<intptr_t(const QString&)> hook;
+    return hook;
+}
+
+std::function<QString(const QString&)>& ChooseFileHook()
+{
+    static std::function<QString(const QString&)> hook;
     return hook;
 }
 
@@ -70,4 +78,16 @@ bool StartProgram(const QString& program, const QStringList& arguments)
 void SetStartProgramHook(std::function<bool(const QString& program, const QStringList& arguments)> hook)
 {
     StartHook() = std::move(hook);
+}
+
+QString ChooseFileToOpen(QWidget* parent, const QString& title, const QString& filter)
+{
+    if (ChooseFileHook())
+        return ChooseFileHook()(title);
+    return QFileDialog::getOpenFileName(parent, title, QDir::homePath(), filter);
+}
+
+void SetChooseFileHook(std::function<QString(const QString& title)> hook)
+{
+    ChooseFileHook() = std::move(hook);
 }

@@ -3,7 +3,7 @@
 const DialogTemplate& WordListDialogTemplate()
 {
     using K = ControlKind;
-    static const DialogTemplate dialog = {257, 150, {
+    static const DialogTemplate dialog = {257, 167, {
         {1038, K::Label, "&Nya ord:", 141, 7, 28, 8},
         {IDC_NEW_WORDS, K::MultiLineEdit, "", 141, 17, 109, 76},
         {IDC_ADD_SORT, K::Button, "&Lägg till/sortera", 141, 96, 109, 14},
@@ -17,6 +17,7 @@ const DialogTemplate& WordListDialogTemplate()
         {IDC_WORD_COUNT, K::Label, "&Antal ord:", 65, 117, 67, 8},
         {IDC_OPEN_LIST, K::Button, "&Öppna ordlista", 7, 131, 54, 14},
         {IDC_SAVE_LIST, K::Button, "S&para ordlista", 65, 131, 53, 14},
+        {IDC_IMPORT, K::Button, "&Importera...", 7, 148, 111, 14},
     }};
     return dialog;
 }

@@ -131,3 +131,37 @@ TEST_F(Editor, Utf8ListIsOpenedAndSavedInTheGamesOwnFormatSayingSoOnce)
 }
 
 } // namespace
+
+namespace {
+
+// Importing adds a file's words as added text is added, whatever the file's
+// encoding or form, and writes nothing: the list on disk is the editor's
+// own save's to change.
+TEST_F(Editor, ImportAddsAFilesWordsAndWritesNothing)
+{
+    WriteBytes(list, "katt\r\n");
+    const struct { const char *file, *bytes; QStringList shown; bool failed; } cases[] = {
+        {"djur.kvtml", "<?xml version=\"1.0\" encoding=\"UTF-8\"?><kvtml version=\"2.0\"><entries><entry><translation>"
+                       "<text>\xe4lg</text><comment>Skogens konung</comment></translation></entry><entry><translation>"
+                       "<text>hej d\xe5</text></translation></entry></entries></kvtml>",
+         {"katt", "älg"}, false},
+        {"ord.txt", "\xef\xbb\xbfH\xc3\xa4st  ko\tget\r\nsvan r2d2\n", {"get", "häst", "katt", "svan"}, false},
+        {"ord.se", "h\xe4st\r\nren\r\n", {"häst", "katt", "ren"}, false},
+        {"trasig.kvtml", "<kvtml><entries><entry>", {"katt"}, true},
+        {"saknas.txt", nullptr, {"katt"}, true},
+    };
+    for (const auto& c : cases) {
+        if (c.bytes)
+            WriteBytes(folder.File(c.file), c.bytes);
+        Open({"katt"});
+        boxes.clear();
+        SetChooseFileHook([&](const QString&) { return QString::fromStdString(folder.File(c.file)); });
+        QTest::mouseClick(Ctl<QPushButton>(IDC_IMPORT), Qt::LeftButton);
+        EXPECT_EQ(Shown(), c.shown) << c.file;
+        EXPECT_EQ(boxes.size(), c.failed ? 1u : 0u) << c.file;
+    }
+    SetChooseFileHook({});
+    EXPECT_EQ(ReadBytes(list), "katt\r\n");
+}
+
+} // namespace
