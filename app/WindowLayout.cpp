@@ -10,6 +10,7 @@
 #include "res/Strings.h"
 
 #include <QFontDatabase>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
@@ -91,6 +92,11 @@ void CWordGameDlg::SetUpLayout()
     countdown->setGeometry(bar.center().x() - width / 2, bar.bottom() + 2, width, QFontMetrics(large).height());
 
     QSize client = FitControlsToText(this, size());
+    // "Tillgängliga ord" may name the list in play: it takes the rest of its row.
+    auto* available = DialogControl<QLabel>(this, IDC_AVAILABLE);
+    for (const QGroupBox* group : findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly))
+        if (group->geometry().contains(available->geometry().center()))
+            available->resize(std::max(available->width(), group->geometry().right() - 4 - available->x()), available->height());
     m_baseGeometry.clear();
     for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (control == m_menuBar)
