@@ -115,6 +115,47 @@ void BM_LoadForeignSettingsFile(benchmark::State& state)
 }
 BENCHMARK(BM_LoadForeignSettingsFile)->Arg(2)->Arg(20)->Unit(benchmark::kMillisecond);
 
+// The start-up load of a 20 MB settings file of each shape a foreign file
+// may have: 0 many sections of ten keys, 1 very many sections of one key,
+// 2 one section (a highscore table's, so that it is searched) of very many
+// keys. Time, and the peak of memory held as a multiple of the file.
+void BM_LoadSettingsFileShape(benchmark::State& state)
+{
+    const auto folder = std::filesystem::temp_directory_path() / "ordkamp-bench-shape";
+    std::filesystem::create_directories(folder);
+    SetAppPathOverride(folder.string());
+    constexpr std::size_t kSize = std::size_t{20} << 20;
+    {
+        std::string bytes;
+        bytes.reserve(kSize + 64);
+        const int shape = static_cast<int>(state.range(0));
+        if (shape == 2)
+            bytes += "[Mixword]\r\n";
+        for (std::size_t n = 0; bytes.size() < kSize; ++n) {
+            const std::string number = std::to_string(n);
+            if (shape == 0 && n % 10 == 0)
+                bytes += "[Section" + number + "]\r\n";
+            if (shape == 1)
+                bytes += "[S" + number + "]\r\n";
+            bytes += (shape == 1 ? "k" : "key" + number) + "=" + std::string(shape == 0 ? 40 : 8, 'v') + "\r\n";
+        }
+        std::ofstream((folder / "ordkamp.ini").string(), std::ios::binary) << bytes;
+    }
+    std::size_t peak = 0;
+    for (auto _ : state) {
+        CWordEngine engine;
+        const std::size_t before = g_heldBytes;
+        g_peakBytes = before;
+        CSettingsFile file;
+        benchmark::DoNotOptimize(file.Load(engine, "ordkamp.ini"));
+        peak = std::max(peak, g_peakBytes - before);
+    }
+    state.counters["peak_x_file"] = static_cast<double>(peak) / static_cast<double>(kSize);
+    SetAppPathOverride({});
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_LoadSettingsFileShape)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(3);
+
 } // namespace
 
 BENCHMARK_MAIN();

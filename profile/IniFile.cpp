@@ -25,22 +25,16 @@ char FoldChar(char ch)
     return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch + ('a' - 'A')) : ch;
 }
 
-std::string Fold(std::string_view text)
-{
-    std::string folded(text);
-    std::transform(folded.begin(), folded.end(), folded.begin(), FoldChar);
-    return folded;
-}
-
-// The folded name of a section header line, or nothing for other lines. The
-// name ends at the first ']'; the rest of the line does not count.
-std::optional<std::string> SectionName(std::string_view line)
+// The name of a section header line (as written, trimmed), or nothing for
+// other lines. The name ends at the first ']'; the rest of the line does
+// not count.
+std::optional<std::string_view> SectionName(std::string_view line)
 {
     line = Trim(line);
     if (line.empty() || line.front() != '[')
         return std::nullopt;
     line.remove_prefix(1);
-    return Fold(Trim(line.substr(0, line.find(']'))));
+    return Trim(line.substr(0, line.find(']')));
 }
 
 std::string_view ValueOf(std::string_view line)
@@ -101,12 +95,21 @@ bool SameName(std::string_view a, std::string_view b)
     return true;
 }
 
-std::size_t HashName(std::string_view name)
+std::uint32_t HashName(std::string_view name)
 {
-    std::size_t hash = 14695981039346656037ull;
+    std::uint64_t hash = 14695981039346656037ull;
     for (const char ch : name)
         hash = (hash ^ static_cast<unsigned char>(FoldChar(ch))) * 1099511628211ull;
-    return hash;
+    return static_cast<std::uint32_t>(hash ^ (hash >> 32));
+}
+
+// A power of two of at least twice `count` (and 8) slots.
+std::size_t TableSize(std::size_t count)
+{
+    std::size_t size = 8;
+    while (size < 2 * count)
+        size *= 2;
+    return size;
 }
 
 } // namespace
@@ -117,30 +120,30 @@ CIniFile CIniFile::Parse(std::string bytes)
     file.m_bytes = std::move(bytes);
     const std::string_view all = file.m_bytes;
 
-    // Two passes: the first counts each section's lines, so that the second
-    // fills vectors of exactly their size.
-    std::vector<std::size_t> counts;
-    std::size_t preamble = 0;
+    // Two passes: the first counts, so that the second fills vectors of
+    // exactly their size.
+    std::size_t sections = 0, lines = 0, preamble = 0;
     ForEachLine(all, [&](std::size_t start) {
         if (SectionName(all.substr(start, LineEnd(all, start) - start)))
-            counts.push_back(0);
+            ++sections;
         else
-            ++(counts.empty() ? preamble : counts.back());
+            ++(sections == 0 ? preamble : lines);
     });
     file.m_preamble.reserve(preamble);
-    file.m_sections.reserve(counts.size());
+    file.m_sections.reserve(sections);
+    file.m_lines.reserve(lines);
     ForEachLine(all, [&](std::size_t start) {
         const auto line = static_cast<LineRef>(start);
-        if (std::optional<std::string> name = SectionName(all.substr(start, LineEnd(all, start) - start))) {
-            file.m_firstSection.emplace(std::move(*name), file.m_sections.size());
-            file.m_sections.emplace_back().header = line;
-            file.m_sections.back().lines.reserve(counts[file.m_sections.size() - 1]);
-        } else if (file.m_sections.empty()) {
+        if (SectionName(all.substr(start, LineEnd(all, start) - start)))
+            file.m_sections.push_back({line, static_cast<std::uint32_t>(file.m_lines.size()), 0});
+        else if (file.m_sections.empty())
             file.m_preamble.push_back(line);
-        } else {
-            file.m_sections.back().lines.push_back(line);
-        }
+        else
+            (file.m_lines.push_back(line), ++file.m_sections.back().count);
     });
+    file.m_sectionTable.assign(TableSize(file.m_sections.size()), 0);
+    for (std::size_t index = 0; index < file.m_sections.size(); ++index)
+        file.IndexSection(index);
     return file;
 }
 
@@ -168,9 +171,10 @@ std::string CIniFile::Serialize() const
         bytes += "\r\n";
     };
     std::for_each(m_preamble.begin(), m_preamble.end(), put);
-    for (const Section& section : m_sections) {
-        put(section.header);
-        std::for_each(section.lines.begin(), section.lines.end(), put);
+    for (std::size_t index = 0; index < m_sections.size(); ++index) {
+        put(m_sections[index].header);
+        for (std::size_t position = 0; position < LineCount(index); ++position)
+            put(LineAt(index, position));
     }
     return bytes;
 }
@@ -189,60 +193,113 @@ CIniFile::LineRef CIniFile::AddChanged(std::string text)
     return static_cast<LineRef>(m_changed.size() - 1) | kChanged;
 }
 
-std::size_t CIniFile::SectionIndex(std::string_view section) const
+CIniFile::Details& CIniFile::DetailsOf(std::size_t section) const
 {
-    const auto found = m_firstSection.find(Fold(Trim(section)));
-    return found == m_firstSection.end() ? kNoSection : found->second;
+    return m_details[section];
 }
 
-void CIniFile::IndexKey(const Section& section, std::size_t position) const
+CIniFile::LineRef CIniFile::LineAt(std::size_t section, std::size_t position) const
+{
+    const auto details = m_details.find(section);
+    if (details != m_details.end() && details->second.ownLines)
+        return details->second.lines[position];
+    return m_lines[m_sections[section].first + position];
+}
+
+std::size_t CIniFile::LineCount(std::size_t section) const
+{
+    const auto details = m_details.find(section);
+    if (details != m_details.end() && details->second.ownLines)
+        return details->second.lines.size();
+    return m_sections[section].count;
+}
+
+void CIniFile::IndexSection(std::size_t index)
+{
+    // Only the first of two equal sections counts.
+    const std::string_view name = *SectionName(Text(m_sections[index].header));
+    const std::size_t mask = m_sectionTable.size() - 1;
+    for (std::size_t slot = HashName(name) & mask;; slot = (slot + 1) & mask) {
+        if (m_sectionTable[slot] == 0) {
+            m_sectionTable[slot] = static_cast<std::uint32_t>(index + 1);
+            return;
+        }
+        if (SameName(*SectionName(Text(m_sections[m_sectionTable[slot] - 1].header)), name))
+            return;
+    }
+}
+
+std::size_t CIniFile::SectionIndex(std::string_view section) const
+{
+    section = Trim(section);
+    if (m_sectionTable.empty())
+        return kNoSection;
+    const std::size_t mask = m_sectionTable.size() - 1;
+    for (std::size_t slot = HashName(section) & mask; m_sectionTable[slot] != 0; slot = (slot + 1) & mask) {
+        const std::size_t index = m_sectionTable[slot] - 1;
+        if (SameName(*SectionName(Text(m_sections[index].header)), section))
+            return index;
+    }
+    return kNoSection;
+}
+
+void CIniFile::IndexKey(Details& details, std::size_t section, std::size_t position, std::uint32_t hash) const
 {
     // Kept at a load of at most 4/5; it grows with the keys, so a section of
     // one key repeated a million times costs one slot, not a million.
-    if ((section.indexedKeys + 1) * 5 > section.keyIndex.size() * 4) {
-        std::vector<std::uint32_t> old = std::move(section.keyIndex);
-        section.keyIndex.assign(old.size() * 2, 0);
-        section.indexedKeys = 0;
-        for (const std::uint32_t slot : old)
-            if (slot != 0)
-                IndexKey(section, slot - 1);
+    auto& slots = details.keyIndex;
+    if ((details.indexedKeys + 1) * 5 > slots.size() * 4) {
+        auto old = std::move(slots);
+        slots.assign(old.size() * 2, {0, 0});
+        const std::size_t mask = slots.size() - 1;
+        for (const auto& entry : old) {
+            if (entry.first == 0)
+                continue;
+            std::size_t slot = entry.second & mask;
+            while (slots[slot].first != 0)
+                slot = (slot + 1) & mask;
+            slots[slot] = entry;
+        }
     }
-    const std::string_view key = *KeyOf(Text(section.lines[position]));
-    std::vector<std::uint32_t>& slots = section.keyIndex;
+    const std::string_view key = *KeyOf(Text(LineAt(section, position)));
     const std::size_t mask = slots.size() - 1;
-    for (std::size_t slot = HashName(key) & mask;; slot = (slot + 1) & mask) {
-        if (slots[slot] == 0) {
-            slots[slot] = static_cast<std::uint32_t>(position + 1);
-            ++section.indexedKeys;
+    for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
+        if (slots[slot].first == 0) {
+            slots[slot] = {static_cast<std::uint32_t>(position + 1), hash};
+            ++details.indexedKeys;
             return;
         }
-        if (SameName(*KeyOf(Text(section.lines[slots[slot] - 1])), key))
+        if (slots[slot].second == hash && SameName(*KeyOf(Text(LineAt(section, slots[slot].first - 1))), key))
             return; // only the first of two equal keys counts
     }
 }
 
-void CIniFile::BuildIndex(const Section& section) const
+void CIniFile::BuildIndex(std::size_t section) const
 {
-    section.keyIndex.assign(8, 0);
-    section.indexedKeys = 0;
-    section.afterLastKey = 0;
-    for (std::size_t position = 0; position < section.lines.size(); ++position) {
-        if (KeyOf(Text(section.lines[position]))) {
-            IndexKey(section, position);
-            section.afterLastKey = position + 1;
+    Details& details = DetailsOf(section);
+    details.keyIndex.assign(8, {0, 0});
+    details.indexedKeys = 0;
+    details.afterLastKey = 0;
+    const std::size_t count = LineCount(section);
+    for (std::size_t position = 0; position < count; ++position) {
+        if (const std::optional<std::string_view> key = KeyOf(Text(LineAt(section, position)))) {
+            IndexKey(details, section, position, HashName(*key));
+            details.afterLastKey = position + 1;
         }
     }
 }
 
-std::ptrdiff_t CIniFile::FindKey(const Section& section, std::string_view key) const
+std::ptrdiff_t CIniFile::FindKey(std::size_t section, std::string_view key) const
 {
-    if (section.keyIndex.empty())
+    const Details& details = DetailsOf(section);
+    if (details.keyIndex.empty())
         BuildIndex(section);
-    const std::vector<std::uint32_t>& slots = section.keyIndex;
+    const auto& slots = details.keyIndex;
+    const std::uint32_t hash = HashName(key);
     const std::size_t mask = slots.size() - 1;
-    for (std::size_t slot = HashName(key) & mask; slots[slot] != 0; slot = (slot + 1) & mask)
-        if (SameName(*KeyOf(Text(section.lines[slots[slot] - 1])), key))
-            return static_cast<std::ptrdiff_t>(slots[slot] - 1);
+    for (std::size_t slot = hash & mask; slots[slot].first != 0; slot = (slot + 1) & mask)
+        if (slots[slot].second == hash && SameName(*KeyOf(Text(LineAt(section, slots[slot].first - 1))), key))
+            return static_cast<std::ptrdiff_t>(slots[slot].first - 1);
     return -1;
 }
 
@@ -251,11 +308,10 @@ std::optional<std::string> CIniFile::Get(std::string_view section, std::string_v
     const std::size_t index = SectionIndex(section);
     if (index == kNoSection)
         return std::nullopt;
-    const Section& found = m_sections[index];
-    const std::ptrdiff_t position = FindKey(found, Trim(key));
+    const std::ptrdiff_t position = FindKey(index, Trim(key));
     if (position < 0)
         return std::nullopt;
-    return std::string(ValueOf(Text(found.lines[static_cast<std::size_t>(position)])));
+    return std::string(ValueOf(Text(LineAt(index, static_cast<std::size_t>(position)))));
 }
 
 void CIniFile::Set(std::string_view section, std::string_view key, std::string_view value)
@@ -264,18 +320,25 @@ void CIniFile::Set(std::string_view section, std::string_view key, std::string_v
     std::size_t index = SectionIndex(section);
     if (index == kNoSection) {
         index = m_sections.size();
-        m_firstSection.emplace(Fold(Trim(section)), index);
         // Appended piece by piece: `"[" + std::string(...)` sets off g++ 12's
         // false -Wrestrict alarm at -O3 (GCC bug 105651).
         std::string header(1, '[');
         header.append(section).push_back(']');
-        m_sections.emplace_back().header = AddChanged(std::move(header));
+        m_sections.push_back({AddChanged(std::move(header)), static_cast<std::uint32_t>(m_lines.size()), 0});
+        if (m_sections.size() * 2 > m_sectionTable.size()) {
+            m_sectionTable.assign(TableSize(m_sections.size()), 0);
+            for (std::size_t i = 0; i < m_sections.size(); ++i)
+                IndexSection(i);
+        } else {
+            IndexSection(index);
+        }
     }
-    Section& target = m_sections[index];
 
-    const std::ptrdiff_t found = FindKey(target, Trim(key));
+    const std::ptrdiff_t found = FindKey(index, Trim(key));
+    Details& details = DetailsOf(index);
     if (found >= 0) {
-        LineRef& line = target.lines[static_cast<std::size_t>(found)];
+        const auto position = static_cast<std::size_t>(found);
+        LineRef& line = details.ownLines ? details.lines[position] : m_lines[m_sections[index].first + position];
         std::string changed = std::string(*KeyOf(Text(line))) + "=" + text;
         if (line & kChanged)
             m_changed[line & ~kChanged] = std::move(changed);
@@ -283,10 +346,15 @@ void CIniFile::Set(std::string_view section, std::string_view key, std::string_v
             line = AddChanged(std::move(changed));
         return;
     }
+    if (!details.ownLines) { // a key added: the section's lines become its own
+        const Section& run = m_sections[index];
+        details.lines.assign(m_lines.begin() + run.first, m_lines.begin() + run.first + run.count);
+        details.ownLines = true;
+    }
     // After the last key: only lines without keys follow it, so no indexed
     // position moves.
-    const std::size_t position = target.afterLastKey++;
-    target.lines.insert(target.lines.begin() + static_cast<std::ptrdiff_t>(position),
-                        AddChanged(std::string(key) + "=" + text));
-    IndexKey(target, position);
+    const std::size_t position = details.afterLastKey++;
+    details.lines.insert(details.lines.begin() + static_cast<std::ptrdiff_t>(position),
+                         AddChanged(std::string(key) + "=" + text));
+    IndexKey(details, index, position, HashName(Trim(key)));
 }

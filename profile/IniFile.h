@@ -23,9 +23,10 @@
 // - CR LF, LF and CR all end a line on read; written files use CR LF.
 //
 // The file's bytes are kept as read, and each line is one 32-bit reference
-// into them (or into the lines changed since), so that a large foreign file
-// costs little more memory than its size. Lookups go through an index of
-// each section's keys, made when the section is first asked for.
+// into them (or into the lines changed since), each section 12 bytes, so
+// that a large foreign file of any shape costs little more memory than its
+// size. Lookups go through a table of sections and an index of each
+// section's keys, made when the section is first asked for.
 class CIniFile {
 public:
     // `bytes` must be under 2 GB (files over 256 MB are never read).
@@ -52,28 +53,43 @@ private:
     using LineRef = std::uint32_t;
     static constexpr LineRef kChanged = LineRef{1} << 31;
 
+    // A section's lines are a run of m_lines until a key is added to it;
+    // then they move to a vector of their own in its Details.
     struct Section {
         LineRef header = 0;
+        std::uint32_t first = 0, count = 0; // its run of m_lines
+    };
+    // Made for the few sections that are searched or changed.
+    struct Details {
+        bool ownLines = false;
         std::vector<LineRef> lines;
-        // Open addressing: 1 + the position in `lines` of the first line of
-        // each key, 0 for a free slot; empty until the section is searched.
-        mutable std::vector<std::uint32_t> keyIndex;
-        mutable std::size_t indexedKeys = 0;
-        mutable std::size_t afterLastKey = 0; // where a new key goes
+        // Open addressing over the first line of each key: 1 + its position
+        // in the section's lines (0: a free slot), and its name's hash, so
+        // that a probe reads a line's text only when the hashes agree.
+        std::vector<std::pair<std::uint32_t, std::uint32_t>> keyIndex;
+        std::size_t indexedKeys = 0;
+        std::size_t afterLastKey = 0; // where a new key goes
     };
 
     static constexpr std::size_t kNoSection = static_cast<std::size_t>(-1);
     std::string_view Text(LineRef line) const;
     std::size_t SectionIndex(std::string_view section) const;
+    void IndexSection(std::size_t index);
+    LineRef LineAt(std::size_t section, std::size_t position) const;
+    std::size_t LineCount(std::size_t section) const;
+    Details& DetailsOf(std::size_t section) const;
     // The position in the section's lines of the first line of `key`, or -1.
-    std::ptrdiff_t FindKey(const Section& section, std::string_view key) const;
-    void IndexKey(const Section& section, std::size_t position) const;
-    void BuildIndex(const Section& section) const;
+    std::ptrdiff_t FindKey(std::size_t section, std::string_view key) const;
+    void IndexKey(Details& details, std::size_t section, std::size_t position, std::uint32_t hash) const;
+    void BuildIndex(std::size_t section) const;
     LineRef AddChanged(std::string text);
 
     std::string m_bytes;
     std::vector<std::string> m_changed;
     std::vector<LineRef> m_preamble;
+    std::vector<LineRef> m_lines;
     std::vector<Section> m_sections;
-    std::unordered_map<std::string, std::size_t> m_firstSection;
+    // Open addressing over the first section of each name: 1 + its index.
+    std::vector<std::uint32_t> m_sectionTable;
+    mutable std::unordered_map<std::size_t, Details> m_details;
 };
