@@ -173,8 +173,8 @@ std::string CIniFile::Serialize() const
     std::for_each(m_preamble.begin(), m_preamble.end(), put);
     for (std::size_t index = 0; index < m_sections.size(); ++index) {
         put(m_sections[index].header);
-        for (std::size_t position = 0; position < LineCount(index); ++position)
-            put(LineAt(index, position));
+        const LineRef* lines = LinesOf(index);
+        std::for_each(lines, lines + LineCount(index), put);
     }
     return bytes;
 }
@@ -198,12 +198,12 @@ CIniFile::Details& CIniFile::DetailsOf(std::size_t section) const
     return m_details[section];
 }
 
-CIniFile::LineRef CIniFile::LineAt(std::size_t section, std::size_t position) const
+const CIniFile::LineRef* CIniFile::LinesOf(std::size_t section) const
 {
     const auto details = m_details.find(section);
     if (details != m_details.end() && details->second.ownLines)
-        return details->second.lines[position];
-    return m_lines[m_sections[section].first + position];
+        return details->second.lines.data();
+    return m_lines.data() + m_sections[section].first;
 }
 
 std::size_t CIniFile::LineCount(std::size_t section) const
@@ -243,7 +243,7 @@ std::size_t CIniFile::SectionIndex(std::string_view section) const
     return kNoSection;
 }
 
-void CIniFile::IndexKey(Details& details, std::size_t section, std::size_t position, std::uint32_t hash) const
+void CIniFile::IndexKey(Details& details, const LineRef* lines, std::size_t position, std::uint32_t hash) const
 {
     // Kept at a load of at most 4/5; it grows with the keys, so a section of
     // one key repeated a million times costs one slot, not a million.
@@ -261,7 +261,7 @@ void CIniFile::IndexKey(Details& details, std::size_t section, std::size_t posit
             slots[slot] = entry;
         }
     }
-    const std::string_view key = *KeyOf(Text(LineAt(section, position)));
+    const std::string_view key = *KeyOf(Text(lines[position]));
     const std::size_t mask = slots.size() - 1;
     for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
         if (slots[slot].first == 0) {
@@ -269,7 +269,7 @@ void CIniFile::IndexKey(Details& details, std::size_t section, std::size_t posit
             ++details.indexedKeys;
             return;
         }
-        if (slots[slot].second == hash && SameName(*KeyOf(Text(LineAt(section, slots[slot].first - 1))), key))
+        if (slots[slot].second == hash && SameName(*KeyOf(Text(lines[slots[slot].first - 1])), key))
             return; // only the first of two equal keys counts
     }
 }
@@ -281,9 +281,10 @@ void CIniFile::BuildIndex(std::size_t section) const
     details.indexedKeys = 0;
     details.afterLastKey = 0;
     const std::size_t count = LineCount(section);
+    const LineRef* lines = LinesOf(section);
     for (std::size_t position = 0; position < count; ++position) {
-        if (const std::optional<std::string_view> key = KeyOf(Text(LineAt(section, position)))) {
-            IndexKey(details, section, position, HashName(*key));
+        if (const std::optional<std::string_view> key = KeyOf(Text(lines[position]))) {
+            IndexKey(details, lines, position, HashName(*key));
             details.afterLastKey = position + 1;
         }
     }
@@ -295,10 +296,11 @@ std::ptrdiff_t CIniFile::FindKey(std::size_t section, std::string_view key) cons
     if (details.keyIndex.empty())
         BuildIndex(section);
     const auto& slots = details.keyIndex;
+    const LineRef* lines = LinesOf(section);
     const std::uint32_t hash = HashName(key);
     const std::size_t mask = slots.size() - 1;
     for (std::size_t slot = hash & mask; slots[slot].first != 0; slot = (slot + 1) & mask)
-        if (slots[slot].second == hash && SameName(*KeyOf(Text(LineAt(section, slots[slot].first - 1))), key))
+        if (slots[slot].second == hash && SameName(*KeyOf(Text(lines[slots[slot].first - 1])), key))
             return static_cast<std::ptrdiff_t>(slots[slot].first - 1);
     return -1;
 }
@@ -311,7 +313,7 @@ std::optional<std::string> CIniFile::Get(std::string_view section, std::string_v
     const std::ptrdiff_t position = FindKey(index, Trim(key));
     if (position < 0)
         return std::nullopt;
-    return std::string(ValueOf(Text(LineAt(index, static_cast<std::size_t>(position)))));
+    return std::string(ValueOf(Text(LinesOf(index)[position])));
 }
 
 void CIniFile::Set(std::string_view section, std::string_view key, std::string_view value)
@@ -356,5 +358,5 @@ void CIniFile::Set(std::string_view section, std::string_view key, std::string_v
     const std::size_t position = details.afterLastKey++;
     details.lines.insert(details.lines.begin() + static_cast<std::ptrdiff_t>(position),
                          AddChanged(std::string(key) + "=" + text));
-    IndexKey(details, index, position, HashName(Trim(key)));
+    IndexKey(details, details.lines.data(), position, HashName(Trim(key)));
 }

@@ -75,12 +75,13 @@ private:
     std::string_view Text(LineRef line) const;
     std::size_t SectionIndex(std::string_view section) const;
     void IndexSection(std::size_t index);
-    LineRef LineAt(std::size_t section, std::size_t position) const;
+    // The section's first line; its lines follow it.
+    const LineRef* LinesOf(std::size_t section) const;
     std::size_t LineCount(std::size_t section) const;
     Details& DetailsOf(std::size_t section) const;
     // The position in the section's lines of the first line of `key`, or -1.
     std::ptrdiff_t FindKey(std::size_t section, std::string_view key) const;
-    void IndexKey(Details& details, std::size_t section, std::size_t position, std::uint32_t hash) const;
+    void IndexKey(Details& details, const LineRef* lines, std::size_t position, std::uint32_t hash) const;
     void BuildIndex(std::size_t section) const;
     LineRef AddChanged(std::string text);
 
