@@ -134,12 +134,14 @@ CIniFile CIniFile::Parse(std::string bytes)
     file.m_lines.reserve(lines);
     ForEachLine(all, [&](std::size_t start) {
         const auto line = static_cast<LineRef>(start);
-        if (SectionName(all.substr(start, LineEnd(all, start) - start)))
+        if (SectionName(all.substr(start, LineEnd(all, start) - start))) {
             file.m_sections.push_back({line, static_cast<std::uint32_t>(file.m_lines.size()), 0});
-        else if (file.m_sections.empty())
+        } else if (file.m_sections.empty()) {
             file.m_preamble.push_back(line);
-        else
-            (file.m_lines.push_back(line), ++file.m_sections.back().count);
+        } else {
+            file.m_lines.push_back(line);
+            ++file.m_sections.back().count;
+        }
     });
     file.m_sectionTable.assign(TableSize(file.m_sections.size()), 0);
     for (std::size_t index = 0; index < file.m_sections.size(); ++index)
