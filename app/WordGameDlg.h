@@ -69,6 +69,7 @@ public:
     // (false, with a message, when the list cannot be read), and the
     // standard list that the editor edits, in play or not.
     void BuildWordListMenu();
+    void FillWordListMenu();
     void CheckWordListMenu();
     bool ChooseWordList(const QString& key);
     CWordEngine& StandardList();

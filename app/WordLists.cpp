@@ -44,6 +44,16 @@ void CWordGameDlg::BuildWordListMenu()
     QMenu* game = m_menuBar->actions().at(1)->menu();
     game->addSeparator();
     m_wordListMenu = game->addMenu(LoadString(IDS_WORD_LIST_MENU));
+    // The lists are read when the menu first opens, not at start: most
+    // games never open it.
+    connect(m_wordListMenu, &QMenu::aboutToShow, this, [this] {
+        if (m_wordListMenu->isEmpty())
+            FillWordListMenu();
+    });
+}
+
+void CWordGameDlg::FillWordListMenu()
+{
     auto* choices = new QActionGroup(m_wordListMenu);
     const auto add = [&](const QString& text, const QString& key) {
         QAction* action = m_wordListMenu->addAction(text);

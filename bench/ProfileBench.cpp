@@ -85,21 +85,15 @@ void BM_SaveAtExit(benchmark::State& state)
 }
 BENCHMARK(BM_SaveAtExit)->Unit(benchmark::kMillisecond);
 
-// The start-up load of a settings file with `megabytes` MB of foreign
-// "a=b" lines in a highscore section: time, and the peak of memory held
-// while loading as a multiple of the file's size.
-void BM_LoadForeignSettingsFile(benchmark::State& state)
+// Loads `bytes` as the settings file at start, as often as the benchmark
+// asks: time, and the peak of memory held while loading as a multiple of
+// the file's size.
+void MeasureSettingsLoad(benchmark::State& state, const std::string& bytes)
 {
     const auto folder = std::filesystem::temp_directory_path() / "ordkamp-bench-load";
     std::filesystem::create_directories(folder);
     SetAppPathOverride(folder.string());
-    const std::size_t size = static_cast<std::size_t>(state.range(0)) << 20;
-    {
-        std::string bytes = "[HangMan]\r\nwordlength0=5\r\n";
-        while (bytes.size() < size)
-            bytes += "a=b\r\n";
-        std::ofstream((folder / "ordkamp.ini").string(), std::ios::binary) << bytes;
-    }
+    std::ofstream((folder / "ordkamp.ini").string(), std::ios::binary) << bytes;
     std::size_t peak = 0;
     for (auto _ : state) {
         CWordEngine engine;
@@ -109,50 +103,43 @@ void BM_LoadForeignSettingsFile(benchmark::State& state)
         benchmark::DoNotOptimize(file.Load(engine, "ordkamp.ini"));
         peak = std::max(peak, g_peakBytes - before);
     }
-    state.counters["peak_x_file"] = static_cast<double>(peak) / static_cast<double>(size);
+    state.counters["peak_x_file"] = static_cast<double>(peak) / static_cast<double>(bytes.size());
     SetAppPathOverride({});
     std::filesystem::remove_all(folder);
 }
+
+// A settings file with `megabytes` MB of foreign "a=b" lines in a highscore
+// section.
+void BM_LoadForeignSettingsFile(benchmark::State& state)
+{
+    const std::size_t size = static_cast<std::size_t>(state.range(0)) << 20;
+    std::string bytes = "[HangMan]\r\nwordlength0=5\r\n";
+    while (bytes.size() < size)
+        bytes += "a=b\r\n";
+    MeasureSettingsLoad(state, bytes);
+}
 BENCHMARK(BM_LoadForeignSettingsFile)->Arg(2)->Arg(20)->Unit(benchmark::kMillisecond);
 
-// The start-up load of a 20 MB settings file of each shape a foreign file
-// may have: 0 many sections of ten keys, 1 very many sections of one key,
-// 2 one section (a highscore table's, so that it is searched) of very many
-// keys. Time, and the peak of memory held as a multiple of the file.
+// A 20 MB settings file of each shape a foreign file may have: 0 many
+// sections of ten keys, 1 very many sections of one key, 2 one section (a
+// highscore table's, so that it is searched) of very many keys.
 void BM_LoadSettingsFileShape(benchmark::State& state)
 {
-    const auto folder = std::filesystem::temp_directory_path() / "ordkamp-bench-shape";
-    std::filesystem::create_directories(folder);
-    SetAppPathOverride(folder.string());
     constexpr std::size_t kSize = std::size_t{20} << 20;
-    {
-        std::string bytes;
-        bytes.reserve(kSize + 64);
-        const int shape = static_cast<int>(state.range(0));
-        if (shape == 2)
-            bytes += "[Mixword]\r\n";
-        for (std::size_t n = 0; bytes.size() < kSize; ++n) {
-            const std::string number = std::to_string(n);
-            if (shape == 0 && n % 10 == 0)
-                bytes += "[Section" + number + "]\r\n";
-            if (shape == 1)
-                bytes += "[S" + number + "]\r\n";
-            bytes += (shape == 1 ? "k" : "key" + number) + "=" + std::string(shape == 0 ? 40 : 8, 'v') + "\r\n";
-        }
-        std::ofstream((folder / "ordkamp.ini").string(), std::ios::binary) << bytes;
+    std::string bytes;
+    bytes.reserve(kSize + 64);
+    const int shape = static_cast<int>(state.range(0));
+    if (shape == 2)
+        bytes += "[Mixword]\r\n";
+    for (std::size_t n = 0; bytes.size() < kSize; ++n) {
+        const std::string number = std::to_string(n);
+        if (shape == 0 && n % 10 == 0)
+            bytes += "[Section" + number + "]\r\n";
+        if (shape == 1)
+            bytes += "[S" + number + "]\r\n";
+        bytes += (shape == 1 ? "k" : "key" + number) + "=" + std::string(shape == 0 ? 40 : 8, 'v') + "\r\n";
     }
-    std::size_t peak = 0;
-    for (auto _ : state) {
-        CWordEngine engine;
-        const std::size_t before = g_heldBytes;
-        g_peakBytes = before;
-        CSettingsFile file;
-        benchmark::DoNotOptimize(file.Load(engine, "ordkamp.ini"));
-        peak = std::max(peak, g_peakBytes - before);
-    }
-    state.counters["peak_x_file"] = static_cast<double>(peak) / static_cast<double>(kSize);
-    SetAppPathOverride({});
-    std::filesystem::remove_all(folder);
+    MeasureSettingsLoad(state, bytes);
 }
 BENCHMARK(BM_LoadSettingsFileShape)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(3);
 

@@ -28,6 +28,9 @@ TEST_F(GameWindow, AThemedListIsPlayedWithItsHintsAndKept)
     const auto available = [&] { return Control<QLabel>(IDC_AVAILABLE)->text().toStdString(); };
 
     Start();
+    for (QMenu* menu : dlg->findChildren<QMenu*>()) // its lists are read when it opens
+        if (menu->title() == "&Ordlista")
+            emit menu->aboutToShow();
     QAction* djur = nullptr;
     for (QAction* action : dlg->findChildren<QAction*>())
         if (action->data().toString() == "djur.kvtml")
