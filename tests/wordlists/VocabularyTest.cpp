@@ -1,12 +1,9 @@
 #include "wordlists/Vocabulary.h"
 
-#include "TempFolder.h"
-
 #include <QDir>
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
 
 namespace {
 
@@ -95,39 +92,6 @@ TEST(Vocabulary, ImperfectAndHostileDocuments)
         EXPECT_EQ(std::tuple(int(vocabulary.error), words, vocabulary.skipped, vocabulary.title.toStdString()),
                   std::tuple(int(c.error), c.words, c.skipped, std::string(c.title))) << c.what;
     }
-}
-
-TEST(Vocabulary, FilesThatAreNoListAreRefusedUnread)
-{
-    TempFolder folder;
-    ::mkfifo(folder.File("fifo.kvtml").c_str(), 0600); // a blocking read would hang the game
-    std::filesystem::resize_file((WriteBytes(folder.File("huge.kvtml"), ""), folder.File("huge.kvtml")),
-                                 std::uintmax_t{kMaxVocabularyBytes} + 1);
-    const struct { const char* file; VocabularyError error; } cases[] = {
-        {"fifo.kvtml", VocabularyError::Unreadable}, {"missing.kvtml", VocabularyError::Unreadable},
-        {"huge.kvtml", VocabularyError::TooLarge},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(LoadVocabulary(QString::fromStdString(folder.File(c.file))).error, c.error) << c.file;
-}
-
-// The desktop's data folders in their order; the first file of a name wins.
-TEST(Vocabulary, FoundUnderEveryDataFolder)
-{
-    TempFolder home, system;
-    for (const TempFolder* data : {&home, &system})
-        std::filesystem::create_directories(data->File("apps/kvtml/sv"));
-    WriteBytes(home.File("apps/kvtml/sv/djur.kvtml"), "");
-    WriteBytes(system.File("apps/kvtml/sv/djur.kvtml"), "");
-    WriteBytes(system.File("apps/kvtml/sv/frukter.kvtml"), "");
-    WriteBytes(system.File("apps/kvtml/sv/notes.txt"), "");
-    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(home.Path().string()));
-    qputenv("XDG_DATA_DIRS", QByteArray::fromStdString("/nowhere:" + system.Path().string()));
-    EXPECT_EQ(FindSwedishVocabularies(),
-              QStringList({QString::fromStdString(home.File("apps/kvtml/sv/djur.kvtml")),
-                           QString::fromStdString(system.File("apps/kvtml/sv/frukter.kvtml"))}));
-    qunsetenv("XDG_DATA_HOME");
-    qunsetenv("XDG_DATA_DIRS");
 }
 
 } // namespace
