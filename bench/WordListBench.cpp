@@ -52,7 +52,7 @@ void LoadRepeatedly(benchmark::State& state, const std::string& path)
             state.SkipWithError(("cannot read " + path).c_str());
             break;
         }
-        benchmark::DoNotOptimize(engine.m_words.data());
+        benchmark::DoNotOptimize(engine.m_words.size());
     }
     state.counters["words"] = static_cast<double>(engine.m_words.size());
 }

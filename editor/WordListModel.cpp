@@ -2,7 +2,7 @@
 
 #include "platform/Windows1252.h"
 
-CWordListModel::CWordListModel(const std::vector<std::string>& words, QObject* parent)
+CWordListModel::CWordListModel(const CWordList& words, QObject* parent)
     : QAbstractListModel(parent)
     , m_words(words)
 {

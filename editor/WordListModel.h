@@ -2,14 +2,13 @@
 
 #include <QAbstractListModel>
 
-#include <string>
-#include <vector>
+#include "engine/WordList.h"
 
 // A view's window onto an engine's word list: rows are converted to text
 // only when they are shown, so a list of any length opens at once.
 class CWordListModel : public QAbstractListModel {
 public:
-    explicit CWordListModel(const std::vector<std::string>& words, QObject* parent = nullptr);
+    explicit CWordListModel(const CWordList& words, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -18,5 +17,5 @@ public:
     void Refill();
 
 private:
-    const std::vector<std::string>& m_words;
+    const CWordList& m_words;
 };

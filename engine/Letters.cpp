@@ -43,6 +43,23 @@ constexpr std::array<unsigned char, 256> MakeTable(F f)
 constexpr auto kIsLetter = MakeTable(IsLetterByte);
 constexpr auto kIsBlanked = MakeTable(IsBlankedByte);
 constexpr auto kLower = MakeTable(LowerByte);
+// A byte's lower case when it stays a letter in a cleaned, lower-cased word;
+// 0 when it cannot be part of a valid word (a blanked byte inside a word
+// becomes a space).
+constexpr auto kWordLetter = MakeTable([](unsigned c) {
+    return !IsBlankedByte(c) && IsLetterByte(LowerByte(c)) ? LowerByte(c) : 0;
+});
+
+// At least three different letters; cheaper than counting them all.
+bool HasThreeDifferent(std::string_view word)
+{
+    const char first = word[0];
+    const std::size_t second = word.find_first_not_of(first);
+    if (second == std::string_view::npos)
+        return false;
+    const char seen[] = {first, word[second]};
+    return word.find_first_not_of(std::string_view(seen, 2), second) != std::string_view::npos;
+}
 
 } // namespace
 
@@ -102,11 +119,19 @@ bool IsValidWord(const std::string& word)
     for (const char ch : word)
         if (!IsLetter(static_cast<unsigned char>(ch)))
             return false;
-    // At least three different letters; cheaper than counting them all.
-    const char first = word[0];
-    const std::size_t second = word.find_first_not_of(first);
-    if (second == std::string::npos)
+    return HasThreeDifferent(word);
+}
+
+bool LineToValidWord(std::string_view line, std::string& word)
+{
+    if (line.size() < MIN_WORD_LENGTH || line.size() > MAX_WORD_LENGTH)
         return false;
-    const char seen[] = {first, word[second]};
-    return word.find_first_not_of(seen, second, 2) != std::string::npos;
+    word.resize(line.size());
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const unsigned char letter = kWordLetter[static_cast<unsigned char>(line[i])];
+        if (letter == 0)
+            return false;
+        word[i] = static_cast<char>(letter);
+    }
+    return HasThreeDifferent(word);
 }

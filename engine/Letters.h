@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 // Byte-level letter handling for Windows-1252 text. Words and guesses are
 // byte strings in that code page, so every rule here is a table over bytes.
@@ -25,5 +26,10 @@ unsigned CountDistinctChars(const std::string& text);
 // The word rules applied to an already cleaned, lower-cased text: 3 to 35
 // bytes, letters only, at least three different letters.
 bool IsValidWord(const std::string& word);
+
+// For a line without space-making bytes at its ends, what CleanWord,
+// LowerCaseWord and IsValidWord in turn would give, in one pass: whether it
+// makes a valid word, and if so the word in `word`.
+bool LineToValidWord(std::string_view line, std::string& word);
 
 enum : unsigned { MIN_WORD_LENGTH = 3, MAX_WORD_LENGTH = 35 };

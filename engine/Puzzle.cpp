@@ -20,7 +20,7 @@ bool WordRange(const CWordEngine& engine, unsigned minLen, unsigned maxLen,
     return hi < engine.m_words.size();
 }
 
-std::string_view Tail(const std::string& word)
+std::string_view Tail(std::string_view word)
 {
     return std::string_view(word).substr(1);
 }
@@ -41,9 +41,9 @@ std::string FindOtherTail(CWordEngine& engine, std::size_t lo, std::size_t hi,
     const std::size_t count = hi - lo + 1;
     const std::size_t start = engine.m_random.Below(count);
     for (std::size_t step = 0; step < count; ++step) {
-        const std::string& word = engine.m_words[lo + (start + step) % count];
+        const std::string_view word = engine.m_words[lo + (start + step) % count];
         if (Tail(word) != tail1 && Tail(word) != tail2)
-            return word;
+            return std::string(word);
     }
     return {};
 }
@@ -139,7 +139,7 @@ std::string CWordEngine::PickWord(unsigned minLen, unsigned maxLen,
     std::size_t i = start;
     do {
         if (m_words[i] != avoid1 && m_words[i] != avoid2)
-            return m_words[i];
+            return std::string(m_words[i]);
         i = i == hi ? lo : i + 1;
     } while (i != start);
     return {};

@@ -3,6 +3,7 @@
 #include "engine/Random.h"
 #include "engine/Rules.h"
 #include "engine/SafeFile.h"
+#include "engine/WordList.h"
 
 #include <cstdint>
 #include <string>
@@ -43,7 +44,7 @@ public:
     CWordEngine();
 
     std::string m_strFileName;
-    std::vector<std::string> m_words;
+    CWordList m_words;
     std::vector<Player> m_players;
     std::string m_strPuzzle, m_strAnswer[3], m_strGuessed, m_strAnswerText;
     uint32_t m_nGameTypeSetting = GAME_ALTERNATING, m_nGameType = GAME_HANGMAN, m_nCurPlayer = 0;

@@ -1,13 +1,13 @@
 #include "engine/WordFile.h"
 
-std::string WordListBytes(const std::vector<std::string>& words)
+std::string WordListBytes(const CWordList& words)
 {
     std::size_t total = 0;
-    for (const std::string& word : words)
+    for (const std::string_view word : words)
         total += word.size() + 2;
     std::string text;
     text.reserve(total);
-    for (const std::string& word : words) {
+    for (const std::string_view word : words) {
         text += word;
         text += "\r\n";
     }

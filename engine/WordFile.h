@@ -1,15 +1,15 @@
 #pragma once
 
 #include "engine/Letters.h"
+#include "engine/WordList.h"
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 // The word-list file: one word per line, Windows-1252 bytes, CR LF written.
 
 // Every word followed by CR LF: the file's bytes.
-std::string WordListBytes(const std::vector<std::string>& words);
+std::string WordListBytes(const CWordList& words);
 
 // Calls `take(std::string_view)` for each line of `contents` that could still
 // clean into a word. A line ends at LF (a CR before it is a control byte and

@@ -1,18 +1,22 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
-#include <string>
 #include <string_view>
-#include <vector>
 
 // The word store's order: by length first when byLength is set, then by
 // collation (ASCII case ignored, every other byte by its unsigned value;
 // words that collate equal go in byte order).
 
-// Indexes into `words` in that order, with one index for each set of
-// byte-equal words.
-std::vector<uint32_t> UniqueWordOrder(const std::vector<std::string_view>& words, bool byLength);
+// Whether `a` comes before `b`; byte-equal words come before neither.
+bool WordComesFirst(std::string_view a, std::string_view b, bool byLength);
 
-// <0, 0 or >0 like strcmp, by the collation alone.
-int CollateWords(std::string_view a, std::string_view b);
+// A 64-bit key that agrees with that order wherever two words' keys differ:
+// the first eight folded bytes, big-endian and zero-padded, or for the
+// length order the length in the top byte and the first seven bytes below
+// it. Sorting the keys does nearly all of the work; only words with equal
+// keys need comparing in full.
+uint64_t WordSortKey(std::string_view word, bool byLength);
 
+// Sorts `keys` ascending in place, moving `values` along with them.
+void SortByKey(uint64_t* keys, uint32_t* values, std::size_t count);

@@ -19,7 +19,20 @@ bool CleanAndValidate(std::string& word)
 void CountLengths(CWordEngine& engine)
 {
     std::fill(std::begin(engine.m_nLengthCount), std::end(engine.m_nLengthCount), 0u);
-    for (const std::string& word : engine.m_words)
+    const CWordList& words = engine.m_words;
+    if (words.order() == CWordList::Order::ByLength) {
+        // Each length is one run of the list: two searches find it.
+        const auto shorter = [](std::string_view word, std::size_t n) { return word.size() < n; };
+        auto from = words.begin();
+        for (std::size_t n = MIN_WORD_LENGTH; n <= MAX_WORD_LENGTH; ++n) {
+            from = std::lower_bound(from, words.end(), n, shorter);
+            const auto to = std::lower_bound(from, words.end(), n + 1, shorter);
+            engine.m_nLengthCount[n] = static_cast<uint32_t>(to - from);
+            from = to;
+        }
+        return;
+    }
+    for (const std::string_view word : words)
         if (word.size() <= MAX_WORD_LENGTH)
             ++engine.m_nLengthCount[word.size()];
 }
@@ -45,27 +58,9 @@ bool CWordEngine::LoadWordList()
     if (m_bReadAsUtf8)
         contents = Utf8ToWindows1252(contents);
 
-    // The accepted words are gathered in one buffer and sorted as views into
-    // it, so that each word's string is made once, in its final place. A word
-    // is never longer than its line, so the buffer never outgrows the file's
-    // size and never moves: the views stay valid.
-    std::string accepted;
-    accepted.reserve(contents.size());
-    std::vector<std::string_view> views;
-    std::string line;
-    ForEachLineCandidate(contents, [&](std::string_view candidate) {
-        line.assign(candidate);
-        if (CleanAndValidate(line)) {
-            views.emplace_back(accepted.data() + accepted.size(), line.size());
-            accepted += line;
-        }
-    });
-
     ClearWords();
-    const std::vector<uint32_t> order = UniqueWordOrder(views, true);
-    m_words.reserve(order.size());
-    for (const uint32_t i : order)
-        m_words.emplace_back(views[i]);
+    m_words.AssignFromLines(std::move(contents), LineToValidWord);
+    m_words.SortUnique(true);
     CountLengths(*this);
     return true;
 }
@@ -87,29 +82,32 @@ bool CWordEngine::WordFileChangedSinceRead() const
 
 void CWordEngine::AddWordsFromText(const std::string& text, int mode)
 {
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t end = text.find('\n', start);
-        std::string piece = text.substr(start, end == std::string::npos ? std::string::npos
-                                                                         : end - start);
-        AddWord(piece);
-        if (end == std::string::npos)
-            break;
+    const bool byLength = mode == SORT_BY_LENGTH;
+    const bool merge = m_words.order() == (byLength ? CWordList::Order::ByLength : CWordList::Order::Alphabetical);
+    CWordList added;
+    std::string word;
+    for (std::size_t start = 0; start <= text.size();) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        word.assign(text, start, end - start);
+        if (CleanAndValidate(word))
+            (merge ? added : m_words).push_back(word);
         start = end + 1;
     }
-    SortWords(mode);
+    if (!merge) {
+        SortWords(mode);
+        return;
+    }
+    // A few words added to a long sorted list go into their places; the
+    // list is not sorted again.
+    added.SortUnique(byLength);
+    m_words.MergeSorted(added);
+    if (byLength)
+        CountLengths(*this);
 }
 
 void CWordEngine::SortWords(int mode)
 {
-    const std::vector<std::string_view> views(m_words.begin(), m_words.end());
-    const std::vector<uint32_t> order = UniqueWordOrder(views, mode == SORT_BY_LENGTH);
-    std::vector<std::string> sorted;
-    sorted.reserve(order.size());
-    for (const uint32_t i : order)
-        sorted.push_back(std::move(m_words[i]));
-    m_words.swap(sorted);
-
+    m_words.SortUnique(mode == SORT_BY_LENGTH);
     if (mode == SORT_BY_LENGTH)
         CountLengths(*this);
     else
@@ -118,25 +116,15 @@ void CWordEngine::SortWords(int mode)
 
 void CWordEngine::DeleteWord(unsigned index)
 {
-    if (index < m_words.size())
-        m_words.erase(m_words.begin() + index);
+    DeleteWords({index});
 }
 
 void CWordEngine::DeleteWords(std::vector<std::size_t> rows)
 {
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    // One pass: each kept word moves once, however many go.
-    std::size_t out = rows.empty() ? m_words.size() : std::min(rows.front(), m_words.size());
-    auto next = rows.begin();
-    for (std::size_t in = out; in < m_words.size(); ++in) {
-        if (next != rows.end() && *next == in) {
-            ++next;
-            continue;
-        }
-        m_words[out++] = std::move(m_words[in]);
-    }
-    m_words.resize(out);
+    rows.erase(std::lower_bound(rows.begin(), rows.end(), m_words.size()), rows.end());
+    m_words.EraseRows(rows);
 }
 
 unsigned CWordEngine::CountWords(unsigned lo, unsigned hi) const

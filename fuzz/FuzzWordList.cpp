@@ -3,6 +3,7 @@
 // mode, no adjacent duplicates and, after a length sort, the right counts.
 
 #include "engine/Letters.h"
+#include "engine/TextEncoding.h"
 #include "engine/WordEngine.h"
 
 #include <cstdint>
@@ -17,13 +18,13 @@ void CheckWordList(const CWordEngine& engine, int mode)
 {
     unsigned counts[36] = {};
     for (std::size_t i = 0; i < engine.m_words.size(); ++i) {
-        const std::string& word = engine.m_words[i];
+        const std::string word(engine.m_words[i]);
         std::string lowered = word;
         LowerCaseWord(lowered);
         if (!IsValidWord(word) || lowered != word)
             std::abort();
         ++counts[word.size()];
-        const std::string& previous = i == 0 ? word : engine.m_words[i - 1];
+        const std::string_view previous = i == 0 ? std::string_view(word) : engine.m_words[i - 1];
         // Stored words are lower case: byte order is the collation.
         if (i > 0 && !(mode == SORT_BY_LENGTH && previous.size() != word.size() ? previous.size() < word.size()
                                                                                  : previous < word))
@@ -50,10 +51,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (!engine.LoadWordList())
         std::abort();
     CheckWordList(engine, SORT_BY_LENGTH);
+    // The load's one-pass cleaning keeps exactly the words a full clean of
+    // every line keeps (UTF-8 files are converted first, so they differ).
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    if (!IsUtf8Text(text)) {
+        CWordEngine cleaned;
+        cleaned.AddWordsFromText(text, SORT_BY_LENGTH);
+        if (!(cleaned.m_words == engine.m_words))
+            std::abort();
+    }
 
     const int mode = size > 0 && data[0] % 2 ? SORT_BY_LENGTH : SORT_ALPHABETICAL;
     const std::size_t before = engine.m_words.size();
-    engine.AddWordsFromText(std::string(reinterpret_cast<const char*>(data), size), mode);
+    engine.AddWordsFromText(text, mode);
     if (engine.m_words.size() < before)
         std::abort();
     CheckWordList(engine, mode);

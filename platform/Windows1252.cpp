@@ -4,7 +4,7 @@
 
 #include <QList>
 
-QString FromWindows1252(const std::string& bytes)
+QString FromWindows1252(std::string_view bytes)
 {
     QString text;
     text.reserve(static_cast<qsizetype>(bytes.size()));

@@ -3,11 +3,12 @@
 #include <QString>
 
 #include <string>
+#include <string_view>
 
 // The one converter between the window's Unicode text and the engine's and
 // files' Windows-1252 bytes. 0x80-0x9F map to their Windows-1252 characters
 // (the five unassigned bytes to the C1 controls of the same value, as
 // Windows does), the rest as Latin-1; a character that has no byte becomes
 // '?'.
-QString FromWindows1252(const std::string& bytes);
+QString FromWindows1252(std::string_view bytes);
 std::string ToWindows1252(const QString& text);

@@ -48,8 +48,6 @@ int main(int argc, char** argv)
         start = end + 1;
     }
     engine.SortWords(SORT_BY_LENGTH);
-    // A dictionary may list a headword more than once (one entry a sense).
-    engine.m_words.erase(std::unique(engine.m_words.begin(), engine.m_words.end()), engine.m_words.end());
     engine.m_strFileName = argv[2];
     if (!engine.SaveWordList()) {
         std::fprintf(stderr, "%s: cannot write %s\n", argv[0], argv[2]);

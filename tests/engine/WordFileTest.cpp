@@ -7,7 +7,7 @@
 
 namespace {
 
-using Words = std::vector<std::string>;
+using Words = CWordList;
 
 Words LoadBytes(const std::string& bytes)
 {

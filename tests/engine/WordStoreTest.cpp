@@ -6,7 +6,7 @@
 
 namespace {
 
-using Words = std::vector<std::string>;
+using Words = CWordList;
 
 TEST(WordStore, AddWordAcceptsOnlyCleanWords)
 {
@@ -48,7 +48,29 @@ TEST(WordStore, SortsCollapsesDuplicatesAndCountsLengths)
         // Counted by length after a length sort only.
         for (unsigned n = 0; n <= 35; ++n)
             EXPECT_EQ(engine.CountWords(n, n), c.mode == SORT_ALPHABETICAL ? 0u
-                      : unsigned(std::count_if(c.out.begin(), c.out.end(), [n](auto& w) { return w.size() == n; })));
+                      : unsigned(std::count_if(c.out.begin(), c.out.end(), [n](auto w) { return w.size() == n; })));
+    }
+}
+
+TEST(WordStore, AddingToASortedListGivesWhatAFullSortGives)
+{
+    // Added to a list already in the mode's order, the words are merged in;
+    // the result must not differ from sorting everything again. The deletion
+    // first leaves the length counts stale, as deleting does.
+    const std::string added = "Apa\nbil\nHUS\n\xE4ta\nbil\nzebra\nabc\nkatt\nx\n";
+    for (const int mode : {SORT_ALPHABETICAL, SORT_BY_LENGTH}) {
+        CWordEngine merged, sorted;
+        merged.m_words = {"hus", "bil", "katt", "apa", "b\xE5tar", "\xF6ga"};
+        merged.SortWords(mode);
+        merged.DeleteWord(0);
+        sorted.m_words = merged.m_words;
+        merged.AddWordsFromText(added, mode);
+        std::string unsortedAdd = added;
+        sorted.AddWordsFromText(unsortedAdd, mode == SORT_ALPHABETICAL ? SORT_BY_LENGTH : SORT_ALPHABETICAL);
+        sorted.SortWords(mode);
+        EXPECT_EQ(merged.m_words, sorted.m_words) << mode;
+        for (unsigned n = 0; n <= 35; ++n)
+            EXPECT_EQ(merged.CountWords(n, n), sorted.CountWords(n, n)) << mode << ' ' << n;
     }
 }
 

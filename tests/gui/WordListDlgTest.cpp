@@ -8,7 +8,7 @@
 
 namespace {
 
-using Words = std::vector<std::string>;
+using Words = CWordList;
 
 struct Editor : GameWindow {
     CWordEngine game;

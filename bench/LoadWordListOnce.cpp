@@ -1,0 +1,30 @@
+// Loads one word list into a new engine and exits, as the game does at
+// start: for bench/fresh-load.sh, which measures whole processes. Prints
+// the words loaded and the process's peak memory in KiB (VmHWM: this
+// program's own, unlike the rusage a parent sees, which also counts the
+// parent's pages copied by the fork).
+
+#include "engine/WordEngine.h"
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s WORDLIST\n", argv[0]);
+        return 2;
+    }
+    CWordEngine engine;
+    engine.m_strFileName = argv[1];
+    if (!engine.LoadWordList()) {
+        std::fprintf(stderr, "cannot read %s\n", argv[1]);
+        return 1;
+    }
+    std::string line;
+    for (std::ifstream status("/proc/self/status"); std::getline(status, line);)
+        if (line.rfind("VmHWM:", 0) == 0)
+            std::printf("%zu %lu\n", engine.m_words.size(), std::stoul(line.substr(6)));
+    return 0;
+}
