@@ -1,8 +1,11 @@
-// The windows with the default list (about 120 000 words): the game window
+// The windows with the list of all words (about 120 000): the game window
 // from construction to a painted, loaded window, and the word-list editor's
-// opening, re-sorting, deleting a selection and OK. Runs offscreen.
+// opening, re-sorting, deleting a selection and OK. The editor's opening,
+// re-sorting, adding one word and OK also with two million synthetic words
+// (argument 1).
+// Runs offscreen.
 //
-// ORDKAMP_BENCH_WORDLIST names another list to use.
+// ORDKAMP_BENCH_WORDLIST names another list to use in place of all words.
 
 #include "app/WordGameDlg.h"
 #include "editor/WordListDlg.h"
@@ -14,29 +17,53 @@
 #include <QListView>
 #include <QTemporaryDir>
 
+#include "SyntheticList.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 
 namespace {
 
+CWordEngine LoadedEngine(const std::string& path)
+{
+    CWordEngine engine;
+    engine.m_strFileName = path;
+    engine.LoadWordList();
+    return engine;
+}
+
 CWordEngine& GameEngine()
 {
     static CWordEngine engine = [] {
-        CWordEngine e;
         const char* path = std::getenv("ORDKAMP_BENCH_WORDLIST");
-        e.m_strFileName = path && *path ? path : ORDKAMP_LARGE_WORDLIST;
-        e.LoadWordList();
-        return e;
+        return LoadedEngine(path && *path ? path : ORDKAMP_LARGE_WORDLIST);
     }();
     return engine;
 }
 
-std::unique_ptr<CWordListDlg> OpenEditor()
+CWordEngine& TwoMillionWords()
+{
+    static CWordEngine engine = [] {
+        const std::string path = WriteSyntheticList(2'000'000);
+        CWordEngine loaded = LoadedEngine(path);
+        std::filesystem::remove(path);
+        return loaded;
+    }();
+    return engine;
+}
+
+CWordEngine& ListOf(const benchmark::State& state)
+{
+    return state.range(0) == 0 ? GameEngine() : TwoMillionWords();
+}
+
+std::unique_ptr<CWordListDlg> OpenEditor(CWordEngine& game = GameEngine())
 {
     auto editor = std::make_unique<CWordListDlg>();
-    editor->m_pGameEngine = &GameEngine();
+    editor->m_pGameEngine = &game;
     editor->show();
     return editor;
 }
@@ -63,19 +90,40 @@ BENCHMARK(BM_StartGameWindow)->Unit(benchmark::kMillisecond);
 
 void BM_OpenEditor(benchmark::State& state)
 {
+    CWordEngine& game = ListOf(state);
     for (auto _ : state) {
-        auto editor = OpenEditor();
+        auto editor = OpenEditor(game);
         benchmark::DoNotOptimize(editor->m_engine.m_words.size());
         state.PauseTiming();
         editor.reset();
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_OpenEditor)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenEditor)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// One new word each time, typed into "Ny:" with the list in the chosen
+// order ("Storlek", the order it opens in).
+void BM_AddOneWord(benchmark::State& state)
+{
+    auto editor = OpenEditor(ListOf(state));
+    editor->m_comboSort->setCurrentIndex(SORT_BY_LENGTH);
+    unsigned serial = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        QString word = QStringLiteral("qxz");
+        for (unsigned n = ++serial; n > 0; n /= 26)
+            word += QChar(u'a' + n % 26);
+        editor->m_strNewWords = word;
+        editor->UpdateData(false);
+        state.ResumeTiming();
+        editor->OnAddSort();
+    }
+}
+BENCHMARK(BM_AddOneWord)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_ResortEditor(benchmark::State& state)
 {
-    auto editor = OpenEditor();
+    auto editor = OpenEditor(ListOf(state));
     int mode = SORT_BY_LENGTH;
     for (auto _ : state) {
         editor->m_comboSort->setCurrentIndex(mode);
@@ -83,7 +131,7 @@ void BM_ResortEditor(benchmark::State& state)
         mode = 1 - mode;
     }
 }
-BENCHMARK(BM_ResortEditor)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ResortEditor)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // A selection of 1 000 scattered words, the way a player builds one.
 void BM_DeleteSelection(benchmark::State& state)
@@ -118,15 +166,18 @@ void BM_DeleteAll(benchmark::State& state)
 }
 BENCHMARK(BM_DeleteAll)->Unit(benchmark::kMillisecond);
 
+// OK after the list was sorted alphabetically: the game gets it by length.
 void BM_EditorOK(benchmark::State& state)
 {
     CWordEngine game;
-    auto editor = OpenEditor();
+    auto editor = OpenEditor(ListOf(state));
     editor->m_pGameEngine = &game;
+    editor->m_comboSort->setCurrentIndex(SORT_ALPHABETICAL);
+    editor->OnAddSort();
     for (auto _ : state)
         editor->OnOK();
 }
-BENCHMARK(BM_EditorOK)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EditorOK)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -6,12 +6,12 @@
 
 #include "engine/WordEngine.h"
 
+#include "SyntheticList.h"
+
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <random>
 
 namespace {
 
@@ -19,28 +19,6 @@ std::string BenchWordList()
 {
     const char* path = std::getenv("ORDKAMP_BENCH_WORDLIST");
     return path && *path ? path : ORDKAMP_LARGE_WORDLIST;
-}
-
-// A shuffled list of `count` random words of 3 to 20 letters, Swedish
-// letters included, as a player's own list might hold.
-std::string WriteSyntheticList(std::size_t count)
-{
-    static const char kLetters[] = "abcdefghijklmnopqrstuvwxyz\xE5\xE4\xF6";
-    std::mt19937 random(12345);
-    std::string text;
-    for (std::size_t i = 0; i < count; ++i) {
-        const std::size_t length = 3 + random() % 18;
-        for (std::size_t k = 0; k < length; ++k)
-            text += kLetters[random() % (sizeof kLetters - 1)];
-        text += "\r\n";
-    }
-    const auto path = std::filesystem::temp_directory_path()
-        / ("ordkamp-bench-" + std::to_string(count) + ".se");
-    if (std::FILE* file = std::fopen(path.c_str(), "wb")) {
-        std::fwrite(text.data(), 1, text.size(), file);
-        std::fclose(file);
-    }
-    return path.string();
 }
 
 void LoadRepeatedly(benchmark::State& state, const std::string& path)

@@ -2,7 +2,8 @@
 # Whole-process figures of loading a word list, as a player's start pays
 # them: a fresh `wordlist_load` per run against a fresh `LC_ALL=C sort -u`
 # on the same file, run alternately. Prints medians of CPU time (user +
-# system, from wait4) and the load's peak memory for the shuffled list of all words
+# system, from wait4) and the load's peak memory for the list of all words
+# as installed (sorted by length, as the game saves a list) and shuffled,
 # and for two million synthetic words. Needs a normal build and python3.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -11,6 +12,7 @@ build=${BUILD_DIR:-$top/build}
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+cp "$build/ordkamp-alla.se" "$work/installed.se"
 shuf --random-source=<(yes) "$build/ordkamp-alla.se" > "$work/all.se"
 exec python3 - "$build/wordlist_load" "$work" "${1:-21}" <<'PY'
 import os, random, statistics, subprocess, sys
@@ -32,7 +34,9 @@ def measure(command):
 
 print(f"| figure (median of {runs} fresh processes, load {os.getloadavg()[0]:.2f}) | value |")
 print("|---|---|")
-for name, path in (("all words, shuffled", f"{work}/all.se"), ("2 000 000 synthetic words", f"{work}/synthetic.se")):
+lists = (("all words as installed", f"{work}/installed.se"), ("all words, shuffled", f"{work}/all.se"),
+         ("2 000 000 synthetic words", f"{work}/synthetic.se"))
+for name, path in lists:
     load, sort = [], []
     for _ in range(runs):
         load.append(measure([loader, path]))

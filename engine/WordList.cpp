@@ -75,6 +75,29 @@ void CWordList::SortUnique(bool byLength)
     const Order wanted = byLength ? Order::ByLength : Order::Alphabetical;
     if (m_order == wanted)
         return;
+    // A list the game saved is in this order already: one pass tells, and
+    // any other list fails it within its first few words.
+    if (std::adjacent_find(begin(), end(), [byLength](std::string_view a, std::string_view b) {
+            return !WordComesFirst(a, b, byLength);
+        }) == end()) {
+        m_order = wanted;
+        return;
+    }
+    if (byLength && m_order == Order::Alphabetical) {
+        // Within one length the two orders agree, so a stable distribution
+        // by length is the whole sort.
+        std::size_t start[257] = {};
+        for (const std::string_view word : *this)
+            ++start[word.size() + 1];
+        for (std::size_t n = 1; n < 257; ++n)
+            start[n] += start[n - 1];
+        std::vector<uint32_t> sorted(m_offsets.size());
+        for (const uint32_t offset : m_offsets)
+            sorted[start[static_cast<unsigned char>(m_text[offset])]++] = offset;
+        m_offsets.swap(sorted);
+        m_order = wanted;
+        return;
+    }
     std::vector<uint64_t> keys(m_offsets.size());
     for (std::size_t i = 0; i < keys.size(); ++i)
         keys[i] = WordSortKey((*this)[i], byLength);

@@ -1,18 +1,15 @@
 #include "platform/Beep.h"
 
 #include "engine/SafeFile.h"
-#include "platform/SoundMixer.h"
+#include "platform/SoundOutput.h"
 
 #include <QApplication>
-#include <QAudioDevice>
-#include <QAudioSink>
 #include <QDir>
 #include <QFile>
-#include <QMediaDevices>
-#include <QPointer>
-#include <QTimer>
+#include <QLibrary>
 
 #include <map>
+#include <memory>
 
 namespace {
 
@@ -61,68 +58,44 @@ QByteArray SamplesOf(const QString& path)
     return wav.mid(44, number(40, 4));
 }
 
-// Plays the game's sounds on the default output. The output is opened at
-// the first sound, not at start (a game played silently never waits for
-// the sound server), and closed again after a while of silence. Qt's own
-// QSoundEffect is not used: in Qt 6.4 its sample cache can deadlock when the
-// program ends while a sound still loads, and a game that hangs at a logout
-// loses nothing only by luck.
+// The audio output library: beside the program (a build), else where an
+// installation puts it (P/lib/ordkamp beside P/bin/ordkamp).
+std::unique_ptr<ISoundOutput> LoadSoundOutput()
+{
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    for (const QString& folder : {programFolder, programFolder + QStringLiteral("/../" ORDKAMP_LIBRARY_FOLDER)}) {
+        QLibrary library(QDir(folder).filePath(QStringLiteral("ordkamp-sound")));
+        if (const auto create = reinterpret_cast<CreateSoundOutputFunction>(library.resolve(kCreateSoundOutput)))
+            return std::unique_ptr<ISoundOutput>(create()); // the library stays loaded
+    }
+    return nullptr;
+}
+
+// Plays the game's sounds. The audio output is loaded at the first sound;
+// without it (Qt Multimedia not installed) the game's own sounds are
+// silent and the simple beep is the desktop's bell, as it is without a
+// sound file.
 class CSoundPlayer {
 public:
-    void Play(const QString& path)
+    void Play(unsigned type, const QString& path)
     {
         QByteArray& samples = m_samples[path];
         if (samples.isEmpty())
             samples = SamplesOf(path);
-        if (samples.isEmpty()) {
-            QApplication::beep(); // no sound file: the desktop's bell, where it has one
-            return;
+        if (!m_triedLoading) {
+            m_triedLoading = true;
+            m_output = LoadSoundOutput();
         }
-        if (!m_sink && !Open())
-            return; // no audio device, no sound server: silence
-        m_mixer->Add(samples);
-        m_idle->start();
+        if (samples.isEmpty() || (!m_output && type == BEEP_SIMPLE))
+            QApplication::beep();
+        else if (m_output)
+            m_output->Play(samples); // no audio device, no sound server: silence
     }
 
 private:
-    static constexpr int kRate = 22050;
-    static constexpr int kBufferMilliseconds = 150; // the delay before a sound is heard
-    static constexpr int kIdleMilliseconds = 5000;  // silence this long closes the output
-    static constexpr int kLeadInMilliseconds = 200; // silence first, while the stream starts
-
-    bool Open()
-    {
-        const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-        if (device.isNull())
-            return false;
-        QAudioFormat format;
-        format.setSampleRate(kRate);
-        format.setChannelCount(1);
-        format.setSampleFormat(QAudioFormat::Int16);
-        m_sink = new QAudioSink(device, format, qApp); // owned by the application
-        m_sink->setBufferSize(kRate * 2 * kBufferMilliseconds / 1000);
-        m_mixer = new CSoundMixer(kRate * kLeadInMilliseconds / 1000);
-        m_mixer->setParent(m_sink);
-        m_idle = new QTimer(m_sink);
-        m_idle->setInterval(kIdleMilliseconds);
-        m_idle->setSingleShot(true);
-        QObject::connect(m_idle, &QTimer::timeout, m_sink, [this] {
-            if (!m_mixer->IsSilent()) { // a long sound: look again later
-                m_idle->start();
-                return;
-            }
-            m_sink->stop();
-            m_sink->deleteLater();
-            m_sink = nullptr; // the next sound opens a new one
-        });
-        m_sink->start(m_mixer);
-        return true;
-    }
-
     std::map<QString, QByteArray> m_samples;
-    QPointer<QAudioSink> m_sink;
-    CSoundMixer* m_mixer = nullptr; // owned by the sink
-    QTimer* m_idle = nullptr;       // owned by the sink
+    std::unique_ptr<ISoundOutput> m_output;
+    bool m_triedLoading = false;
 };
 
 } // namespace
@@ -136,7 +109,7 @@ void AppBeep(unsigned type)
         return;
     }
     static CSoundPlayer player;
-    player.Play(QDir(Folder()).filePath(FileOf(type)));
+    player.Play(type, QDir(Folder()).filePath(FileOf(type)));
 }
 
 unsigned SoundOf(TurnSound sound)

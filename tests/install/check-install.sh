@@ -29,6 +29,14 @@ do
   [ -s "$prefix/$file" ] || { echo "missing after install: $file"; exit 1; }
 done
 
+# The audio libraries come with the sound library only, loaded when first heard.
+sound=$(find "$prefix/lib" -path '*/ordkamp/ordkamp-sound.so')
+[ -n "$sound" ] || { echo "missing after install: lib/.../ordkamp/ordkamp-sound.so"; exit 1; }
+readelf -d "$sound" | grep -q 'libQt6Multimedia' || { echo "the sound library lacks Qt Multimedia"; exit 1; }
+if readelf -d "$prefix/bin/ordkamp" | grep -q 'libQt6Multimedia'; then
+  echo "the program links Qt Multimedia"; exit 1
+fi
+
 [ "$("$prefix/bin/ordkamp" --version)" = "Ordkamp $version" ] || { echo "--version is wrong"; exit 1; }
 "$prefix/bin/ordkamp" --help | grep -q -- '--version' || { echo "--help is wrong"; exit 1; }
 status=0

@@ -13,10 +13,13 @@ deb=$(ls "$work"/ordkamp_*.deb)
 
 info=$(dpkg-deb --info "$deb")
 for expected in "Package: ordkamp" "Version: $version" "Section: games" libqt6widgets6 libqt6gui6 libqt6core6 \
-                libqt6multimedia6 \
-                libstdc++6 libc6; do
+                libstdc++6 libc6 "Recommends: libqt6multimedia6"; do
   grep -q -- "$expected" <<< "$info" || { echo "control data lacks: $expected"; echo "$info"; exit 1; }
 done
+# Sound is loaded when first heard: the program plays without Qt Multimedia.
+if grep -q "Depends:.*multimedia" <<< "$info"; then
+  echo "the package depends on Qt Multimedia"; echo "$info"; exit 1
+fi
 
 contents=$(dpkg-deb --contents "$deb")
 for path in ./usr/bin/ordkamp ./usr/share/ordkamp/ordkamp.se ./usr/share/ordkamp/ordkamp-alla.se ./usr/share/doc/ordkamp/copyright ./usr/share/ordkamp/ReadMe.txt ./usr/share/ordkamp/sounds/tick.wav \
@@ -26,6 +29,7 @@ for path in ./usr/bin/ordkamp ./usr/share/ordkamp/ordkamp.se ./usr/share/ordkamp
             ./usr/share/icons/hicolor/128x128/apps/org.example.Ordkamp.png; do
   grep -q -- " $path\$" <<< "$contents" || { echo "package lacks: $path"; exit 1; }
 done
+grep -q -- " ./usr/lib/.*ordkamp/ordkamp-sound.so\$" <<< "$contents" || { echo "package lacks the sound library"; exit 1; }
 
 dpkg-deb -x "$deb" "$work/root"
 if readelf -S "$work/root/usr/bin/ordkamp" | grep -q '\.debug_info'; then

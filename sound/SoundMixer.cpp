@@ -1,4 +1,4 @@
-#include "platform/SoundMixer.h"
+#include "sound/SoundMixer.h"
 
 #include <algorithm>
 #include <cstring>
