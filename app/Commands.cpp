@@ -16,6 +16,7 @@
 
 void CWordGameDlg::OnEditWordList()
 {
+    EnsureWordListLoaded();
     CWordListDlg editor;
     editor.m_pGameEngine = &StandardList(); // the standard list, whichever list is in play
     editor.DoModal();

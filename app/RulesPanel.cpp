@@ -77,6 +77,8 @@ void CWordGameDlg::OnSelchangeGameType()
 
 void CWordGameDlg::UpdateAvailableWords()
 {
+    if (m_bListPending)
+        return; // counted once the list is read
     UpdateData(true);
     const QString count = QString::number(m_engine.CountAvailableWords());
     m_strAvailable = FormatString(IDS_AVAILABLE, {count});

@@ -58,21 +58,38 @@ bool CWordGameDlg::OnInitDialog()
     RefreshPlayers();
 
     // Read before the window shows, so that it opens where it was left.
-    const FileResult settingsRead = m_settingsFile.Load(m_engine, ToWindows1252(m_strIniFile));
+    m_settingsRead = m_settingsFile.Load(m_engine, ToWindows1252(m_strIniFile));
     SetSoundFolder(QFile::decodeName(GetDocPath().c_str()) + QStringLiteral("sounds"));
     SetSoundOn(m_settingsFile.SoundOn());
     findChild<QAction*>(QString::number(ID_SOUND))->setChecked(m_settingsFile.SoundOn());
 
-    // The loading text is painted before the list is read.
-    UpdateData(false);
-    RestorePlace();
-    show();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    repaint();
-
     CopyRulesToMembers();
     m_comboGameType->setCurrentIndex(static_cast<int>(m_engine.m_nGameTypeSetting));
 
+    // The window is whole on the screen, with the loading text, before the
+    // list is read (paintEvent).
+    m_bListPending = true;
+    UpdateData(false);
+    RestorePlace();
+    show();
+    return true;
+}
+
+void CWordGameDlg::paintEvent(QPaintEvent* event)
+{
+    QDialog::paintEvent(event);
+    if (m_bListPending && !m_bListLoadQueued) {
+        m_bListLoadQueued = true; // after this paint has reached the screen
+        QMetaObject::invokeMethod(this, [this] { EnsureWordListLoaded(); }, Qt::QueuedConnection);
+    }
+}
+
+void CWordGameDlg::EnsureWordListLoaded()
+{
+    if (!m_bListPending || m_bDestroyed)
+        return;
+    m_bListPending = false;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool listLoaded = m_engine.LoadWordList();
     m_strDisplay = LoadString(listLoaded ? IDS_WELCOME
                               : m_engine.m_wordFileResult.error == FileError::TooLarge ? IDS_LIST_TOO_LARGE
@@ -85,10 +102,9 @@ bool CWordGameDlg::OnInitDialog()
         m_settingsFile.SetWordList({});
 
     QApplication::restoreOverrideCursor();
-    if (!settingsRead)
-        AppMessageBox(this, FormatString(IDS_SETTINGS_UNREADABLE, {SettingsPath(), FileErrorText(settingsRead)}),
+    if (!m_settingsRead)
+        AppMessageBox(this, FormatString(IDS_SETTINGS_UNREADABLE, {SettingsPath(), FileErrorText(m_settingsRead)}),
                       MB_OK | MB_ICONEXCLAMATION);
-    return true;
 }
 
 void CWordGameDlg::OnOK()

@@ -27,6 +27,7 @@ void CWordGameDlg::OnChangeGuess()
 {
     if (m_turn.State() == TURN_WAITING) {
         m_strGuess.clear(); // the key only starts the turn
+        EnsureWordListLoaded();
         ShowTurn(m_turn.Start());
         return;
     }

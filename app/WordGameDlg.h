@@ -106,6 +106,9 @@ public:
     void OnKillfocusTimeMixword();
     void OnSelchangeGameType();
     void UpdateAvailableWords();
+    // The start's word list is read after the window's first paint; whatever
+    // needs the list before that reads it first.
+    void EnsureWordListLoaded();
 
     // Menu commands.
     void OnEditWordList();
@@ -149,6 +152,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     // The menu's shortcuts come before any control's own use of the key.
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -174,6 +178,9 @@ private:
     QMenuBar* m_menuBar = nullptr;
     bool m_bDestroyed = false;
     bool m_bSaved = false;
+    bool m_bListPending = false; // the start's list is still to be read
+    bool m_bListLoadQueued = false;
+    FileResult m_settingsRead;   // told once the list is read
     // The controls' places at the smallest size, from which every larger
     // size is laid out.
     std::vector<std::pair<QWidget*, QRect>> m_baseGeometry;

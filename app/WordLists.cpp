@@ -73,6 +73,7 @@ void CWordGameDlg::FillWordListMenu()
             QFileInfo(path).fileName());
     }
     connect(choices, &QActionGroup::triggered, this, [this](QAction* action) {
+        EnsureWordListLoaded();
         ChooseWordList(action->data().toString());
     });
     CheckWordListMenu();

@@ -65,10 +65,12 @@ struct GameWindow : ::testing::Test {
         WriteBytes(folder.File("ordkamp.se"), text);
     }
 
+    // The window as a player meets it: shown, painted, its list read.
     void Start()
     {
         dlg = std::make_unique<CWordGameDlg>();
         ASSERT_TRUE(dlg->OnInitDialog());
+        dlg->EnsureWordListLoaded(); // as its first paint does
         QApplication::setActiveWindow(dlg.get()); // shortcuts reach the active window only
     }
 

@@ -33,7 +33,13 @@ TEST_F(GameWindow, WordListLoadsOrNamesWhyNot)
         fs::remove(list);
         c.make();
         const fs::file_type type = fs::status(list).type();
-        Start();
+        // The window is painted, with the loading text, before the list is
+        // read: the first paint starts the reading.
+        dlg = std::make_unique<CWordGameDlg>();
+        ASSERT_TRUE(dlg->OnInitDialog());
+        EXPECT_EQ(dlg->m_strDisplay, LoadString(IDS_LOADING)) << c.what;
+        for (int i = 0; i < 1000 && dlg->m_strDisplay == LoadString(IDS_LOADING); ++i)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         EXPECT_EQ(dlg->m_strDisplay, LoadString(c.text)) << c.what;
         AddPlayer("Anna");
         Type("x"); // no words: no turn
