@@ -10,6 +10,7 @@
 #include "profile/SettingsFile.h"
 #include "res/FileErrorText.h"
 #include "res/GameDialog.h"
+#include "res/Images.h"
 #include "res/Strings.h"
 
 #include <QAction>
@@ -26,7 +27,6 @@
 bool CWordGameDlg::OnInitDialog()
 {
     BuildControls();
-    setWindowIcon(m_hIcon);
 
     // Timer 1. A Qt timer cannot fail to start, so the timer-failure exit of
     // the Windows program has no counterpart here.
@@ -67,11 +67,12 @@ bool CWordGameDlg::OnInitDialog()
     m_comboGameType->setCurrentIndex(static_cast<int>(m_engine.m_nGameTypeSetting));
 
     // The window is whole on the screen, with the loading text, before the
-    // list is read (paintEvent).
+    // list is read and the icon drawn (paintEvent).
     m_bListPending = true;
     UpdateData(false);
     RestorePlace();
     show();
+    ShowInDisplay();
     return true;
 }
 
@@ -80,7 +81,11 @@ void CWordGameDlg::paintEvent(QPaintEvent* event)
     QDialog::paintEvent(event);
     if (m_bListPending && !m_bListLoadQueued) {
         m_bListLoadQueued = true; // after this paint has reached the screen
-        QMetaObject::invokeMethod(this, [this] { EnsureWordListLoaded(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, [this] {
+            m_hIcon = AppIcon(); // drawn in five sizes: not worth the wait
+            setWindowIcon(m_hIcon);
+            EnsureWordListLoaded();
+        }, Qt::QueuedConnection);
     }
 }
 

@@ -23,6 +23,7 @@
 #include <QTextLayout>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -76,6 +77,30 @@ int LaidOutHeight(const QString& text, const QFont& font, int width)
 int SecondaryPixels(int pixels, int applicationPixels)
 {
     return std::max(pixels * 2 / 5, std::min(applicationPixels, pixels * 4 / 5));
+}
+
+// The largest size in lo..hi for which `fits` holds (lo when none does),
+// trying sizes near `guess` first: every size tried loads a font, and the
+// guess is mostly within a few pixels.
+template <typename Fits>
+int LargestFitting(int guess, int lo, int hi, Fits&& fits)
+{
+    int good = lo - 1, bad = hi + 1; // fits(good) holds, fits(bad) does not
+    guess = std::clamp(guess, lo, hi);
+    (fits(guess) ? good : bad) = guess;
+    for (int step = 1; bad == hi + 1 && good < hi; step *= 2) { // upwards
+        const int next = std::min(hi, good + step);
+        (fits(next) ? good : bad) = next;
+    }
+    for (int step = 1; good == lo - 1 && bad > lo; step *= 2) { // downwards
+        const int next = std::max(lo, bad - step);
+        (fits(next) ? good : bad) = next;
+    }
+    while (bad - good > 1) {
+        const int middle = good + (bad - good) / 2;
+        (fits(middle) ? good : bad) = middle;
+    }
+    return std::max(good, lo);
 }
 
 } // namespace
@@ -195,7 +220,17 @@ void CWordGameDlg::LayOutControls()
 
 void CWordGameDlg::ShowInDisplay()
 {
+    // Fitting the text tries many font sizes: not before the window shows
+    // at its size, which shows it once.
+    if (!isVisible())
+        return;
     auto* display = DialogControl<QPlainTextEdit>(this, IDC_DISPLAY);
+    if (m_bListPending) { // the loading text is not worth fitting: it shows for a moment
+        display->setFont(font());
+        display->setPlainText(ForDisplay(m_strDisplay));
+        m_shownText.clear();
+        return;
+    }
     // The text in the largest font that fits, the puzzle above all. Above a
     // running puzzle, its game and player in one line; below a result,
     // whose turn comes and how to start, smaller. Their room is kept
@@ -281,14 +316,19 @@ void CWordGameDlg::ShowInDisplay()
         return (heading.isEmpty() ? 0 : oneLine) + main + sentenceHeight + (reserveFooter ? oneLine : 0) + hintHeight
             + lettersHeight <= room.height();
     };
-    int smallest = 6, largest = 400;
-    while (smallest < largest) {
-        const int size = (smallest + largest + 1) / 2;
-        if (fits(size))
-            smallest = size;
-        else
-            largest = size - 1;
-    }
+    // The guess: the main text's lines unwrapped, scaled from 100 pixels to
+    // the room; the smaller lines are about two fifths of a line each.
+    fitted.setPixelSize(100);
+    const QFontMetrics at100(fitted);
+    const QStringList lines = text.split('\n');
+    int widest = 1;
+    for (const QString& line : lines)
+        widest = std::max(widest, at100.horizontalAdvance(line));
+    const int smallLines = !heading.isEmpty() + !sentence.isEmpty() + reserveFooter + !reservedHint.isEmpty() + hangmanLetters;
+    const double linesHigh = lines.size() + 0.4 * smallLines;
+    const int guess = static_cast<int>(std::min(100.0 * room.width() / widest,
+                                                100.0 * room.height() / (at100.lineSpacing() * linesHigh)));
+    const int smallest = LargestFitting(guess, 6, 400, fits);
     fitted.setPixelSize(smallest);
     small = secondaryAt(smallest);
     const QFontMetrics smallMetrics(small);

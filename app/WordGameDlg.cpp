@@ -5,7 +5,6 @@
 #include "app/PoliteEnd.h"
 #include "platform/UpDownEdit.h"
 #include "res/GameDialog.h"
-#include "res/Images.h"
 #include "res/Strings.h"
 
 #include <QAction>
@@ -27,7 +26,6 @@
 
 CWordGameDlg::CWordGameDlg(QWidget* parent)
     : QDialog(parent)
-    , m_hIcon(AppIcon())
 {
     connect(&m_timer, &QTimer::timeout, this, [this] { OnTimer(); });
 }
