@@ -25,10 +25,10 @@ constexpr int kRuleControls[] = {
 
 void CWordGameDlg::OnChangeGuess()
 {
-    if (m_turn.State() == TURN_WAITING) {
-        m_strGuess.clear(); // the key only starts the turn
+    if (m_turn.State() == TURN_WAITING || m_turn.Paused()) {
+        m_strGuess.clear(); // the key only starts the turn, or goes on with it
         EnsureWordListLoaded();
-        ShowTurn(m_turn.Start());
+        ShowTurn(m_turn.Paused() ? m_turn.Resume() : m_turn.Start());
         return;
     }
     if (m_turn.State() != TURN_RUNNING)
@@ -50,6 +50,12 @@ void CWordGameDlg::OnHint()
 void CWordGameDlg::OnGiveUp()
 {
     ShowTurn(m_turn.GiveUp());
+}
+
+void CWordGameDlg::OnPause()
+{
+    ShowTurn(m_turn.Pause());
+    DialogControl(this, IDC_GUESS)->setFocus(); // where a key goes on
 }
 
 void CWordGameDlg::SubtractTime(int seconds)
@@ -87,6 +93,9 @@ void CWordGameDlg::ShowTurn(const TurnEvent& event)
         ShowResult(event);
         RefreshPlayers();
         break;
+    case TurnShows::Paused:
+        ShowMessage(MESSAGE_TEXT, true, IDS_PAUSED);
+        break;
     case TurnShows::NextPlayer:
         m_strGuess = LoadString(IDS_PRESS_KEY);
         ShowMessage(MESSAGE_NEXT_PLAYER, false, 0);
@@ -102,8 +111,8 @@ void CWordGameDlg::ShowTurnState()
     const bool running = m_turn.State() == TURN_RUNNING;
     for (const int id : kRuleControls) // an up-down and its edit are one control
         EnableControl(id, !running);
-    for (const int command : {ID_HINT, ID_GIVE_UP})
-        findChild<QAction*>(QString::number(command))->setEnabled(running);
+    for (const int command : {ID_HINT, ID_GIVE_UP, ID_PAUSE})
+        findChild<QAction*>(QString::number(command))->setEnabled(running && !m_turn.Paused());
     m_wordListMenu->setEnabled(!running); // as the rules: not in the middle of a turn
     // Before the first turn the bar is empty, not busy.
     m_progressTime->setRange(0, std::max(m_turn.Seconds(), 1));

@@ -239,6 +239,7 @@ void CWordGameDlg::ShowInDisplay()
     QString heading, nextPlayer, hint;
     const bool players = !m_engine.m_players.empty() && m_engine.m_nCurPlayer < m_engine.m_players.size();
     const QString name = players ? FromWindows1252(m_engine.m_players[m_engine.m_nCurPlayer].m_strName) : QString();
+    const bool puzzleShown = m_turn.State() == TURN_RUNNING && !m_turn.Paused();
     if (m_turn.State() == TURN_RUNNING && m_engine.m_nGameType < GAME_COUNT && players)
         heading = LoadString(IDS_GAME_HANGMAN + m_engine.m_nGameType) + QStringLiteral(" \u2014 ") + name;
     QString text = ForDisplay(m_strDisplay);
@@ -263,14 +264,14 @@ void CWordGameDlg::ShowInDisplay()
     const QString reservedHint = reserveFooter ? LoadString(IDS_HOW_TO_START) : hint;
     // A running hangman puzzle: the word large, the letters tried below it
     // in the smaller size (a line kept for them before the first).
-    const bool hangmanLetters = m_turn.State() == TURN_RUNNING && m_engine.m_nGameType == GAME_HANGMAN;
+    const bool hangmanLetters = puzzleShown && m_engine.m_nGameType == GAME_HANGMAN;
     QString letters;
     if (hangmanLetters) {
         letters = text.section('\n', -1);
         text = text.section('\n', 0, 0);
     }
     // A themed list's hint sentence, once taken as a hint, under the puzzle.
-    const QString sentence = m_turn.State() == TURN_RUNNING && m_turn.SentenceShown()
+    const QString sentence = puzzleShown && m_turn.SentenceShown()
         ? FromWindows1252(m_engine.HintSentence()) : QString();
 
     // Less the document's margins and a pixel of the cursor's on each side.

@@ -92,9 +92,11 @@ void CWordGameDlg::BuildMenu()
             }
             QAction* action = popup->addAction(QString::fromUtf8(item.text));
             action->setObjectName(QString::number(item.command));
+            QList<QKeySequence> keys;
             for (const Accelerator& accelerator : GameAccelerators())
                 if (accelerator.command == item.command)
-                    action->setShortcut(QKeySequence(accelerator.keys));
+                    keys << QKeySequence(accelerator.keys);
+            action->setShortcuts(keys);
             addAction(action); // shortcuts work wherever the focus is in the window
         }
     }
@@ -113,6 +115,7 @@ void CWordGameDlg::BuildMenu()
         {ID_README, &CWordGameDlg::OnReadme},
         {ID_HINT, &CWordGameDlg::OnHint},
         {ID_GIVE_UP, &CWordGameDlg::OnGiveUp},
+        {ID_PAUSE, &CWordGameDlg::OnPause},
         {ID_SOUND, &CWordGameDlg::OnSound},
     };
     findChild<QAction*>(QString::number(ID_SOUND))->setCheckable(true);

@@ -119,6 +119,7 @@ public:
     void OnReadme();
     void OnResetScores();
     void OnSound();
+    void OnPause();
 
     // Members bound to controls, and the window's own state.
     CUpDownEdit* m_spinMinLetters = nullptr;

@@ -32,7 +32,7 @@ TurnEvent CTurn::Start()
 TurnEvent CTurn::Guess(const std::string& guess)
 {
     TurnEvent event;
-    if (m_state != TURN_RUNNING || guess.empty())
+    if (m_state != TURN_RUNNING || m_paused || guess.empty())
         return event;
     const unsigned result = m_engine.CheckGuess(guess, static_cast<unsigned>(m_secondsLeft));
     const bool hangman = m_engine.m_nGameType == GAME_HANGMAN;
@@ -70,7 +70,7 @@ TurnEvent CTurn::TakeTime(unsigned seconds)
 
 void CTurn::TakeTime(unsigned seconds, TurnEvent& event)
 {
-    if (m_state != TURN_RUNNING)
+    if (m_state != TURN_RUNNING || m_paused)
         return;
     if (seconds >= static_cast<unsigned>(m_secondsLeft)) {
         m_secondsLeft = 0;
@@ -88,7 +88,7 @@ void CTurn::TakeTime(unsigned seconds, TurnEvent& event)
 TurnEvent CTurn::Hint()
 {
     TurnEvent event;
-    if (m_state != TURN_RUNNING)
+    if (m_state != TURN_RUNNING || m_paused)
         return event;
     // A hint costs what a wrong hangman letter costs; one that would give
     // the whole word away is refused, for free.
@@ -123,7 +123,29 @@ TurnEvent CTurn::Abandon()
 {
     TurnEvent event;
     m_state = TURN_WAITING;
+    m_paused = false;
     event.clockRestarted = true;
+    return event;
+}
+
+TurnEvent CTurn::Pause()
+{
+    TurnEvent event;
+    if (m_state != TURN_RUNNING || m_paused)
+        return event;
+    m_paused = true;
+    event.shows = TurnShows::Paused;
+    return event;
+}
+
+TurnEvent CTurn::Resume()
+{
+    TurnEvent event;
+    if (!m_paused)
+        return event;
+    m_paused = false;
+    event.shows = TurnShows::Puzzle;
+    event.clockRestarted = true; // a whole second before the next one goes
     return event;
 }
 

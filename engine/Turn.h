@@ -22,6 +22,7 @@ enum class TurnShows {
     Right,       // solved: the points and the answer
     Wrong,       // the time ran out: the answer
     NextPlayer,  // the result pause is over: the next player's turn comes
+    Paused,      // the running turn is paused: the puzzle is hidden
 };
 
 // What one event did, for the window to draw and play.
@@ -67,12 +68,17 @@ public:
     // The current player changed from outside (deleted, or another chosen):
     // a running turn or pause ends without a result.
     TurnEvent Abandon();
+    // Stops a running turn's clock; nothing but Resume (and Abandon) counts
+    // until it goes on with the seconds that were left.
+    TurnEvent Pause();
+    TurnEvent Resume();
 
     TurnState State() const { return m_state; }
     int Seconds() const { return m_seconds; }         // the length of the last turn begun
     int SecondsLeft() const { return m_secondsLeft; } // never below 0
     unsigned HintLevel() const { return m_hintLevel; } // letter hints taken in this anagram or mixword turn
     bool SentenceShown() const { return m_sentenceShown; } // the word's hint sentence, taken as a hint
+    bool Paused() const { return m_paused; }
     int ClockPeriod() const { return m_state == TURN_RESULT ? kResultPause : kTickPeriod; }
 
 private:
@@ -85,4 +91,5 @@ private:
     int m_secondsLeft = 0;
     unsigned m_hintLevel = 0;
     bool m_sentenceShown = false;
+    bool m_paused = false;
 };

@@ -46,7 +46,7 @@ const std::vector<Menu>& GameMenu()
     static const std::vector<Menu> menu = {
         {"&Arkiv", {{"&Redigera ordlista...\tCtrl+E", ID_EDIT_WORD_LIST}, {nullptr, 0},
                     {"&Avsluta", ID_EXIT}}},
-        {"&Spel", {{"&Ledtråd\tF3", ID_HINT}, {"&Ge upp\tF6", ID_GIVE_UP}, {nullptr, 0},
+        {"&Spel", {{"&Ledtråd\tF3", ID_HINT}, {"&Ge upp\tF6", ID_GIVE_UP}, {"&Paus\tCtrl+P", ID_PAUSE}, {nullptr, 0},
                    {"&Nollställ poänglistan...\tF2", ID_RESET_SCORES}, {nullptr, 0},
                    {"&Highscore...\tF4", ID_HIGHSCORE}, {nullptr, 0},
                    {"Lj&ud\tCtrl+M", ID_SOUND}}},
@@ -68,6 +68,8 @@ const std::vector<Accelerator>& GameAccelerators()
         {Qt::Key_F3, ID_HINT},
         {Qt::Key_F6, ID_GIVE_UP},
         {Qt::CTRL | Qt::Key_M, ID_SOUND},
+        {Qt::CTRL | Qt::Key_P, ID_PAUSE},
+        {Qt::Key_Pause, ID_PAUSE},
     };
     return accelerators;
 }

@@ -36,7 +36,8 @@ const std::unordered_map<unsigned, const char*>& Table()
          "HighScore: Poängberäkningen för highscorelistan är lite annorlunda. Här räknas tiden som "
          "120 sekunder, och den tid du har över multipliceras med hela ordets längd.\n\n"
          "Fastnat? Ledtråd (F3) visar en bit av ordet och kostar lika många sekunder som tidsavdraget i "
-         "hänga gubbe. Ge upp (F6) avslutar turen utan poäng och visar svaret.\n\n"
+         "hänga gubbe. Ge upp (F6) avslutar turen utan poäng och visar svaret. Paus (Ctrl+P) stannar "
+         "klockan och döljer ordet; en tangent i Gissa fortsätter.\n\n"
          "I ReadMe-filen finns mer detaljerade (enklare :-) förklaringar."},
         {IDS_QUICK_HELP_TITLE, "Snabbstart"},
         {IDS_RESET_SCORES, "Vill du verkligen nollställa alla poäng?"},
@@ -71,6 +72,7 @@ const std::unordered_map<unsigned, const char*>& Table()
         {IDS_LIST_ITEM_SKIPPED, "%s (%d ord, %d överhoppade)"},
         {IDS_LIST_UNAVAILABLE, "Ordlistan \"%s\" kunde inte läsas in. Standardlistan används."},
         {IDS_AVAILABLE_IN_LIST, "Tillgängliga ord: %d (%s)"},
+        {IDS_PAUSED, "Paus \u2014 tryck på en tangent i Gissa för att fortsätta."},
         {IDS_SAVE_FAILED, "Det gick inte att spara inställningarna och highscorelistorna i filen:\n%s\n(%s)\n\n"
                           "Försök igen (till exempel sedan du frigjort utrymme på disken), eller avbryt "
                           "för att avsluta utan att spara."},

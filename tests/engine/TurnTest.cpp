@@ -9,7 +9,7 @@
 namespace {
 
 // Plays a script of events ("start", "tick*5", "guess=x", "guess=answer1..3",
-// "hint", "giveup", "take=4", "abandon") and returns the last event, with
+// "hint", "giveup", "take=4", "abandon", "pause", "resume") and returns the last event, with
 // the sounds of all of them as letters: Tick, time Out, Solved, Wrong letter,
 // Refused.
 TurnEvent Play(CTurn& turn, const CWordEngine& engine, const std::string& script, std::string& sounds)
@@ -26,6 +26,8 @@ TurnEvent Play(CTurn& turn, const CWordEngine& engine, const std::string& script
                 : name == "hint" ? turn.Hint()
                 : name == "giveup" ? turn.GiveUp()
                 : name == "take" ? turn.TakeTime(static_cast<unsigned>(std::stoi(value)))
+                : name == "pause" ? turn.Pause()
+                : name == "resume" ? turn.Resume()
                 : turn.Abandon();
             for (const TurnSound sound : last.sounds)
                 sounds += "TOSWR"[static_cast<int>(sound)];
@@ -49,7 +51,7 @@ TEST(Turn, EventsStateClockSoundsAndScore)
         bool withSentence = false, sentenceShown = false; // the words have a hint sentence; it was shown
     } cases[] = {
         {"start", GAME_HANGMAN, "", TURN_RUNNING, 60, NewPuzzle, 0, 2, 0},
-        {"guess=e tick hint giveup", GAME_HANGMAN, "", TURN_WAITING, 0, Unchanged, 0, 2, 0}, // nothing before the start
+        {"guess=e tick hint giveup pause resume", GAME_HANGMAN, "", TURN_WAITING, 0, Unchanged, 0, 2, 0}, // nothing before the start
         {"start guess=E guess=x guess=x guess=- guess=k guess=o", GAME_HANGMAN, "W", TURN_RUNNING, 56, Puzzle, 0, 2, 0},
         {"start guess=e guess=x guess=k guess=o guess=r", GAME_HANGMAN, "WS", TURN_RESULT, 56, Right, 3 * 56, 3, 0},
         {"start guess=ekorre", GAME_ANAGRAM, "S", TURN_RESULT, 60, Right, 3 * 60, 3, 0},
@@ -79,6 +81,14 @@ TEST(Turn, EventsStateClockSoundsAndScore)
         {"start hint*4 hint", GAME_HANGMAN, "R", TURN_RUNNING, 44, Unchanged, 0, 2, 0, true, true},
         {"start hint guess=answer1", GAME_ANAGRAM, "S", TURN_RESULT, 56, Right, 3 * 56, 3, 0},
         {"start abandon", GAME_ANAGRAM, "", TURN_WAITING, 60, Unchanged, 0, 2, 0},
+        // Paused, nothing counts but going on, with the seconds that were left.
+        {"start tick*2 pause", GAME_ANAGRAM, "", TURN_RUNNING, 58, Paused, 0, 2, 0},
+        {"start tick*2 pause tick*70 take=9 guess=ekorre hint giveup pause", GAME_ANAGRAM, "", TURN_RUNNING, 58,
+         Unchanged, 0, 2, 0},
+        {"start tick*2 pause tick resume", GAME_ANAGRAM, "", TURN_RUNNING, 58, Puzzle, 0, 2, 0},
+        {"start tick*2 pause resume resume tick guess=ekorre", GAME_ANAGRAM, "S", TURN_RESULT, 57, Right, 3 * 57, 3, 0},
+        {"start tick*60 pause", GAME_ANAGRAM, "TTTTTO", TURN_RESULT, 0, Unchanged, 0, 0, 0}, // not in the result pause
+        {"start pause abandon start tick", GAME_ANAGRAM, "", TURN_RUNNING, 59, Unchanged, 0, 2, 0},
         {"start giveup abandon start", GAME_ANAGRAM, "O", TURN_RUNNING, 60, NewPuzzle, 0, 0, 0}, // chosen anew: no hand-over
     };
     for (const auto& c : cases) {

@@ -59,8 +59,10 @@ TEST_F(GameWindow, EveryShortcutWorksWhereverTheFocusIs)
     dlg->m_engine.m_nGameTypeSetting = GAME_ANAGRAM;
     AddPlayer("Anna");
     Type("x"); // a running turn: the hint and giving up are on
-    std::map<int, int> triggered;
+    std::map<int, int> triggered, keys; // a command may have more than one key
     for (const Accelerator& accelerator : GameAccelerators()) {
+        if (keys[accelerator.command]++ > 0)
+            continue;
         QAction* action = dlg->findChild<QAction*>(QString::number(accelerator.command));
         QObject::disconnect(action, &QAction::triggered, nullptr, nullptr); // no dialogs, no turn's end
         QObject::connect(action, &QAction::triggered, [&triggered, &accelerator] { ++triggered[accelerator.command]; });
@@ -75,7 +77,8 @@ TEST_F(GameWindow, EveryShortcutWorksWhereverTheFocusIs)
         }
     }
     for (const Accelerator& accelerator : GameAccelerators())
-        EXPECT_EQ(triggered[accelerator.command], int(std::size(controls))) << QKeySequence(accelerator.keys).toString().toStdString();
+        EXPECT_EQ(triggered[accelerator.command], keys[accelerator.command] * int(std::size(controls)))
+            << QKeySequence(accelerator.keys).toString().toStdString();
 }
 
 TEST_F(GameWindow, ClosingAsksOnlyWhenPlayersExistAndEscapeNeverCloses)

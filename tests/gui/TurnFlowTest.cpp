@@ -85,6 +85,30 @@ TEST_F(Turns, HangmanTurnAsTheWindowShowsIt)
     EXPECT_EQ(sounds, (std::vector<unsigned>{SOUND_WRONG_LETTER, SOUND_SOLVED, SOUND_TICK, SOUND_TICK, SOUND_TIME_OUT}));
 }
 
+// Paused, the puzzle is hidden and the clock stops; a key in "Gissa" goes
+// on, and is no guess.
+TEST_F(Turns, PauseHidesThePuzzleUntilAKey)
+{
+    StartWithPlayers({"ekorre"}, GAME_HANGMAN);
+    EXPECT_FALSE(Action(ID_PAUSE)->isEnabled()); // nothing to pause
+    Type("a");
+    Type("e");
+    Tick(3);
+    QTest::keyClick(Guess(), Qt::Key_P, Qt::ControlModifier);
+    const QString shown = Control<QPlainTextEdit>(IDC_DISPLAY)->toPlainText();
+    EXPECT_TRUE(shown.endsWith(LoadString(IDS_PAUSED))) << shown.toStdString();
+    EXPECT_FALSE(shown.contains(QStringLiteral("e----e"))) << shown.toStdString();
+    EXPECT_FALSE(Action(ID_HINT)->isEnabled() || Action(ID_PAUSE)->isEnabled());
+    Tick(10);
+    EXPECT_EQ(Left(), 57);
+    Type("k");
+    EXPECT_EQ(dlg->m_strDisplay + Guess()->text(), "e----e\r\n\r\ne");
+    Tick();
+    EXPECT_EQ(Left(), 56);
+    QTest::keyClick(Guess(), Qt::Key_Pause);
+    EXPECT_EQ(dlg->m_strDisplay, LoadString(IDS_PAUSED));
+}
+
 TEST_F(Turns, HintLineAndHighscoreGreetingsKeptAtOnce)
 {
     const struct { int entriesAbove; const char* greeting; } cases[] = {
