@@ -13,6 +13,8 @@
 #include <QMenu>
 #include <QProgressBar>
 
+#include <algorithm>
+
 namespace {
 
 // The controls of the rules panel, disabled while a turn runs.
@@ -104,6 +106,8 @@ void CWordGameDlg::ShowTurn(const TurnEvent& event)
     if (event.clockRestarted)
         m_timer.start(m_turn.ClockPeriod());
     ShowTurnState();
+    if (std::find(event.sounds.begin(), event.sounds.end(), TurnSound::Tick) != event.sounds.end())
+        AnnounceInGuess(FormatString(IDS_A11Y_SECONDS_LEFT, {QString::number(m_turn.SecondsLeft())}));
 }
 
 void CWordGameDlg::ShowTurnState()

@@ -79,6 +79,16 @@ int SecondaryPixels(int pixels, int applicationPixels)
     return std::max(pixels * 2 / 5, std::min(applicationPixels, pixels * 4 / 5));
 }
 
+// A hangman word as a screen reader should say it: letter by letter, a
+// letter not found yet as "streck".
+QString SpokenLetters(const QString& word)
+{
+    QStringList letters;
+    for (const QChar letter : word)
+        letters << (letter == '-' ? LoadString(IDS_A11Y_DASH) : QString(letter));
+    return letters.join(QStringLiteral(", "));
+}
+
 // The largest size in lo..hi for which `fits` holds (lo when none does),
 // trying sizes near `guess` first: every size tried loads a font, and the
 // guess is mostly within a few pixels.
@@ -136,6 +146,22 @@ void CWordGameDlg::SetUpLayout()
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     resize(minimumSize());
     LayOutControls();
+}
+
+void CWordGameDlg::Announce(const QString& spoken)
+{
+    auto* display = DialogControl(this, IDC_DISPLAY);
+    if (display->accessibleName() == spoken)
+        return;
+    display->setAccessibleName(spoken);
+    AnnounceInGuess(spoken);
+}
+
+void CWordGameDlg::AnnounceInGuess(const QString& text)
+{
+    // A screen reader tells a change of the focused control's description:
+    // the player hears the turn without leaving "Gissa".
+    DialogControl(this, IDC_GUESS)->setAccessibleDescription(text);
 }
 
 int CWordGameDlg::ClockPixels(int windowHeight) const
@@ -228,6 +254,7 @@ void CWordGameDlg::ShowInDisplay()
     if (m_bListPending) { // the loading text is not worth fitting: it shows for a moment
         display->setFont(font());
         display->setPlainText(ForDisplay(m_strDisplay));
+        Announce(display->toPlainText());
         m_shownText.clear();
         return;
     }
@@ -348,6 +375,10 @@ void CWordGameDlg::ShowInDisplay()
         blocks << letters;
     display->setFont(fitted);
     display->setPlainText(blocks.join('\n'));
+    QStringList spoken = blocks;
+    if (hangmanLetters && !text.isEmpty())
+        spoken[heading.isEmpty() ? 0 : 1] = SpokenLetters(text);
+    Announce(spoken.join('\n'));
 
     QTextDocument* document = display->document();
     const auto format = [&](const QTextBlock& block, int from, int count, const QTextCharFormat& charFormat) {

@@ -76,6 +76,9 @@ void CWordGameDlg::BuildControls()
     m_spinTimeHangman = DialogControl<CUpDownEdit>(this, IDC_SPIN_TIME_HANGMAN);
     m_listPlayers = DialogControl<QTreeWidget>(this, IDC_PLAYERS);
     m_progressTime = DialogControl<QProgressBar>(this, IDC_PROGRESS);
+    m_listPlayers->setAccessibleName(LoadString(IDS_A11Y_PLAYERS));
+    m_progressTime->setAccessibleName(LoadString(IDS_A11Y_TIME_LEFT));
+    DialogControl(this, IDC_DISPLAY)->setAccessibleDescription(LoadString(IDS_A11Y_DISPLAY));
     m_comboGameType = DialogControl<QComboBox>(this, IDC_GAME_TYPE);
     ConnectControls();
 }

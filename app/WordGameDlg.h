@@ -56,6 +56,10 @@ public:
     // how to start) in the largest font that fits the display, the puzzle
     // larger than the rest.
     void ShowInDisplay();
+    // What a screen reader says of the display (its name, `spoken`), told in
+    // "Gissa" as well; the last seconds are told there alone.
+    void Announce(const QString& spoken);
+    void AnnounceInGuess(const QString& text);
     // Opens where the window was left, or on a first start at about two
     // thirds of the screen, centred; never larger than the screen.
     void RestorePlace();

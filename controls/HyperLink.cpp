@@ -5,6 +5,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Shell.h"
 
+#include <QAccessibleWidget>
 #include <QFocusEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -25,11 +26,49 @@ QString WithoutUrlWrapper(const QString& target)
     return target.startsWith(QStringLiteral("URL:")) ? target.mid(4) : target;
 }
 
+// A link to a screen reader: its text, where it leads, and a press that
+// opens it.
+class CHyperLinkAccessible : public QAccessibleWidget {
+public:
+    explicit CHyperLinkAccessible(CHyperLink* link) : QAccessibleWidget(link, QAccessible::Link) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        const auto* link = static_cast<const CHyperLink*>(widget());
+        switch (kind) {
+        case QAccessible::Name: return link->text();
+        case QAccessible::Value: return WithoutUrlWrapper(link->m_strLink);
+        default: return QAccessibleWidget::text(kind);
+        }
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.linked = true;
+        state.traversed = static_cast<const CHyperLink*>(widget())->m_bVisited;
+        return state;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction())
+            static_cast<CHyperLink*>(widget())->FollowLink();
+    }
+};
+
+QAccessibleInterface* HyperLinkAccessible(const QString&, QObject* object)
+{
+    auto* link = dynamic_cast<CHyperLink*>(object);
+    return link ? new CHyperLinkAccessible(link) : nullptr;
+}
+
 } // namespace
 
 CHyperLink::CHyperLink()
 {
     setTextFormat(Qt::PlainText);
+    static const bool installed = (QAccessible::installFactory(HyperLinkAccessible), true);
+    (void)installed;
 }
 
 void CHyperLink::SubclassDlgItem(int id, QWidget* dialog)
@@ -63,7 +102,9 @@ void CHyperLink::PreSubclassWindow()
     if (!(m_dwLinkStyle & HLS_NOHANDCURSOR))
         setCursor(Qt::PointingHandCursor);
     setMouseTracking(true);
-    setFocusPolicy((m_dwLinkStyle & HLS_FOCUSONCLICK) ? Qt::ClickFocus : Qt::NoFocus);
+    // Reachable with Tab always, so that the keyboard and a screen reader
+    // find it; a click gives it the focus when the style says so.
+    setFocusPolicy((m_dwLinkStyle & HLS_FOCUSONCLICK) ? Qt::StrongFocus : Qt::TabFocus);
     setToolTip(m_strLink);
 }
 
@@ -188,7 +229,7 @@ void CHyperLink::focusOutEvent(QFocusEvent* event)
 
 void CHyperLink::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Space)
+    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
         FollowLink();
     else
         QLabel::keyPressEvent(event);

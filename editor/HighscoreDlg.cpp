@@ -29,6 +29,7 @@ CHighscoreDlg::CHighscoreDlg(QWidget* parent)
 {
     m_comboGameType = DialogControl<QComboBox>(this, IDC_HIGHSCORE_GAME);
     m_listHighscore = DialogControl<QTreeWidget>(this, IDC_HIGHSCORE_LIST);
+    m_listHighscore->setAccessibleName(LoadString(IDS_A11Y_HIGHSCORES));
     connect(m_comboGameType, &QComboBox::activated, this, [this] { OnSelchangeGameType(); });
     connect(DialogControl<QPushButton>(this, IDC_RESET_HIGHSCORE), &QPushButton::clicked, this,
             [this] { OnResetHighscore(); });

@@ -39,6 +39,7 @@ CWordListDlg::CWordListDlg(QWidget* parent)
     : CHelpDialog(WordListDialogTemplate(), QStringLiteral("Redigera ordlista"), parent)
 {
     m_listWords = DialogControl<QListView>(this, IDC_WORDS);
+    m_listWords->setAccessibleName(LoadString(IDS_A11Y_WORDS));
     m_comboSort = DialogControl<QComboBox>(this, IDC_SORT);
     m_model = new CWordListModel(m_engine.m_words, this);
     m_listWords->setModel(m_model);

@@ -73,6 +73,13 @@ const std::unordered_map<unsigned, const char*>& Table()
         {IDS_LIST_UNAVAILABLE, "Ordlistan \"%s\" kunde inte läsas in. Standardlistan används."},
         {IDS_AVAILABLE_IN_LIST, "Tillgängliga ord: %d (%s)"},
         {IDS_PAUSED, "Paus \u2014 tryck på en tangent i Gissa för att fortsätta."},
+        {IDS_A11Y_DISPLAY, "Spelplan"},
+        {IDS_A11Y_TIME_LEFT, "Tid kvar"},
+        {IDS_A11Y_PLAYERS, "Spelare"},
+        {IDS_A11Y_WORDS, "Orden i listan"},
+        {IDS_A11Y_HIGHSCORES, "Highscorelista"},
+        {IDS_A11Y_DASH, "streck"},
+        {IDS_A11Y_SECONDS_LEFT, "%d sekunder kvar"},
         {IDS_SAVE_FAILED, "Det gick inte att spara inställningarna och highscorelistorna i filen:\n%s\n(%s)\n\n"
                           "Försök igen (till exempel sedan du frigjort utrymme på disken), eller avbryt "
                           "för att avsluta utan att spara."},

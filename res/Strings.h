@@ -45,6 +45,14 @@ enum : unsigned {
     IDS_LIST_UNAVAILABLE = 61405,
     IDS_AVAILABLE_IN_LIST = 61406,
     IDS_PAUSED = 61407,
+    // What a screen reader says of controls without a label of their own.
+    IDS_A11Y_DISPLAY = 61500,
+    IDS_A11Y_TIME_LEFT = 61501,
+    IDS_A11Y_PLAYERS = 61502,
+    IDS_A11Y_WORDS = 61503,
+    IDS_A11Y_HIGHSCORES = 61504,
+    IDS_A11Y_DASH = 61505,      // a hangman letter not yet found, read aloud
+    IDS_A11Y_SECONDS_LEFT = 61506,
     IDS_SAVE_FAILED = 61300,
     IDS_FOLDER_FAILED = 61301,
     IDS_SETTINGS_UNREADABLE = 61302,

@@ -3,6 +3,8 @@
 #include "controls/HyperLink.h"
 #include "controls/LinkFallback.h"
 
+#include <QAccessible>
+
 namespace {
 
 TEST(LinkFallback, CutsAtThePlaceholderAndAppendsTheTarget)
@@ -61,7 +63,14 @@ TEST_F(Links, PressActivatesReleaseOpensVisitedAfterFocusLeaves)
     EXPECT_EQ(link->CtlColor(), purple); // visited
     link->setFocus();
     QTest::keyClick(link, Qt::Key_Space);
-    EXPECT_EQ(opened.size(), 2u);
+    QTest::keyClick(link, Qt::Key_Return);
+    EXPECT_EQ(opened.size(), 3u);
+    // To a screen reader: a link, reached with Tab, that says where it leads and opens.
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(link);
+    EXPECT_EQ(std::tuple(accessible->role(), accessible->text(QAccessible::Value), bool(link->focusPolicy() & Qt::TabFocus)),
+              std::tuple(QAccessible::Link, QStringLiteral("https://ordkamp.example.org/"), true));
+    accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(opened.size(), 4u);
 }
 
 TEST_F(Links, FailureFallsBackToTheWebPageHandlerThenReports)
