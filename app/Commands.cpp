@@ -54,7 +54,7 @@ void CWordGameDlg::OnAbout()
 void CWordGameDlg::OnReadme()
 {
     // Shown inside the game when the desktop cannot open it.
-    if (!OpenReadMe(QStringLiteral("ReadMe.txt")) && !ShowReadMeInside(this, QStringLiteral("ReadMe.txt")))
+    if (!OpenReadMe(ReadMeFileName()) && !ShowReadMeInside(this, ReadMeFileName()))
         AppMessageBox(this, LoadString(IDS_README_FAILED), MB_OK | MB_ICONEXCLAMATION);
 }
 

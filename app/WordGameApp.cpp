@@ -1,17 +1,23 @@
 #include "app/WordGameApp.h"
 
 #include "app/WordGameDlg.h"
+#include "platform/Language.h"
 #include "platform/MessageBox.h"
 #include "profile/AppFolders.h"
+#include "profile/Profile.h"
 #include "res/Strings.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QLocale>
 
 bool CWordGameApp::InitInstance()
 {
     QApplication::setApplicationName(LoadString(IDS_APP_TITLE));
     const AppFolders& folders = SetUpAppFolders();
+    // Before any text is shown: the language chosen in the game, else the desktop's.
+    InstallLanguage(ChooseLanguage(GetIniString("Settings", "Language", "", "ordkamp.ini", true),
+                                   QLocale::system().uiLanguages()));
     if (!folders.error.empty())
         AppMessageBox(nullptr, FormatString(IDS_FOLDER_FAILED, {QFile::decodeName(folders.error.c_str())}),
                       MB_OK | MB_ICONEXCLAMATION);

@@ -3,17 +3,21 @@
 #include "app/WordGameDlg.h"
 
 #include "app/PoliteEnd.h"
+#include "platform/Language.h"
+#include "platform/MessageBox.h"
 #include "platform/UpDownEdit.h"
 #include "res/GameDialog.h"
 #include "res/Strings.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
@@ -87,13 +91,13 @@ void CWordGameDlg::BuildMenu()
 {
     m_menuBar = new QMenuBar(this);
     for (const Menu& menu : GameMenu()) {
-        QMenu* popup = m_menuBar->addMenu(QString::fromUtf8(menu.title));
+        QMenu* popup = m_menuBar->addMenu(QCoreApplication::translate("Menu", menu.title));
         for (const MenuItem& item : menu.items) {
             if (!item.text) {
                 popup->addSeparator();
                 continue;
             }
-            QAction* action = popup->addAction(QString::fromUtf8(item.text));
+            QAction* action = popup->addAction(QCoreApplication::translate("Menu", item.text));
             action->setObjectName(QString::number(item.command));
             QList<QKeySequence> keys;
             for (const Accelerator& accelerator : GameAccelerators())
@@ -104,6 +108,7 @@ void CWordGameDlg::BuildMenu()
         }
     }
     BuildWordListMenu();
+    BuildLanguageMenu();
     // A line edit takes Ctrl+E (end of line on X11) and others for itself;
     // as the Windows program did, the window's shortcuts win over every
     // control. The filter sees the key before the control with the focus.
@@ -125,6 +130,24 @@ void CWordGameDlg::BuildMenu()
     for (const auto& [command, handler] : handlers)
         if (QAction* action = m_menuBar->findChild<QAction*>(QString::number(command)))
             connect(action, &QAction::triggered, this, std::bind(handler, this));
+}
+
+void CWordGameDlg::BuildLanguageMenu()
+{
+    QMenu* languages = m_menuBar->actions().at(1)->menu()->addMenu(LoadString(IDS_LANGUAGE_MENU));
+    auto* choices = new QActionGroup(languages);
+    // Each language in its own words, so that a player finds theirs
+    // whichever is shown.
+    for (const auto& [language, name] : {std::pair(Language::Swedish, "Svenska"), std::pair(Language::English, "English")}) {
+        QAction* action = languages->addAction(QString::fromUtf8(name));
+        action->setCheckable(true);
+        action->setChecked(language == InstalledLanguage());
+        choices->addAction(action);
+        connect(action, &QAction::triggered, this, [this, language] {
+            m_settingsFile.SetLanguage(LanguageCode(language));
+            AppMessageBox(this, LoadString(IDS_LANGUAGE_CHANGED), MB_OK | MB_ICONINFORMATION);
+        });
+    }
 }
 
 void CWordGameDlg::ConnectControls()

@@ -124,6 +124,7 @@ public:
     void OnResetScores();
     void OnSound();
     void OnPause();
+    void BuildLanguageMenu();
 
     // Members bound to controls, and the window's own state.
     CUpDownEdit* m_spinMinLetters = nullptr;

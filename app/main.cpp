@@ -66,7 +66,6 @@ int main(int argc, char** argv)
     if (const int status = ReadCommandLine(argc, argv); status >= 0)
         return status;
     QApplication application(argc, argv);
-    LoadQtTranslations(application);
     CWordGameApp game;
     game.InitInstance();
     return 0;

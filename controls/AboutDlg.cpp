@@ -66,7 +66,7 @@ void DrawFigure(QPainter& dc, double cx, double cy, double angle, double s)
 }
 
 CAboutDlg::CAboutDlg(QWidget* parent)
-    : CHelpDialog(AboutDialogTemplate(), QStringLiteral("Om Ordkamp 2..."), parent)
+    : CHelpDialog(AboutDialogTemplate(), QCoreApplication::translate("Dialogs", "Om Ordkamp 2..."), parent)
 {
     auto* icon = DialogControl<QLabel>(this, IDC_ABOUT_ICON);
     icon->setPixmap(AppIcon().pixmap(32, 32));

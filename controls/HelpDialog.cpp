@@ -20,8 +20,8 @@ void CHelpDialog::FitToText()
 void CHelpDialog::OnHelpInfo()
 {
     // The game's own window when the desktop cannot; a failure of both shows nothing here.
-    if (!OpenReadMe(QStringLiteral("ReadMe.txt")))
-        ShowReadMeInside(this, QStringLiteral("ReadMe.txt"));
+    if (!OpenReadMe(ReadMeFileName()))
+        ShowReadMeInside(this, ReadMeFileName());
 }
 
 void CHelpDialog::keyPressEvent(QKeyEvent* event)

@@ -6,6 +6,7 @@
 #include "platform/Windows1252.h"
 #include "profile/Profile.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -22,6 +23,11 @@ QString AppFolderFile(const QString& fileName)
                 return folder.filePath(match);
     }
     return folder.filePath(fileName);
+}
+
+QString ReadMeFileName()
+{
+    return QCoreApplication::translate("Files", "ReadMe.txt");
 }
 
 bool ShowReadMeInside(QWidget* parent, const QString& fileName)

@@ -4,6 +4,9 @@
 
 class QWidget;
 
+// The readme's name in the program's language: "ReadMe.txt", the Swedish.
+QString ReadMeFileName();
+
 // Opens a file of the readme's folder (the program folder, or an installed
 // program's shared folder) in the desktop's application for it.
 // The name is matched whatever its case on disk. True when the desktop

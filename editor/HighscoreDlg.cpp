@@ -6,6 +6,7 @@
 #include "res/EditorDialogs.h"
 #include "res/Strings.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QPushButton>
@@ -25,7 +26,7 @@ constexpr Column kColumns[] = {
 } // namespace
 
 CHighscoreDlg::CHighscoreDlg(QWidget* parent)
-    : CHelpDialog(HighscoreDialogTemplate(), QStringLiteral("Highscore"), parent)
+    : CHelpDialog(HighscoreDialogTemplate(), QCoreApplication::translate("Dialogs", "Highscore"), parent)
 {
     m_comboGameType = DialogControl<QComboBox>(this, IDC_HIGHSCORE_GAME);
     m_listHighscore = DialogControl<QTreeWidget>(this, IDC_HIGHSCORE_LIST);

@@ -36,7 +36,7 @@ public:
 } // namespace
 
 CWordListDlg::CWordListDlg(QWidget* parent)
-    : CHelpDialog(WordListDialogTemplate(), QStringLiteral("Redigera ordlista"), parent)
+    : CHelpDialog(WordListDialogTemplate(), QCoreApplication::translate("Dialogs", "Redigera ordlista"), parent)
 {
     m_listWords = DialogControl<QListView>(this, IDC_WORDS);
     m_listWords->setAccessibleName(LoadString(IDS_A11Y_WORDS));

@@ -28,7 +28,7 @@ constexpr char kUpDownBuddies[] = "ordkampUpDownBuddies";
 
 QWidget* MakeControl(QWidget* parent, const ControlTemplate& c)
 {
-    const QString text = QString::fromUtf8(c.text);
+    const QString text = QCoreApplication::translate("Dialogs", c.text); // the chosen language's, where there is one
     switch (c.kind) {
     case ControlKind::Label:
     case ControlKind::CentredLabel:

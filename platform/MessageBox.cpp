@@ -1,10 +1,8 @@
 #include "platform/MessageBox.h"
 
 #include <QCoreApplication>
-#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTranslator>
 
 namespace {
 
@@ -43,32 +41,19 @@ std::vector<Button> ButtonsOf(unsigned type)
 
 } // namespace
 
-QString SwedishButtonText(QMessageBox::StandardButton button)
+QString ButtonText(QMessageBox::StandardButton button)
 {
-    // As Windows words them in Swedish; Qt 6 as Debian ships it has no
-    // Swedish of its own for these.
+    // As Windows words them in Swedish (Qt 6 as Debian ships it has no
+    // Swedish of its own for these), or in English.
     switch (button) {
-    case QMessageBox::Ok: return QStringLiteral("OK");
-    case QMessageBox::Cancel: return QStringLiteral("Avbryt");
-    case QMessageBox::Yes: return QStringLiteral("&Ja");
-    case QMessageBox::No: return QStringLiteral("&Nej");
-    case QMessageBox::Retry: return QStringLiteral("&Försök igen");
-    case QMessageBox::Close: return QStringLiteral("Stäng");
+    case QMessageBox::Ok: return QCoreApplication::translate("Buttons", "OK");
+    case QMessageBox::Cancel: return QCoreApplication::translate("Buttons", "Avbryt");
+    case QMessageBox::Yes: return QCoreApplication::translate("Buttons", "&Ja");
+    case QMessageBox::No: return QCoreApplication::translate("Buttons", "&Nej");
+    case QMessageBox::Retry: return QCoreApplication::translate("Buttons", "&Försök igen");
+    case QMessageBox::Close: return QCoreApplication::translate("Buttons", "Stäng");
     default: return {};
     }
-}
-
-void LoadQtTranslations(QCoreApplication& application)
-{
-    // Qt's own Swedish (file dialogs, edit menus) where the system has it.
-    auto* translator = new QTranslator(&application);
-    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    for (const char* name : {"qtbase_sv", "qt_sv"})
-        if (translator->load(QString::fromLatin1(name), folder)) {
-            QCoreApplication::installTranslator(translator);
-            return;
-        }
-    delete translator;
 }
 
 int AppMessageBox(QWidget* parent, const QString& text, unsigned type)
@@ -81,7 +66,7 @@ int AppMessageBox(QWidget* parent, const QString& text, unsigned type)
     box.setTextFormat(Qt::PlainText);
     const std::vector<Button> buttons = ButtonsOf(type);
     for (const Button& b : buttons)
-        box.addButton(b.button)->setText(SwedishButtonText(b.button));
+        box.addButton(b.button)->setText(ButtonText(b.button));
     const std::size_t defaultIndex = std::min<std::size_t>((type >> 8) & 0xF, buttons.size() - 1);
     box.setDefaultButton(buttons[defaultIndex].button);
     const bool cancellable = buttons.back().result == IDCANCEL || buttons.size() == 1;

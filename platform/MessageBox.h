@@ -23,9 +23,6 @@ int AppMessageBox(QWidget* parent, const QString& text, unsigned type);
 // restores the real boxes.
 void SetMessageBoxHook(std::function<int(const QString& text, unsigned type)> hook);
 
-// The standard buttons' Swedish texts, in one place (empty for a button the
-// game does not use).
-QString SwedishButtonText(QMessageBox::StandardButton button);
-
-// Installs Qt's own Swedish translation when the system has one.
-void LoadQtTranslations(QCoreApplication& application);
+// The standard buttons' texts in the program's language, in one place
+// (empty for a button the game does not use).
+QString ButtonText(QMessageBox::StandardButton button);

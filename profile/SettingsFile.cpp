@@ -15,6 +15,7 @@ constexpr const char* kHighscoreSections[GAME_COUNT] = {"HangMan", "Scrabble", "
 constexpr const char* kPlaceKeys[] = {"WindowLeft", "WindowTop", "WindowWidth", "WindowHeight"};
 constexpr const char* kSound = "Sound";
 constexpr const char* kWordList = "WordList";
+constexpr const char* kLanguage = "Language";
 constexpr int kSaveLockWait = 3000; // milliseconds
 
 int ReadInt(const CIniFile& ini, const char* section, const std::string& key, int def)
@@ -171,6 +172,7 @@ FileResult CSettingsFile::Load(CWordEngine& engine, const std::string& file)
     }
     m_soundOn = ReadInt(ini, kSettings, kSound, 1) != 0;
     m_wordList = ReadString(ini, kSettings, kWordList, "");
+    m_language = ReadString(ini, kSettings, kLanguage, "");
     for (unsigned game = 0; game < GAME_COUNT; ++game) {
         ReadTable(ini, game, m_base[game]);
         PutTable(engine, game, m_base[game]);
@@ -199,6 +201,8 @@ FileResult CSettingsFile::Save(CWordEngine& engine, bool withSettings)
         ini.Set(kSettings, kSound, m_soundOn ? "1" : "0");
         if (!m_wordList.empty() || ini.Get(kSettings, kWordList)) // a file that never left the standard list keeps its lines
             ini.Set(kSettings, kWordList, m_wordList);
+        if (!m_language.empty()) // written once chosen in the game; until then the desktop's
+            ini.Set(kSettings, kLanguage, m_language);
     }
     HighscoreTable merged[GAME_COUNT];
     unsigned rank = engine.m_nHighscoreRank;

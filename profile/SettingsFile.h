@@ -58,11 +58,15 @@ public:
     // list, else the name the window gave it.
     const std::string& WordList() const { return m_wordList; }
     void SetWordList(const std::string& list) { m_wordList = list; }
+    // "sv" or "en" once chosen in the game; empty follows the desktop.
+    const std::string& Language() const { return m_language; }
+    void SetLanguage(const std::string& language) { m_language = language; }
 
 private:
     WindowPlace m_place;
     bool m_soundOn = true;
     std::string m_wordList;
+    std::string m_language;
     std::string m_path;
     FileResult m_loadResult{FileError::Missing};
     HighscoreTable m_base[GAME_COUNT];

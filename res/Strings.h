@@ -53,6 +53,8 @@ enum : unsigned {
     IDS_A11Y_HIGHSCORES = 61504,
     IDS_A11Y_DASH = 61505,      // a hangman letter not yet found, read aloud
     IDS_A11Y_SECONDS_LEFT = 61506,
+    IDS_LANGUAGE_MENU = 61510,
+    IDS_LANGUAGE_CHANGED = 61511,
     IDS_SAVE_FAILED = 61300,
     IDS_FOLDER_FAILED = 61301,
     IDS_SETTINGS_UNREADABLE = 61302,

@@ -4,6 +4,7 @@
 #include "app/PoliteEnd.h"
 #include "controls/TextWindow.h"
 #include "profile/IniFile.h"
+#include "profile/Profile.h"
 #include "res/Strings.h"
 
 #include <QPlainTextEdit>
@@ -260,6 +261,22 @@ TEST_F(GameWindow, QuickHelpAndReadmeAlwaysOpen)
     ::mkfifo(folder.File("README.TXT").c_str(), 0600); // a blocking read would hang the game
     dlg->OnReadme();
     EXPECT_EQ(boxes.at(0).first, "Det gick inte att öppna ReadMe-filen.");
+}
+
+// Chosen in the menu, the language is said to change at the next start and
+// kept in the settings for it.
+TEST_F(GameWindow, LanguageChosenInTheMenuIsKept)
+{
+    WriteWords({"ekorre"});
+    Start();
+    QAction* english = nullptr;
+    for (QAction* action : dlg->findChildren<QAction*>())
+        english = action->text() == "English" ? action : english;
+    ASSERT_TRUE(english);
+    english->trigger();
+    EXPECT_EQ(boxes.at(0).first, LoadString(IDS_LANGUAGE_CHANGED));
+    dlg->OnExit();
+    EXPECT_EQ(GetIniString("Settings", "Language", "", "ordkamp.ini", true), "en");
 }
 
 } // namespace
