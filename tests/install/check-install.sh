@@ -13,6 +13,7 @@ for file in \
   share/ordkamp/ordkamp-alla.se \
   share/doc/ordkamp/copyright \
   share/ordkamp/ReadMe.txt \
+  share/ordkamp/ReadMe-en.txt \
   share/ordkamp/sounds/tick.wav \
   share/ordkamp/sounds/timeout.wav \
   share/ordkamp/sounds/solved.wav \
