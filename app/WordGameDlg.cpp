@@ -143,8 +143,8 @@ void CWordGameDlg::BuildLanguageMenu()
         action->setCheckable(true);
         action->setChecked(language == InstalledLanguage());
         choices->addAction(action);
-        connect(action, &QAction::triggered, this, [this, language] {
-            m_settingsFile.SetLanguage(LanguageCode(language));
+        connect(action, &QAction::triggered, this, [this, chosen = language] {
+            m_settingsFile.SetLanguage(LanguageCode(chosen));
             AppMessageBox(this, LoadString(IDS_LANGUAGE_CHANGED), MB_OK | MB_ICONINFORMATION);
         });
     }
