@@ -51,14 +51,12 @@ bool CWordGameDlg::OnInitDialog()
     SetUpLayout();
 
     ShowTurnState();
-    m_strIniFile = LoadString(IDS_INI_FILE);
-
     m_engine.m_strFileName = GetAppPath(true) + ToWindows1252(LoadString(IDS_WORD_FILE));
     m_strDisplay = LoadString(IDS_LOADING);
     RefreshPlayers();
 
     // Read before the window shows, so that it opens where it was left.
-    m_settingsRead = m_settingsFile.Load(m_engine, ToWindows1252(m_strIniFile));
+    ReadSettings();
     SetSoundFolder(QFile::decodeName(GetDocPath().c_str()) + QStringLiteral("sounds"));
     SetSoundOn(m_settingsFile.SoundOn());
     findChild<QAction*>(QString::number(ID_SOUND))->setChecked(m_settingsFile.SoundOn());
@@ -74,6 +72,14 @@ bool CWordGameDlg::OnInitDialog()
     show();
     ShowInDisplay();
     return true;
+}
+
+void CWordGameDlg::ReadSettings()
+{
+    if (!m_settingsFile.Path().empty())
+        return; // read already, by the application for its language
+    m_strIniFile = LoadString(IDS_INI_FILE);
+    m_settingsRead = m_settingsFile.Load(m_engine, ToWindows1252(m_strIniFile));
 }
 
 void CWordGameDlg::paintEvent(QPaintEvent* event)

@@ -4,7 +4,6 @@
 #include "platform/Language.h"
 #include "platform/MessageBox.h"
 #include "profile/AppFolders.h"
-#include "profile/Profile.h"
 #include "res/Strings.h"
 
 #include <QApplication>
@@ -15,13 +14,13 @@ bool CWordGameApp::InitInstance()
 {
     QApplication::setApplicationName(LoadString(IDS_APP_TITLE));
     const AppFolders& folders = SetUpAppFolders();
+    CWordGameDlg dialog;
     // Before any text is shown: the language chosen in the game, else the desktop's.
-    InstallLanguage(ChooseLanguage(GetIniString("Settings", "Language", "", "ordkamp.ini", true),
-                                   QLocale::system().uiLanguages()));
+    dialog.ReadSettings();
+    InstallLanguage(ChooseLanguage(dialog.m_settingsFile.Language(), QLocale::system().uiLanguages()));
     if (!folders.error.empty())
         AppMessageBox(nullptr, FormatString(IDS_FOLDER_FAILED, {QFile::decodeName(folders.error.c_str())}),
                       MB_OK | MB_ICONEXCLAMATION);
-    CWordGameDlg dialog;
     dialog.DoModal();
     return false;
 }

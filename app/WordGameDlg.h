@@ -113,6 +113,9 @@ public:
     // The start's word list is read after the window's first paint; whatever
     // needs the list before that reads it first.
     void EnsureWordListLoaded();
+    // Reads ordkamp.ini once: before the window is built when the
+    // application asks first (the language is kept there), else at the start.
+    void ReadSettings();
 
     // Menu commands.
     void OnEditWordList();

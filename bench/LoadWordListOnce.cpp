@@ -6,14 +6,21 @@
 
 #include "engine/WordEngine.h"
 
+#include "SyntheticList.h"
+
 #include <cstdio>
 #include <fstream>
 #include <string>
 
 int main(int argc, char** argv)
 {
+    // The benchmarks' synthetic list, for the script to load in turn.
+    if (argc == 3 && std::string(argv[1]) == "--write-synthetic") {
+        std::printf("%s\n", WriteSyntheticList(std::stoul(argv[2])).c_str());
+        return 0;
+    }
     if (argc != 2) {
-        std::fprintf(stderr, "usage: %s WORDLIST\n", argv[0]);
+        std::fprintf(stderr, "usage: %s WORDLIST | --write-synthetic COUNT\n", argv[0]);
         return 2;
     }
     CWordEngine engine;

@@ -91,7 +91,7 @@ bool CAboutDlg::OnInitDialog()
 
     m_linkWeb->SetLink(LoadString(IDS_WEB_LINK));
     m_linkMail->SetLink(LoadString(IDS_MAIL_LINK));
-    m_linkReadMe->SetLink(AppFolderFile(LoadString(IDS_README_LINK)));
+    m_linkReadMe->SetLink(AppFolderFile(ReadMeFileName()));
     m_bFollowMouse = false;
     m_fAngle = 0.0f;
     FitToText();

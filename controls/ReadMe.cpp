@@ -5,8 +5,8 @@
 #include "platform/Shell.h"
 #include "platform/Windows1252.h"
 #include "profile/Profile.h"
+#include "res/Strings.h"
 
-#include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -27,7 +27,7 @@ QString AppFolderFile(const QString& fileName)
 
 QString ReadMeFileName()
 {
-    return QCoreApplication::translate("Files", "ReadMe.txt");
+    return LoadString(IDS_README_LINK);
 }
 
 bool ShowReadMeInside(QWidget* parent, const QString& fileName)

@@ -4,7 +4,8 @@
 
 class QWidget;
 
-// The readme's name in the program's language: "ReadMe.txt", the Swedish.
+// The readme's name in the program's language (the Swedish "readme.txt";
+// found whatever its case on disk).
 QString ReadMeFileName();
 
 // Opens a file of the readme's folder (the program folder, or an installed

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="sv_SE">
 <context>
     <name>Buttons</name>
@@ -163,13 +164,6 @@
     </message>
 </context>
 <context>
-    <name>Files</name>
-    <message>
-        <source>ReadMe.txt</source>
-        <translation>ReadMe-en.txt</translation>
-    </message>
-</context>
-<context>
     <name>Menu</name>
     <message>
         <source>&amp;Arkiv</source>
@@ -239,21 +233,21 @@
         <translation>ReadMe-en.txt</translation>
     </message>
     <message>
-        <source>Det gick inte att läsa in ordlistan under programstarten. Lägg till några ord manuellt i "Redigera ordlista".</source>
-        <translation>The word list could not be read at start. Add some words by hand in "Edit word list".</translation>
+        <source>Det gick inte att läsa in ordlistan under programstarten. Lägg till några ord manuellt i &quot;Redigera ordlista&quot;.</source>
+        <translation>The word list could not be read at start. Add some words by hand in &quot;Edit word list&quot;.</translation>
     </message>
     <message>
         <source>Det gick inte att starta Ordkamp (timerfel). Stäng några program, och försök igen.</source>
         <translation>Ordkamp could not start (timer error). Close some programs and try again.</translation>
     </message>
     <message>
-        <source>Ordlistan är större än 256 MB och lästes inte in. Lägg till några ord manuellt i "Redigera ordlista".</source>
-        <translation>The word list is larger than 256 MB and was not read. Add some words by hand in "Edit word list".</translation>
+        <source>Ordlistan är större än 256 MB och lästes inte in. Lägg till några ord manuellt i &quot;Redigera ordlista&quot;.</source>
+        <translation>The word list is larger than 256 MB and was not read. Add some words by hand in &quot;Edit word list&quot;.</translation>
     </message>
     <message>
-        <source><byte value="xd" />
+        <source><byte value="xd"/>
 Läser in ordlistan. Vänta....</source>
-        <translation><byte value="xd" />
+        <translation><byte value="xd"/>
 Reading the word list. Please wait....</translation>
     </message>
     <message>
@@ -349,15 +343,15 @@ The ReadMe file has more detailed (simpler :-) explanations.</translation>
         <translation> - Round: %d </translation>
     </message>
     <message>
-        <source>Välkommen till Ordkamp 2!<byte value="xd" />
+        <source>Välkommen till Ordkamp 2!<byte value="xd"/>
 Lägg till en spelare innan du börjar.</source>
-        <translation>Welcome to Ordkamp 2!<byte value="xd" />
+        <translation>Welcome to Ordkamp 2!<byte value="xd"/>
 Add a player before you start.</translation>
     </message>
     <message>
-        <source><byte value="xd" />
+        <source><byte value="xd"/>
 Nästa spelare: %s</source>
-        <translation><byte value="xd" />
+        <translation><byte value="xd"/>
 Next player: %s</translation>
     </message>
     <message>
@@ -369,9 +363,9 @@ Next player: %s</translation>
         <translation>Sorry! The answer: %s</translation>
     </message>
     <message>
-        <source><byte value="xd" />
+        <source><byte value="xd"/>
 Lägg till minst en spelare.</source>
-        <translation><byte value="xd" />
+        <translation><byte value="xd"/>
 Add at least one player.</translation>
     </message>
     <message>
@@ -391,8 +385,8 @@ Add at least one player.</translation>
         <translation>Press a key to start...</translation>
     </message>
     <message>
-        <source>Tryck på en tangent i "Gissa" för att börja.</source>
-        <translation>Press a key in "Guess" to begin.</translation>
+        <source>Tryck på en tangent i &quot;Gissa&quot; för att börja.</source>
+        <translation>Press a key in &quot;Guess&quot; to begin.</translation>
     </message>
     <message>
         <source>Ledtråd: %s…</source>
@@ -419,8 +413,8 @@ Add at least one player.</translation>
         <translation>%s (%d words, %d skipped)</translation>
     </message>
     <message>
-        <source>Ordlistan "%s" kunde inte läsas in. Standardlistan används.</source>
-        <translation>The word list "%s" could not be read. The standard list is used.</translation>
+        <source>Ordlistan &quot;%s&quot; kunde inte läsas in. Standardlistan används.</source>
+        <translation>The word list &quot;%s&quot; could not be read. The standard list is used.</translation>
     </message>
     <message>
         <source>Tillgängliga ord: %d (%s)</source>
@@ -515,21 +509,21 @@ The game uses the standard settings and empty highscore lists, and the file is n
         <translation>You are about to write over the standard word list. Do you want to do that?</translation>
     </message>
     <message>
-        <source>Det gick inte att spara filen "%s".</source>
-        <translation>The file "%s" could not be saved.</translation>
+        <source>Det gick inte att spara filen &quot;%s&quot;.</source>
+        <translation>The file &quot;%s&quot; could not be saved.</translation>
     </message>
     <message>
-        <source>Det gick inte att öppna filen "%s".</source>
-        <translation>The file "%s" could not be opened.</translation>
+        <source>Det gick inte att öppna filen &quot;%s&quot;.</source>
+        <translation>The file &quot;%s&quot; could not be opened.</translation>
     </message>
     <message>
-        <source>Filen "%s" har ändrats av ett annat program sedan ordlistan lästes in. Vill du skriva över den ändå?</source>
-        <translation>The file "%s" has been changed by another program since the word list was read. Do you want to write over it anyway?</translation>
+        <source>Filen &quot;%s&quot; har ändrats av ett annat program sedan ordlistan lästes in. Vill du skriva över den ändå?</source>
+        <translation>The file &quot;%s&quot; has been changed by another program since the word list was read. Do you want to write over it anyway?</translation>
     </message>
     <message>
         <source>Ordlistan lästes in som UTF-8. Den har sparats i spelets eget format (Windows-1252), som även Ordkamp för Windows läser:
 %s</source>
-        <translation>The word list was read as UTF-8. It has been saved in the game's own format (Windows-1252), which Ordkamp for Windows reads too:
+        <translation>The word list was read as UTF-8. It has been saved in the game&apos;s own format (Windows-1252), which Ordkamp for Windows reads too:
 %s</translation>
     </message>
     <message>
@@ -553,8 +547,8 @@ The game uses the standard settings and empty highscore lists, and the file is n
         <translation>Word lists (*.kvtml *.txt *.se);;All files (*)</translation>
     </message>
     <message>
-        <source>Det gick inte att importera filen "%s".</source>
-        <translation>The file "%s" could not be imported.</translation>
+        <source>Det gick inte att importera filen &quot;%s&quot;.</source>
+        <translation>The file &quot;%s&quot; could not be imported.</translation>
     </message>
     <message>
         <source>Datum</source>
