@@ -63,8 +63,15 @@ int ReadCommandLine(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
-    if (const int status = ReadCommandLine(argc, argv); status >= 0)
-        return status;
+    // Without arguments there is nothing to read: a player's start does not
+    // pay for a second application object.
+    if (argc > 1)
+        if (const int status = ReadCommandLine(argc, argv); status >= 0)
+            return status;
+    // The menu stays in the window, where the window's layout leaves room
+    // for it, also on a desktop with a global menu bar; and the start does
+    // not wait for the session bus to ask whether there is one.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication application(argc, argv);
     CWordGameApp game;
     game.InitInstance();

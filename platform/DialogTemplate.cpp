@@ -210,20 +210,24 @@ QFont DialogFont()
     return font;
 }
 
-QRect DialogUnitsToPixels(const QFont& font, const QRect& units)
+DialogUnits::DialogUnits(const QFont& font)
 {
     const QFontMetrics metrics(font);
     const int width = metrics.horizontalAdvance(
         QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    const int baseX = (width / 26 + 1) / 2;
-    const int baseY = metrics.height();
-    return QRect(units.x() * baseX / 4, units.y() * baseY / 8, units.width() * baseX / 4,
-                 units.height() * baseY / 8);
+    m_baseX = (width / 26 + 1) / 2;
+    m_baseY = metrics.height();
+}
+
+QRect DialogUnits::ToPixels(const QRect& units) const
+{
+    return QRect(units.x() * m_baseX / 4, units.y() * m_baseY / 8, units.width() * m_baseX / 4,
+                 units.height() * m_baseY / 8);
 }
 
 QSize BuildDialog(QWidget* parent, const DialogTemplate& dialog, int top)
 {
-    const QFont font = parent->font();
+    const DialogUnits units(parent->font());
     QVariantMap buddies;
     QWidget* previous = nullptr;
     QLabel* pendingMnemonic = nullptr;
@@ -233,7 +237,7 @@ QSize BuildDialog(QWidget* parent, const DialogTemplate& dialog, int top)
             continue;
         }
         QWidget* control = MakeControl(parent, c);
-        QRect rect = DialogUnitsToPixels(font, QRect(c.x, c.y, c.cx, c.cy));
+        QRect rect = units.ToPixels(QRect(c.x, c.y, c.cx, c.cy));
         if (c.kind == ControlKind::DropDownList) // the template's height is the open list's
             rect.setHeight(control->sizeHint().height());
         control->setGeometry(rect.translated(0, top));
@@ -249,7 +253,7 @@ QSize BuildDialog(QWidget* parent, const DialogTemplate& dialog, int top)
         previous = control;
     }
     parent->setProperty(kUpDownBuddies, buddies);
-    return DialogUnitsToPixels(font, QRect(0, 0, dialog.cx, dialog.cy)).size() + QSize(0, top);
+    return units.ToPixels(QRect(0, 0, dialog.cx, dialog.cy)).size() + QSize(0, top);
 }
 
 QWidget* DialogControl(const QWidget* parent, int id)

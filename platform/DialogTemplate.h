@@ -52,8 +52,16 @@ struct DialogTemplate {
 // size of the Windows dialog font.
 QFont DialogFont();
 
-// Dialog units to pixels for the given font.
-QRect DialogUnitsToPixels(const QFont& font, const QRect& units);
+// Dialog units to pixels for the given font: its average character width
+// and its height, measured once.
+class DialogUnits {
+public:
+    explicit DialogUnits(const QFont& font);
+    QRect ToPixels(const QRect& units) const;
+
+private:
+    int m_baseX, m_baseY;
+};
 
 // Creates the template's controls as children of `parent`, in tab order,
 // each with its id in decimal as object name (an up-down control has no
