@@ -210,20 +210,32 @@ QFont DialogFont()
     return font;
 }
 
-DialogUnits::DialogUnits(const QFont& font)
-{
-    const QFontMetrics metrics(font);
-    const int width = metrics.horizontalAdvance(
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    m_baseX = (width / 26 + 1) / 2;
-    m_baseY = metrics.height();
-}
+namespace {
 
-QRect DialogUnits::ToPixels(const QRect& units) const
-{
-    return QRect(units.x() * m_baseX / 4, units.y() * m_baseY / 8, units.width() * m_baseX / 4,
-                 units.height() * m_baseY / 8);
-}
+// Dialog units to pixels for the given font: its average character width
+// and its height, measured once for all the template's controls.
+class DialogUnits {
+public:
+    explicit DialogUnits(const QFont& font)
+    {
+        const QFontMetrics metrics(font);
+        const int width = metrics.horizontalAdvance(
+            QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+        m_baseX = (width / 26 + 1) / 2;
+        m_baseY = metrics.height();
+    }
+
+    QRect ToPixels(const QRect& units) const
+    {
+        return QRect(units.x() * m_baseX / 4, units.y() * m_baseY / 8, units.width() * m_baseX / 4,
+                     units.height() * m_baseY / 8);
+    }
+
+private:
+    int m_baseX, m_baseY;
+};
+
+} // namespace
 
 QSize BuildDialog(QWidget* parent, const DialogTemplate& dialog, int top)
 {

@@ -52,17 +52,6 @@ struct DialogTemplate {
 // size of the Windows dialog font.
 QFont DialogFont();
 
-// Dialog units to pixels for the given font: its average character width
-// and its height, measured once.
-class DialogUnits {
-public:
-    explicit DialogUnits(const QFont& font);
-    QRect ToPixels(const QRect& units) const;
-
-private:
-    int m_baseX, m_baseY;
-};
-
 // Creates the template's controls as children of `parent`, in tab order,
 // each with its id in decimal as object name (an up-down control has no
 // widget of its own: its edit is a spin box). Returns the client size.
