@@ -144,8 +144,9 @@ void CWordGameDlg::SetUpLayout()
     // then the window fits the screen and the display gives up the room.
     setMinimumSize(client.boundedTo(LargestClientSize()));
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    // Laid out by the resize event at the size the window shows at, not
+    // here at a size it leaves at once.
     resize(minimumSize());
-    LayOutControls();
 }
 
 void CWordGameDlg::Announce(const QString& spoken)
