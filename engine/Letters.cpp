@@ -4,11 +4,6 @@
 
 namespace {
 
-constexpr bool IsBlankedByte(unsigned c)
-{
-    return c <= 0x1F || (c >= 0x80 && c <= 0x90) || (c >= 0x98 && c <= 0x9F);
-}
-
 constexpr bool IsLetterByte(unsigned c)
 {
     if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'))
@@ -57,8 +52,11 @@ bool HasThreeDifferent(std::string_view word)
     const std::size_t second = word.find_first_not_of(first);
     if (second == std::string_view::npos)
         return false;
-    const char seen[] = {first, word[second]};
-    return word.find_first_not_of(std::string_view(seen, 2), second) != std::string_view::npos;
+    const char other = word[second];
+    for (std::size_t i = second + 1; i < word.size(); ++i)
+        if (word[i] != first && word[i] != other)
+            return true;
+    return false;
 }
 
 } // namespace
@@ -66,11 +64,6 @@ bool HasThreeDifferent(std::string_view word)
 bool IsLetter(unsigned char c)
 {
     return kIsLetter[c] != 0;
-}
-
-bool BecomesSpace(unsigned char c)
-{
-    return c == ' ' || kIsBlanked[c] != 0;
 }
 
 void BlankControlChars(std::string& text)
@@ -127,11 +120,12 @@ bool LineToValidWord(std::string_view line, std::string& word)
     if (line.size() < MIN_WORD_LENGTH || line.size() > MAX_WORD_LENGTH)
         return false;
     word.resize(line.size());
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const unsigned char letter = kWordLetter[static_cast<unsigned char>(line[i])];
+    char* out = word.data(); // held here: a store through `word` could alias its own pointer
+    for (const char in : line) {
+        const unsigned char letter = kWordLetter[static_cast<unsigned char>(in)];
         if (letter == 0)
             return false;
-        word[i] = static_cast<char>(letter);
+        *out++ = static_cast<char>(letter);
     }
     return HasThreeDifferent(word);
 }

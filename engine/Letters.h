@@ -8,11 +8,20 @@
 
 bool IsLetter(unsigned char c);
 
-// True for a space and for every byte that BlankControlChars turns into one.
-bool BecomesSpace(unsigned char c);
+// The control bytes, and the C1 range that cleaning treats the same way.
+constexpr bool IsBlankedByte(unsigned c)
+{
+    return c <= 0x1F || (c >= 0x80 && c <= 0x90) || (c >= 0x98 && c <= 0x9F);
+}
 
-// Turns control bytes (and the C1 range that cleaning treats the same way)
-// into spaces.
+// True for a space and for every byte that BlankControlChars turns into one.
+// Inline: a word list's load asks it at both ends of every line.
+inline bool BecomesSpace(unsigned char c)
+{
+    return c == ' ' || IsBlankedByte(c);
+}
+
+// Turns the blanked bytes into spaces.
 void BlankControlChars(std::string& text);
 
 // Blanks control bytes, shrinks every run of spaces to one and trims one

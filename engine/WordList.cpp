@@ -116,7 +116,7 @@ void CWordList::SortUnique(bool byLength)
         if (end - run > 1)
             std::sort(m_offsets.begin() + static_cast<std::ptrdiff_t>(run),
                       m_offsets.begin() + static_cast<std::ptrdiff_t>(end), [&](uint32_t a, uint32_t b) {
-                          return WordComesFirst(wordAt(a), wordAt(b), byLength);
+                          return WordComesFirstWithEqualKeys(wordAt(a), wordAt(b), byLength);
                       });
         for (std::size_t k = run; k < end; ++k) {
             if (k > run && wordAt(m_offsets[k]) == wordAt(m_offsets[k - 1])) {

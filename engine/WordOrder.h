@@ -18,5 +18,9 @@ bool WordComesFirst(std::string_view a, std::string_view b, bool byLength);
 // keys need comparing in full.
 uint64_t WordSortKey(std::string_view word, bool byLength);
 
+// WordComesFirst for two words with the same WordSortKey: it skips the
+// bytes the keys show to collate alike.
+bool WordComesFirstWithEqualKeys(std::string_view a, std::string_view b, bool byLength);
+
 // Sorts `keys` ascending in place, moving `values` along with them.
 void SortByKey(uint64_t* keys, uint32_t* values, std::size_t count);

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/WordOrder.h"
+
 #include <algorithm>
+#include <random>
 
 namespace {
 
@@ -49,6 +52,48 @@ TEST(WordStore, SortsCollapsesDuplicatesAndCountsLengths)
         for (unsigned n = 0; n <= 35; ++n)
             EXPECT_EQ(engine.CountWords(n, n), c.mode == SORT_ALPHABETICAL ? 0u
                       : unsigned(std::count_if(c.out.begin(), c.out.end(), [n](auto w) { return w.size() == n; })));
+    }
+}
+
+TEST(WordStore, SortingAGeneratedListAgreesWithAComparisonSort)
+{
+    // Large enough for every path of the list's sort: one length and first
+    // letters shared by most words (groups too big for its scratch array),
+    // keys that tie (shared first bytes, ASCII case), duplicates and case
+    // twins, words shorter than a key, and words too long for the length byte.
+    std::mt19937 random(2026);
+    const std::string letters = "abzABZ\xE5\xC5[@";
+    std::vector<std::string> words;
+    for (int i = 0; i < 140'000; ++i) {
+        std::string word = random() % 10 < 7 ? "ab" : "";
+        const std::size_t length = random() % 10 < 7 ? 9 : 1 + random() % 14;
+        while (word.size() < length)
+            word += letters[random() % letters.size()];
+        words.push_back(word.substr(0, length));
+    }
+    for (int i = 0; i < 40; ++i) {
+        std::string word;
+        for (std::size_t length = 251 + random() % 6; word.size() < length;)
+            word += letters[random() % letters.size()];
+        words.push_back(word);
+    }
+    for (std::size_t i = 0; i < 2'000; ++i)
+        words.push_back(words[random() % words.size()]);
+
+    for (const bool byLength : {false, true}) {
+        CWordList list;
+        for (const std::string& word : words)
+            list.push_back(word);
+        list.SortUnique(byLength);
+
+        std::vector<std::string> expected;
+        for (const std::string& word : words)
+            expected.push_back(word.substr(0, 255));
+        std::sort(expected.begin(), expected.end(),
+                  [byLength](const std::string& a, const std::string& b) { return WordComesFirst(a, b, byLength); });
+        expected.erase(std::unique(expected.begin(), expected.end()), expected.end());
+        ASSERT_EQ(list.size(), expected.size()) << byLength;
+        EXPECT_TRUE(std::equal(list.begin(), list.end(), expected.begin())) << byLength;
     }
 }
 
