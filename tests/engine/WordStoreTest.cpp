@@ -2,10 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/WordOrder.h"
-
 #include <algorithm>
 #include <random>
+#include <tuple>
 
 namespace {
 
@@ -86,14 +85,21 @@ TEST(WordStore, SortingAGeneratedListAgreesWithAComparisonSort)
             list.push_back(word);
         list.SortUnique(byLength);
 
-        std::vector<std::string> expected;
-        for (const std::string& word : words)
-            expected.push_back(word.substr(0, 255));
-        std::sort(expected.begin(), expected.end(),
-                  [byLength](const std::string& a, const std::string& b) { return WordComesFirst(a, b, byLength); });
+        // The order spelled out: length, then the ASCII-folded bytes (as
+        // unsigned, a prefix first), then the bytes themselves.
+        std::vector<std::tuple<std::size_t, std::string, std::string>> expected;
+        for (const std::string& word : words) {
+            std::string folded = word.substr(0, 255);
+            for (char& c : folded)
+                c = c >= 'A' && c <= 'Z' ? static_cast<char>(c + 0x20) : c;
+            expected.emplace_back(byLength ? folded.size() : 0, folded, word.substr(0, 255));
+        }
+        std::sort(expected.begin(), expected.end());
         expected.erase(std::unique(expected.begin(), expected.end()), expected.end());
         ASSERT_EQ(list.size(), expected.size()) << byLength;
-        EXPECT_TRUE(std::equal(list.begin(), list.end(), expected.begin())) << byLength;
+        EXPECT_TRUE(std::equal(list.begin(), list.end(), expected.begin(),
+                               [](std::string_view word, const auto& row) { return word == std::get<2>(row); }))
+            << byLength;
     }
 }
 
