@@ -4,13 +4,16 @@
 # times (default 11). Prints medians of the time from exec to the window's
 # first painted frame and of the proportional memory (PSS) of the
 # process and its children 3 s after that paint; then the packages each
-# needs, recommends off. Needs a normal build, Xvfb, python3-xlib, and the
+# needs, recommends off. A bare Qt window of the game's size (built as
+# bare_qt_window) is measured alike, as the floor Qt Widgets itself sets. Needs a normal build, Xvfb, python3-xlib, and the
 # peers installed: apt-get install khangman kanagram.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$top/build}
 runs=${1:-11}
-[ -x "$build/ordkamp" ] || { echo "build first: $build/ordkamp is missing" >&2; exit 1; }
+for program in ordkamp bare_qt_window; do
+  [ -x "$build/$program" ] || { echo "build first: $build/$program is missing" >&2; exit 1; }
+done
 for program in Xvfb khangman kanagram dbus-run-session; do
   command -v "$program" > /dev/null || { echo "$program is missing" >&2; exit 1; }
 done
@@ -19,6 +22,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir "$work/ordkamp"
 cp "$build/ordkamp" "$build/ordkamp.se" "$build/ordkamp-sound.so" "$work/ordkamp/"
+cp "$build/bare_qt_window" "$work/"
 
 /usr/bin/python3 - "$work" "$runs" <<'PY'
 import os, select, signal, statistics, subprocess, sys, tempfile, time
@@ -93,7 +97,8 @@ def tree_pss(pid):
             pass
     return total
 
-programs = {"ordkamp": [f"{work}/ordkamp/ordkamp"], "khangman": ["khangman"], "kanagram": ["kanagram"]}
+programs = {"ordkamp": [f"{work}/ordkamp/ordkamp"], "bare Qt window": [f"{work}/bare_qt_window"],
+            "khangman": ["khangman"], "kanagram": ["kanagram"]}
 results = {name: [] for name in programs}
 for _ in range(runs):
     for name, command in programs.items():
@@ -124,9 +129,10 @@ for name, values in results.items():
     pss = statistics.median(v[1] for v in values)
     medians[name] = (paint, pss)
     print(f"| {name} | {paint:.0f} ms | {pss / 1024:.1f} MiB |")
-for peer in ("khangman", "kanagram"):
-    print(f"| ordkamp ÷ {peer} | {medians['ordkamp'][0] / medians[peer][0]:.3f} | "
-          f"{medians['ordkamp'][1] / medians[peer][1]:.3f} |")
+for name in ("ordkamp", "bare Qt window"):
+    for peer in ("khangman", "kanagram"):
+        print(f"| {name} ÷ {peer} | {medians[name][0] / medians[peer][0]:.3f} | "
+              f"{medians[name][1] / medians[peer][1]:.3f} |")
 server.terminate()
 PY
 
