@@ -5,8 +5,9 @@
 # first painted frame and of the proportional memory (PSS) of the
 # process and its children 3 s after that paint; then the packages each
 # needs, recommends off. A bare Qt window of the game's size (built as
-# bare_qt_window) is measured alike, as the floor Qt Widgets itself sets. Needs a normal build, Xvfb, python3-xlib, and the
-# peers installed: apt-get install khangman kanagram.
+# bare_qt_window) is measured alike, as the floor Qt Widgets itself sets.
+# Needs a normal build, Xvfb, python3-xlib, and the peers installed:
+# apt-get install khangman kanagram.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$top/build}
