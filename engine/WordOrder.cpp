@@ -165,28 +165,30 @@ void RadixSort(uint64_t* keys, uint32_t* values, std::size_t count, int digit, S
     InsertionSort(keys, values, count);
 }
 
-} // namespace
-
-bool WordComesFirst(std::string_view a, std::string_view b, bool byLength)
+// WordComesFirst, told that the first `skip` bytes collate alike wherever
+// both words have them.
+bool ComesFirstAfter(std::string_view a, std::string_view b, bool byLength, std::size_t skip)
 {
     if (byLength && a.size() != b.size())
         return a.size() < b.size();
-    if (const int order = CollateWords(a, b))
+    skip = std::min({a.size(), b.size(), skip});
+    if (const int order = CollateWords(a.substr(skip), b.substr(skip)))
         return order < 0;
     return a < b;
 }
 
+} // namespace
+
+bool WordComesFirst(std::string_view a, std::string_view b, bool byLength)
+{
+    return ComesFirstAfter(a, b, byLength, 0);
+}
+
 bool WordComesFirstWithEqualKeys(std::string_view a, std::string_view b, bool byLength)
 {
-    if (byLength && a.size() != b.size())
-        return a.size() < b.size();
     // The bytes in the keys collate alike, except that lengths beyond a byte
     // share one key whatever their letters.
-    const std::size_t keyBytes = byLength ? (a.size() < 255 ? 7 : 0) : 8;
-    const std::size_t shared = std::min({a.size(), b.size(), keyBytes});
-    if (const int order = CollateWords(a.substr(shared), b.substr(shared)))
-        return order < 0;
-    return a < b;
+    return ComesFirstAfter(a, b, byLength, byLength ? (a.size() < 255 ? 7 : 0) : 8);
 }
 
 uint64_t WordSortKey(std::string_view word, bool byLength)
