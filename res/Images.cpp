@@ -1,5 +1,6 @@
 #include "res/Images.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -42,6 +43,49 @@ QPixmap DrawFace(int face)
     return pixmap;
 }
 
+void DrawAppIcon(QPainter& painter, QPoint topLeft, int size)
+{
+    painter.save();
+    painter.translate(topLeft);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal edge = size / 16.0;
+    painter.setPen(QPen(QColor(120, 80, 20), edge));
+    painter.setBrush(QColor(250, 220, 150));
+    painter.drawRoundedRect(QRectF(edge / 2, edge / 2, size - edge, size - edge), 2 * edge, 2 * edge);
+    QFont font;
+    font.setBold(true);
+    font.setPixelSize(size * 3 / 4);
+    painter.setFont(font);
+    painter.setPen(QColor(60, 40, 10));
+    painter.drawText(QRectF(0, 0, size, size), Qt::AlignCenter, QStringLiteral("O"));
+    painter.restore();
+}
+
+// The icon is drawn at the size asked for, when asked: the window system
+// takes each of the usual sizes once, and five pixmaps kept for the
+// window's life (96 KB) would serve nothing after that.
+class AppIconEngine final : public QIconEngine
+{
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override
+    {
+        const int size = std::min(rect.width(), rect.height());
+        DrawAppIcon(*painter, rect.topLeft() + QPoint(rect.width() - size, rect.height() - size) / 2, size);
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        return AppIconPixmap(std::min(size.width(), size.height()));
+    }
+
+    QIconEngine* clone() const override { return new AppIconEngine; }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        return {QSize(16, 16), QSize(32, 32), QSize(48, 48), QSize(64, 64), QSize(128, 128)};
+    }
+};
+
 } // namespace
 
 QPixmap PlayerFace(int face)
@@ -57,24 +101,11 @@ QPixmap AppIconPixmap(int size)
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const qreal edge = size / 16.0;
-    painter.setPen(QPen(QColor(120, 80, 20), edge));
-    painter.setBrush(QColor(250, 220, 150));
-    painter.drawRoundedRect(QRectF(edge / 2, edge / 2, size - edge, size - edge), 2 * edge, 2 * edge);
-    QFont font;
-    font.setBold(true);
-    font.setPixelSize(size * 3 / 4);
-    painter.setFont(font);
-    painter.setPen(QColor(60, 40, 10));
-    painter.drawText(QRectF(0, 0, size, size), Qt::AlignCenter, QStringLiteral("O"));
+    DrawAppIcon(painter, QPoint(0, 0), size);
     return pixmap;
 }
 
 QIcon AppIcon()
 {
-    QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128})
-        icon.addPixmap(AppIconPixmap(size));
-    return icon;
+    return QIcon(new AppIconEngine);
 }
