@@ -69,10 +69,16 @@ void DrawAppIcon(QPainter& painter, QPoint topLeft, int size)
 class AppIconEngine final : public QIconEngine
 {
 public:
+    // Square: QIcon centres it in the box it is painted into.
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        const int side = std::min(size.width(), size.height());
+        return QSize(side, side);
+    }
+
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override
     {
-        const int size = std::min(rect.width(), rect.height());
-        DrawAppIcon(*painter, rect.topLeft() + QPoint(rect.width() - size, rect.height() - size) / 2, size);
+        DrawAppIcon(*painter, rect.topLeft(), std::min(rect.width(), rect.height()));
     }
 
     QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override

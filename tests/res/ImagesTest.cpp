@@ -7,34 +7,23 @@
 
 namespace {
 
-QImage Argb(const QPixmap& pixmap)
-{
-    return pixmap.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
-}
-
-// The window's icon is drawn when asked for; whether taken as a pixmap or
-// painted into a control, at every size it offers, at one it does not and
-// into a box that is not square, it must be the tile the installed icon
-// files are.
+// Drawn when asked for, taken as a pixmap or painted into a wider box
+// (centred, the rest left clear), at the sizes it offers and at another,
+// the icon must be the tile the installed icon files are.
 TEST(Images, AppIconIsTheTileAtEverySize)
 {
     const QIcon icon = AppIcon();
-    QList<QSize> sizes = icon.availableSizes();
-    ASSERT_FALSE(sizes.isEmpty());
-    sizes.append(QSize(40, 40));
-    for (const QSize& size : sizes) {
-        const QImage tile = Argb(AppIconPixmap(size.width()));
-        EXPECT_EQ(Argb(icon.pixmap(size)), tile) << size.width();
-
-        QImage painted(size.width() + 16, size.height(), QImage::Format_ARGB32_Premultiplied);
-        painted.fill(Qt::transparent);
+    const auto argb = [](const QImage& image) { return image.convertToFormat(QImage::Format_ARGB32_Premultiplied); };
+    for (const QSize& size : icon.availableSizes() << QSize(40, 40)) {
+        QImage expected(size.width() + 16, size.height(), QImage::Format_ARGB32_Premultiplied);
+        expected.fill(Qt::transparent);
+        QImage painted = expected;
+        QPainter(&expected).drawPixmap(8, 0, AppIconPixmap(size.width()));
         QPainter painter(&painted);
         icon.paint(&painter, painted.rect());
         painter.end();
-        EXPECT_EQ(painted.copy(8, 0, size.width(), size.height()), tile) << size.width();
-        QImage margin(8, size.height(), QImage::Format_ARGB32_Premultiplied);
-        margin.fill(Qt::transparent);
-        EXPECT_EQ(painted.copy(0, 0, 8, size.height()), margin) << size.width();
+        EXPECT_EQ(painted, expected) << size.width();
+        EXPECT_EQ(argb(icon.pixmap(size).toImage()), argb(AppIconPixmap(size.width()).toImage())) << size.width();
     }
 }
 
