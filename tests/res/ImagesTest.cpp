@@ -14,7 +14,8 @@ TEST(Images, AppIconIsTheTileAtEverySize)
 {
     const QIcon icon = AppIcon();
     const auto argb = [](const QImage& image) { return image.convertToFormat(QImage::Format_ARGB32_Premultiplied); };
-    for (const QSize& size : icon.availableSizes() << QSize(40, 40)) {
+    const QList<QSize> sizes = icon.availableSizes() << QSize(40, 40);
+    for (const QSize& size : sizes) {
         QImage expected(size.width() + 16, size.height(), QImage::Format_ARGB32_Premultiplied);
         expected.fill(Qt::transparent);
         QImage painted = expected;
