@@ -1,5 +1,6 @@
 #include "engine/SafeFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <climits>
@@ -139,6 +140,11 @@ bool FlushFolder(const std::string& folder)
 
 FileResult ReadRegularFile(const std::string& path, std::string& contents, std::uint64_t limit)
 {
+    return ReadFileStart(path, contents, limit, limit);
+}
+
+FileResult ReadFileStart(const std::string& path, std::string& contents, std::uint64_t wanted, std::uint64_t limit)
+{
     // Non-blocking, so that a FIFO in the file's place cannot hang the game.
     Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (file.Get() < 0)
@@ -152,7 +158,7 @@ FileResult ReadRegularFile(const std::string& path, std::string& contents, std::
         return Failed(FileError::TooLarge);
 
     // The size is a first guess only: the file may grow while it is read.
-    std::string bytes(static_cast<std::size_t>(info.st_size) + 1, '\0');
+    std::string bytes(static_cast<std::size_t>(std::min<std::uint64_t>(info.st_size, wanted)) + 1, '\0');
     std::size_t used = 0;
     for (;;) {
         const ssize_t got = ::read(file.Get(), bytes.data() + used, bytes.size() - used);
@@ -165,6 +171,10 @@ FileResult ReadRegularFile(const std::string& path, std::string& contents, std::
         used += static_cast<std::size_t>(got);
         if (used > limit)
             return Failed(FileError::TooLarge);
+        if (used >= wanted) {
+            used = static_cast<std::size_t>(wanted);
+            break;
+        }
         if (used == bytes.size())
             bytes.resize(bytes.size() * 2);
     }

@@ -11,6 +11,7 @@ for file in \
   bin/ordkamp \
   share/ordkamp/ordkamp.se \
   share/ordkamp/ordkamp-alla.se \
+  share/ordkamp/ordkamp.en \
   share/doc/ordkamp/copyright \
   share/ordkamp/ReadMe.txt \
   share/ordkamp/ReadMe-en.txt \

@@ -22,7 +22,7 @@ if grep -q "Depends:.*multimedia" <<< "$info"; then
 fi
 
 contents=$(dpkg-deb --contents "$deb")
-for path in ./usr/bin/ordkamp ./usr/share/ordkamp/ordkamp.se ./usr/share/ordkamp/ordkamp-alla.se ./usr/share/doc/ordkamp/copyright ./usr/share/ordkamp/ReadMe.txt ./usr/share/ordkamp/sounds/tick.wav \
+for path in ./usr/bin/ordkamp ./usr/share/ordkamp/ordkamp.se ./usr/share/ordkamp/ordkamp-alla.se ./usr/share/ordkamp/ordkamp.en ./usr/share/doc/ordkamp/copyright ./usr/share/ordkamp/ReadMe.txt ./usr/share/ordkamp/sounds/tick.wav \
             ./usr/share/applications/org.example.Ordkamp.desktop \
             ./usr/share/metainfo/org.example.Ordkamp.metainfo.xml \
             ./usr/share/icons/hicolor/scalable/apps/org.example.Ordkamp.svg \
