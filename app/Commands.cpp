@@ -18,7 +18,7 @@ void CWordGameDlg::OnEditWordList()
 {
     EnsureWordListLoaded();
     CWordListDlg editor;
-    editor.m_pGameEngine = &StandardList(); // the standard list, whichever list is in play
+    editor.m_pGameEngine = &OwnList(); // the player's list of the language in play, whichever list is in play
     editor.DoModal();
     UpdateAvailableWords();
 }

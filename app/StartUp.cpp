@@ -51,7 +51,6 @@ bool CWordGameDlg::OnInitDialog()
     SetUpLayout();
 
     ShowTurnState();
-    m_engine.m_strFileName = GetAppPath(true) + ToWindows1252(LoadString(IDS_WORD_FILE));
     m_strDisplay = LoadString(IDS_LOADING);
     RefreshPlayers();
 
@@ -101,16 +100,29 @@ void CWordGameDlg::EnsureWordListLoaded()
         return;
     m_bListPending = false;
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    // The standard list of the interface's language: the player's own, or
+    // the game's until the player has saved one.
+    m_wordListLanguage = InterfaceLanguage();
+    const WordListPlaces places = Places();
+    const WordListSource standard = StandardListOf(m_wordListLanguage, places);
+    m_engine.m_strFileName = QFile::encodeName(standard.Found() ? standard.path : OwnListPath(m_wordListLanguage, places))
+                                 .toStdString();
     const bool listLoaded = m_engine.LoadWordList();
     m_strDisplay = LoadString(listLoaded ? IDS_WELCOME
                               : m_engine.m_wordFileResult.error == FileError::TooLarge ? IDS_LIST_TOO_LARGE
                                                                                       : IDS_LOAD_FAILED);
     UpdateData(false);
     UpdateAvailableWords();
-    // The list played last time, if it is still there; else the standard one.
-    if (const QString chosen = QFile::decodeName(m_settingsFile.WordList().c_str());
-        !chosen.isEmpty() && !ChooseWordList(chosen))
-        m_settingsFile.SetWordList({});
+    // The list played last time, if it is still there; else the standard
+    // one. A list that plays is welcomed whatever became of the standard one.
+    if (const QString chosen = QFile::decodeName(m_settingsFile.WordList().c_str()); !chosen.isEmpty()) {
+        if (ChooseWordList(chosen)) {
+            m_strDisplay = LoadString(IDS_WELCOME);
+            UpdateData(false);
+        } else {
+            m_settingsFile.SetWordList({});
+        }
+    }
 
     QApplication::restoreOverrideCursor();
     if (!m_settingsRead)

@@ -3,6 +3,7 @@
 #include "engine/Turn.h"
 #include "engine/WordEngine.h"
 #include "profile/SettingsFile.h"
+#include "wordlists/WordListCatalog.h"
 
 #include <QDialog>
 #include <QRect>
@@ -15,6 +16,7 @@
 #include <vector>
 
 class CUpDownEdit;
+class QAction;
 class QComboBox;
 class QProgressBar;
 class QTreeWidget;
@@ -69,14 +71,21 @@ public:
     int ClockPixels(int windowHeight) const;
     QSize LargestClientSize() const;
 
-    // The word list in play (WordLists.cpp): the menu of lists, a choice
-    // (false, with a message, when the list cannot be read), and the
-    // standard list that the editor edits, in play or not.
+    // The word list in play (WordLists.cpp): the menu of lists by language,
+    // a choice (false, with a message, when the list cannot be read or its
+    // letters do not fit), and the player's own list of the language in
+    // play, which the editor edits, in play or not.
     void BuildWordListMenu();
     void FillWordListMenu();
+    void GreyShortLists();
     void CheckWordListMenu();
     bool ChooseWordList(const QString& key);
-    CWordEngine& StandardList();
+    CWordEngine& OwnList();
+    WordListPlaces Places() const;
+    QString InterfaceLanguage() const;
+    // The interface's language, then the desktop's, as ISO 639 codes.
+    QStringList PlayerLanguages() const;
+    QString ListName(const WordListSource& source, const WordListContents& contents) const;
 
     // Turn flow: events go to m_turn, and the window draws what each did.
     // ShowMessage, RefreshPuzzle and RefreshPlayers compose; UpdateData(false)
@@ -194,10 +203,17 @@ private:
     // size is laid out.
     std::vector<std::pair<QWidget*, QRect>> m_baseGeometry;
     QSize m_baseSize;
-    CWordEngine m_standardList;  // the standard list while another is in play
-    QString m_wordListKey;       // the list in play: empty for the standard one
+    // The list in play: its key (empty for the interface language's
+    // standard list), language, kind, and name where it is not that list.
+    QString m_wordListKey;
+    QString m_wordListLanguage;
+    ListKind m_wordListKind = ListKind::Standard;
     QString m_wordListName;
+    CWordEngine m_ownList;      // a language's standard list while another list is in play
+    QString m_ownListLanguage;  // its language; empty while it holds none
     QMenu* m_wordListMenu = nullptr;
+    // The words of each length of every themed list in the menu.
+    std::vector<std::pair<QAction*, std::array<uint32_t, 36>>> m_listLengths;
     QString m_shownText; // the parts the display shows, fitted to m_fittedRoom
     QSize m_fittedRoom;
 };

@@ -45,6 +45,9 @@ enum : unsigned {
     IDS_LIST_UNAVAILABLE = 61405,
     IDS_AVAILABLE_IN_LIST = 61406,
     IDS_PAUSED = 61407,
+    IDS_ALL_WORDS_IN = 61408,
+    IDS_EDIT_LIST_TITLE = 61409,
+    IDS_IMPORT_UNFIT = 61410,
     // What a screen reader says of controls without a label of their own.
     IDS_A11Y_DISPLAY = 61500,
     IDS_A11Y_TIME_LEFT = 61501,

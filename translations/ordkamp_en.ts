@@ -397,8 +397,8 @@ Add at least one player.</translation>
         <translation>&amp;Word list</translation>
     </message>
     <message>
-        <source>Standardlistan (ordkamp.se)</source>
-        <translation>The standard list (ordkamp.se)</translation>
+        <source>Standardlistan (%s)</source>
+        <translation>The standard list (%s)</translation>
     </message>
     <message>
         <source>Alla ord</source>
@@ -419,6 +419,18 @@ Add at least one player.</translation>
     <message>
         <source>Tillgängliga ord: %d (%s)</source>
         <translation>Available words: %d (%s)</translation>
+    </message>
+    <message>
+        <source>Alla ord (%s)</source>
+        <translation>All words (%s)</translation>
+    </message>
+    <message>
+        <source>Redigera ordlista (%s)</source>
+        <translation>Edit word list (%s)</translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; lades inte till: %d av dess %d ord har bokstäver som ordlistans fil inte kan hålla. Orden är på ett språk som Ordkamp inte kan spela.</source>
+        <translation>&quot;%s&quot; was not added: %d of its %d words have letters that the word list&apos;s file cannot hold. The words are in a language Ordkamp cannot play.</translation>
     </message>
     <message>
         <source>Paus — tryck på en tangent i Gissa för att fortsätta.</source>

@@ -48,9 +48,12 @@ QString NameOfUntitled(const QString& fileName)
     static const std::pair<const char*, const char*> names[] = {
         {"animals", "Djur"}, {"easy", "Lätt"}, {"medium", "Medel"}, {"hard", "Svår"},
     };
-    const QString base = QFileInfo(fileName).completeBaseName();
-    for (const auto& [file, name] : names)
-        if (base == QLatin1String(file))
+    const QFileInfo file(fileName);
+    const QString base = file.completeBaseName();
+    if (file.dir().dirName() != QLatin1String("sv"))
+        return base;
+    for (const auto& [untitled, name] : names)
+        if (base == QLatin1String(untitled))
             return QString::fromUtf8(name);
     return base;
 }
@@ -75,6 +78,7 @@ Vocabulary ReadVocabulary(const QByteArray& bytes, const QString& fileName)
                 LowerCaseWord(cleaned);
                 if (!IsValidWord(cleaned)) {
                     ++vocabulary.skipped;
+                    vocabulary.unfit += cleaned.find('?') != std::string::npos;
                 } else if (!seen.contains(cleaned)) {
                     seen.insert(cleaned);
                     std::string sentence = ToWindows1252(hint.simplified().left(kLongestHint));
@@ -139,21 +143,29 @@ Vocabulary LoadVocabulary(const QString& path)
     return ReadVocabulary(QByteArray::fromStdString(bytes), path);
 }
 
-QStringList FindSwedishVocabularies()
+QStringList DesktopDataFolders()
 {
     QStringList folders;
-    const QString home = qEnvironmentVariable("XDG_DATA_HOME", QDir::homePath() + QStringLiteral("/.local/share"));
-    folders << home;
+    folders << qEnvironmentVariable("XDG_DATA_HOME", QDir::homePath() + QStringLiteral("/.local/share"));
     folders << qEnvironmentVariable("XDG_DATA_DIRS", QStringLiteral("/usr/local/share:/usr/share")).split(':', Qt::SkipEmptyParts);
-    QStringList files;
-    QSet<QString> names;
-    for (const QString& folder : folders) {
-        const QDir dir(folder + QStringLiteral("/apps/kvtml/sv"));
-        for (const QString& name : dir.entryList({QStringLiteral("*.kvtml")}, QDir::Files | QDir::Readable, QDir::Name)) {
-            if (names.contains(name))
-                continue;
-            names.insert(name);
-            files << dir.filePath(name);
+    return folders;
+}
+
+std::vector<VocabularyFile> FindVocabularies(const QStringList& dataFolders)
+{
+    std::vector<VocabularyFile> files;
+    QSet<QString> seen;
+    for (const QString& folder : dataFolders) {
+        const QDir kvtml(folder + QStringLiteral("/apps/kvtml"));
+        for (const QString& language : kvtml.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+            const QDir dir(kvtml.filePath(language));
+            for (const QString& name : dir.entryList({QStringLiteral("*.kvtml")}, QDir::Files | QDir::Readable, QDir::Name)) {
+                const QString key = language + QLatin1Char('/') + name;
+                if (seen.contains(key))
+                    continue;
+                seen.insert(key);
+                files.push_back({language, dir.filePath(name)});
+            }
         }
     }
     return files;

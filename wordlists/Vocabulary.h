@@ -29,6 +29,7 @@ struct Vocabulary {
     QString title; // its <title>; for a title that is only a file name, a Swedish name, or the file's name
     std::vector<VocabularyWord> words; // valid words, cleaned as added text is, each once
     unsigned skipped = 0;              // entries with no word the game accepts
+    unsigned unfit = 0;                // of those, entries with a letter Windows-1252 lacks
     VocabularyError error = VocabularyError::None;
 };
 
@@ -46,7 +47,17 @@ Vocabulary ReadVocabulary(const QByteArray& bytes, const QString& fileName);
 // kMaxVocabularyBytes, never blocking on a FIFO.
 Vocabulary LoadVocabulary(const QString& path);
 
-// The desktop's Swedish vocabulary files: apps/kvtml/sv/*.kvtml under
-// $XDG_DATA_HOME and each folder of $XDG_DATA_DIRS (their defaults when
-// unset), in that order; of two files of the same name the first is kept.
-QStringList FindSwedishVocabularies();
+// A vocabulary file of the desktop's, and the name of its language's folder
+// ("sv", "en_GB").
+struct VocabularyFile {
+    QString folder;
+    QString path;
+};
+
+// The desktop's vocabulary files: apps/kvtml/<language>/*.kvtml under each
+// of `dataFolders` in turn; of two files of the same language and name the
+// first is kept, so the player's own file overrides the system's.
+std::vector<VocabularyFile> FindVocabularies(const QStringList& dataFolders);
+
+// $XDG_DATA_HOME and each folder of $XDG_DATA_DIRS, their defaults when unset.
+QStringList DesktopDataFolders();

@@ -4,6 +4,7 @@
 #include "TempFolder.h"
 #include "app/WordGameDlg.h"
 #include "platform/Beep.h"
+#include "platform/Language.h"
 #include "platform/MessageBox.h"
 #include "platform/Shell.h"
 #include "profile/Profile.h"
@@ -62,7 +63,8 @@ struct GameWindow : ::testing::Test {
         std::string text;
         for (const std::string& word : words)
             text += word + "\r\n";
-        WriteBytes(folder.File("ordkamp.se"), text);
+        // The standard list of the window's language: it plays from the start.
+        WriteBytes(folder.File(StandardListName(LanguageCode(InstalledLanguage())).toStdString()), text);
     }
 
     // The window as a player meets it: shown, painted, its list read.

@@ -33,13 +33,13 @@ TEST_F(GameWindow, AThemedListIsPlayedWithItsHintsAndKept)
             emit menu->aboutToShow();
     QAction* djur = nullptr;
     for (QAction* action : dlg->findChildren<QAction*>())
-        if (action->data().toString() == "djur.kvtml")
+        if (action->data().toString() == "sv/djur.kvtml")
             djur = action;
     ASSERT_NE(djur, nullptr);
     EXPECT_EQ(djur->text().toStdString(), "Djur (2 ord, 1 överhoppade)");
     djur->trigger();
     EXPECT_EQ(available(), "Tillgängliga ord: 2 (Djur)");
-    EXPECT_EQ(dlg->StandardList().m_words.size(), 3u); // what the editor edits
+    EXPECT_EQ(dlg->OwnList().m_words.size(), 3u); // what the editor edits
 
     AddPlayer("Anna");
     ChooseGame(GAME_MIXWORD); // two words of a length: too few for a mixword, as on any list
@@ -62,7 +62,7 @@ TEST_F(GameWindow, AThemedListIsPlayedWithItsHintsAndKept)
     Start(); // the list is gone: the standard list, with a word
     EXPECT_EQ(available(), "Tillgängliga ord: 3");
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].first.toStdString(), "Ordlistan \"djur.kvtml\" kunde inte läsas in. Standardlistan används.");
+    EXPECT_EQ(boxes[0].first.toStdString(), "Ordlistan \"sv/djur.kvtml\" kunde inte läsas in. Standardlistan används.");
     qunsetenv("XDG_DATA_HOME");
     qunsetenv("XDG_DATA_DIRS");
 }
