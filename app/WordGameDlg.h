@@ -17,6 +17,7 @@
 
 class CUpDownEdit;
 class QAction;
+class QActionGroup;
 class QComboBox;
 class QProgressBar;
 class QTreeWidget;
@@ -77,6 +78,7 @@ public:
     // play, which the editor edits, in play or not.
     void BuildWordListMenu();
     void FillWordListMenu();
+    void AddWordLists(QMenu* menu, const std::vector<WordListSource>& lists);
     void GreyShortLists();
     void CheckWordListMenu();
     bool ChooseWordList(const QString& key);
@@ -212,6 +214,7 @@ private:
     CWordEngine m_ownList;      // a language's standard list while another list is in play
     QString m_ownListLanguage;  // its language; empty while it holds none
     QMenu* m_wordListMenu = nullptr;
+    QActionGroup* m_wordListChoices = nullptr;
     // The words of each length of every themed list in the menu.
     std::vector<std::pair<QAction*, std::array<uint32_t, 36>>> m_listLengths;
     QString m_shownText; // the parts the display shows, fitted to m_fittedRoom

@@ -7,6 +7,7 @@
 
 #include "app/WordGameDlg.h"
 
+#include "engine/Dictionary.h"
 #include "platform/Language.h"
 #include "platform/MessageBox.h"
 #include "profile/Profile.h"
@@ -15,11 +16,16 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCollator>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSet>
+
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -65,8 +71,12 @@ QString CWordGameDlg::ListName(const WordListSource& source, const WordListConte
     switch (source.kind) {
     case ListKind::Standard:
         return FormatString(IDS_STANDARD_LIST, {StandardListName(source.language)});
-    case ListKind::AllWords:
-        return source.title.isEmpty() ? LoadString(IDS_ALL_WORDS) : FormatString(IDS_ALL_WORDS_IN, {source.title});
+    case ListKind::AllWords: {
+        // "american (American English)": the part in brackets names the list.
+        const qsizetype open = source.title.indexOf(QLatin1Char('('));
+        const QString name = open < 0 ? source.title : source.title.mid(open + 1).section(QLatin1Char(')'), 0, 0);
+        return name.isEmpty() ? LoadString(IDS_ALL_WORDS) : FormatString(IDS_ALL_WORDS_IN, {name});
+    }
     case ListKind::Themed:
         break;
     }
@@ -90,51 +100,84 @@ void CWordGameDlg::BuildWordListMenu()
 
 void CWordGameDlg::FillWordListMenu()
 {
-    auto* choices = new QActionGroup(m_wordListMenu);
-    const std::vector<WordListSource> lists = FindWordLists(Places());
-    const QStringList own = PlayerLanguages();
-    for (const QString& language : OrderLanguages(lists, own)) {
-        // The player's languages in the menu itself, under their names;
-        // every other language a menu of its own.
-        const bool players = own.contains(language);
-        QMenu* menu = players ? m_wordListMenu : new QMenu(NativeLanguageName(language), m_wordListMenu);
-        QAction* section = players ? m_wordListMenu->addSection(NativeLanguageName(language)) : nullptr;
-        bool offered = false;
-        for (const WordListSource& source : lists) {
-            if (source.language != language)
-                continue;
-            CWordEngine words;
-            const WordListContents contents = ReadWordList(source, words, source.kind == ListKind::AllWords);
-            // The standard list of the game's language is offered even when
-            // it cannot be read: choosing it says why.
-            const bool always = source.kind == ListKind::Standard && (language == InterfaceLanguage() || !contents.read);
-            if (!contents.Fits() && !always)
-                continue;
-            QString text = ListName(source, contents);
-            if (source.kind == ListKind::Themed)
-                text = FormatString(contents.skipped ? IDS_LIST_ITEM_SKIPPED : IDS_LIST_ITEM,
-                                    {text, QString::number(words.m_words.size()), QString::number(contents.skipped)});
-            QAction* action = menu->addAction(text);
-            action->setCheckable(true);
-            action->setData(source.key);
-            choices->addAction(action);
-            if (source.kind == ListKind::Themed)
-                m_listLengths.push_back({action, std::to_array(words.m_nLengthCount)});
-            offered = true;
-        }
-        if (!offered) {
-            delete section;
-            if (!players)
-                delete menu;
-        } else if (!players) {
-            m_wordListMenu->addMenu(menu);
-        }
-    }
-    connect(choices, &QActionGroup::triggered, this, [this](QAction* action) {
+    m_wordListChoices = new QActionGroup(m_wordListMenu);
+    connect(m_wordListChoices, &QActionGroup::triggered, this, [this](QAction* action) {
         EnsureWordListLoaded();
         ChooseWordList(action->data().toString());
     });
+    const std::vector<WordListSource> lists = FindWordLists(Places());
+    const QStringList own = PlayerLanguages();
+    for (const QString& language : OrderLanguages(lists, own)) {
+        if (!LanguageFits(lists, language))
+            continue;
+        std::vector<WordListSource> itsLists;
+        std::copy_if(lists.begin(), lists.end(), std::back_inserter(itsLists),
+                     [&](const WordListSource& source) { return source.language == language; });
+        // The player's languages in the menu itself, under their names;
+        // every other language a menu of its own, read when it opens.
+        if (own.contains(language)) {
+            m_wordListMenu->addSection(NativeLanguageName(language));
+            AddWordLists(m_wordListMenu, itsLists);
+            continue;
+        }
+        QMenu* menu = m_wordListMenu->addMenu(NativeLanguageName(language));
+        connect(menu, &QMenu::aboutToShow, this, [this, menu, itsLists] {
+            if (menu->isEmpty()) {
+                AddWordLists(menu, itsLists);
+                CheckWordListMenu();
+            }
+            GreyShortLists();
+        });
+    }
     CheckWordListMenu();
+}
+
+void CWordGameDlg::AddWordLists(QMenu* menu, const std::vector<WordListSource>& lists)
+{
+    struct Item {
+        const WordListSource* source;
+        QString text;
+        std::array<uint32_t, 36> lengths;
+    };
+    std::vector<Item> items;
+    QSet<QString> titles;
+    for (const WordListSource& source : lists) {
+        CWordEngine words;
+        const WordListContents contents = ReadWordList(source, words, source.kind == ListKind::AllWords);
+        // The interface language's standard list is offered even when it
+        // cannot be read: choosing it says why. A theme is offered once,
+        // though a country's variant of the language brings it again.
+        const bool always = source.kind == ListKind::Standard && source.language == InterfaceLanguage();
+        if (!always && (!contents.read || contents.entries == contents.unfit
+                        || (source.kind != ListKind::AllWords && words.m_words.empty())))
+            continue;
+        QString text = ListName(source, contents);
+        if (source.kind == ListKind::Themed) {
+            if (titles.contains(text))
+                continue;
+            titles.insert(text);
+            text = FormatString(contents.skipped ? IDS_LIST_ITEM_SKIPPED : IDS_LIST_ITEM,
+                                {text, QString::number(words.m_words.size()), QString::number(contents.skipped)});
+        }
+        items.push_back({&source, text, std::to_array(words.m_nLengthCount)});
+    }
+    // The themes by name, in their language's order.
+    QCollator collator{QLocale(lists.empty() ? QString() : lists.front().language)};
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    const auto themed = [](const Item& item) { return item.source->kind == ListKind::Themed; };
+    std::stable_sort(items.begin(), items.end(), [&](const Item& a, const Item& b) {
+        if (themed(a) != themed(b))
+            return themed(b);
+        return themed(a) && collator.compare(a.text, b.text) < 0; // the other lists keep their order
+    });
+    for (const Item& item : items) {
+        QAction* action = menu->addAction(item.text);
+        action->setCheckable(true);
+        action->setData(item.source->key);
+        m_wordListChoices->addAction(action);
+        if (item.source->kind == ListKind::Themed)
+            m_listLengths.push_back({action, item.lengths});
+    }
 }
 
 void CWordGameDlg::GreyShortLists()
@@ -163,7 +206,7 @@ bool CWordGameDlg::ChooseWordList(const QString& key)
     const bool ownInMemory = source.kind == ListKind::Standard && m_ownListLanguage == source.language;
     CWordEngine chosen;
     const WordListContents contents = ownInMemory ? WordListContents{} : ReadWordList(source, chosen);
-    if (!ownInMemory && (!contents.Fits() || chosen.m_words.empty())) {
+    if (!ownInMemory && (!contents.read || chosen.m_words.empty() || !LettersFit(contents.unfit, contents.entries))) {
         AppMessageBox(this, FormatString(IDS_LIST_UNAVAILABLE, {key}), MB_OK | MB_ICONEXCLAMATION);
         CheckWordListMenu();
         return false;

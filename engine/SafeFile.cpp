@@ -140,11 +140,6 @@ bool FlushFolder(const std::string& folder)
 
 FileResult ReadRegularFile(const std::string& path, std::string& contents, std::uint64_t limit)
 {
-    return ReadFileStart(path, contents, limit, limit);
-}
-
-FileResult ReadFileStart(const std::string& path, std::string& contents, std::uint64_t wanted, std::uint64_t limit)
-{
     // Non-blocking, so that a FIFO in the file's place cannot hang the game.
     Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (file.Get() < 0)
@@ -158,7 +153,7 @@ FileResult ReadFileStart(const std::string& path, std::string& contents, std::ui
         return Failed(FileError::TooLarge);
 
     // The size is a first guess only: the file may grow while it is read.
-    std::string bytes(static_cast<std::size_t>(std::min<std::uint64_t>(info.st_size, wanted)) + 1, '\0');
+    std::string bytes(static_cast<std::size_t>(info.st_size) + 1, '\0');
     std::size_t used = 0;
     for (;;) {
         const ssize_t got = ::read(file.Get(), bytes.data() + used, bytes.size() - used);
@@ -171,15 +166,50 @@ FileResult ReadFileStart(const std::string& path, std::string& contents, std::ui
         used += static_cast<std::size_t>(got);
         if (used > limit)
             return Failed(FileError::TooLarge);
-        if (used >= wanted) {
-            used = static_cast<std::size_t>(wanted);
-            break;
-        }
         if (used == bytes.size())
             bytes.resize(bytes.size() * 2);
     }
     bytes.resize(used);
     contents.swap(bytes);
+    return {};
+}
+
+FileResult ReadFileSamples(const std::string& path, std::string& lines, unsigned count, std::size_t bytesEach,
+                           std::uint64_t limit)
+{
+    Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (file.Get() < 0)
+        return FromErrno();
+    struct stat info {};
+    if (::fstat(file.Get(), &info) != 0)
+        return Failed(FileError::System, errno);
+    if (!S_ISREG(info.st_mode))
+        return Failed(FileError::NotRegular);
+    const auto size = static_cast<std::uint64_t>(info.st_size);
+    if (size > limit)
+        return Failed(FileError::TooLarge);
+
+    std::string samples, piece;
+    for (unsigned i = 0; i < count; ++i) {
+        const std::uint64_t offset = size / count * i;
+        piece.resize(bytesEach);
+        ssize_t got;
+        do
+            got = ::pread(file.Get(), piece.data(), piece.size(), static_cast<off_t>(offset));
+        while (got < 0 && errno == EINTR);
+        if (got < 0)
+            return Failed(FileError::System, errno);
+        piece.resize(static_cast<std::size_t>(got));
+        std::string_view text(piece);
+        if (offset > 0) // begins inside a line
+            text.remove_prefix(std::min(text.size(), text.find('\n') + 1));
+        if (offset + piece.size() < size) // ends inside one
+            text = text.substr(0, text.rfind('\n') + 1);
+        samples += text;
+        if (!samples.empty() && samples.back() != '\n')
+            samples += '\n';
+    }
+    lines.swap(samples);
     return {};
 }
 

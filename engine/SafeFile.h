@@ -32,9 +32,13 @@ inline constexpr std::uint64_t kMaxFileBytes = std::uint64_t{256} << 20;
 // FIFO or reading past `limit` bytes. `contents` is changed only on success.
 FileResult ReadRegularFile(const std::string& path, std::string& contents,
                            std::uint64_t limit = kMaxFileBytes);
-// The same checks, but reads no more than the first `wanted` bytes.
-FileResult ReadFileStart(const std::string& path, std::string& contents, std::uint64_t wanted,
-                         std::uint64_t limit = kMaxFileBytes);
+
+// The same checks; reads `count` pieces of about `bytesEach` bytes from
+// places spread evenly over the file, each cut to whole lines, one after
+// another in `lines`. A long list is judged from them without reading all
+// of it.
+FileResult ReadFileSamples(const std::string& path, std::string& lines, unsigned count, std::size_t bytesEach,
+                           std::uint64_t limit = kMaxFileBytes);
 
 // Puts `bytes` in place of the file at `path`, through a symlink onto its
 // final target, keeping the old file's mode (and group where allowed). The

@@ -25,12 +25,16 @@ QString Decode(const QByteArray& bytes)
     return text;
 }
 
-// A character with no Windows-1252 byte becomes '?', which no word holds.
-std::string ToWindows1252(const QString& text)
+// A character with no Windows-1252 byte becomes '?', which no word holds;
+// `unfit` tells whether there was one.
+std::string ToWindows1252(const QString& text, bool* unfit = nullptr)
 {
     std::string bytes;
-    for (const char32_t character : text.toUcs4())
+    for (const char32_t character : text.toUcs4()) {
         bytes += Windows1252Byte(character);
+        if (unfit && bytes.back() == '?' && character != U'?')
+            *unfit = true;
+    }
     return bytes;
 }
 
@@ -73,12 +77,13 @@ Vocabulary ReadVocabulary(const QByteArray& bytes, const QString& fileName)
         if (token == QXmlStreamReader::EndElement) {
             --depth;
             if (xml.name() == QLatin1String("entry")) {
-                std::string cleaned = ToWindows1252(word);
+                bool unfit = false;
+                std::string cleaned = ToWindows1252(word, &unfit);
                 CleanWord(cleaned);
                 LowerCaseWord(cleaned);
                 if (!IsValidWord(cleaned)) {
                     ++vocabulary.skipped;
-                    vocabulary.unfit += cleaned.find('?') != std::string::npos;
+                    vocabulary.unfit += unfit;
                 } else if (!seen.contains(cleaned)) {
                     seen.insert(cleaned);
                     std::string sentence = ToWindows1252(hint.simplified().left(kLongestHint));

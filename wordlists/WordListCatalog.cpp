@@ -19,8 +19,10 @@ namespace {
 
 const QString kSwedish = QStringLiteral("sv");
 const QString kSystemKey = QStringLiteral("dict/");
-// How much of a system list tells whether its letters fit.
-constexpr std::uint64_t kSampleBytes = 64 << 10;
+// How much of a system list tells whether its letters fit: pieces from all
+// over it, as such lists begin with their capitalised words.
+constexpr unsigned kSamples = 16;
+constexpr std::size_t kSampleBytes = 4 << 10;
 
 // "ordkamp.se" and "ordkamp-alla.se" for Swedish, "ordkamp.en" and
 // "ordkamp-alla.en" for English.
@@ -111,10 +113,16 @@ std::vector<WordListSource> FindWordLists(const WordListPlaces& places)
     for (const SystemWordList& system : ReadWordListRegistry(places.registryFolder, places.dictionaryFolder))
         if (!system.language.isEmpty() && !ownAllWords.contains(system.language))
             lists.push_back({system.language, ListKind::AllWords, system.description, system.path, kSystemKey + system.hashName});
+    // A country's variant of a language ("en_GB" beside "en") mostly holds
+    // the same files again: a file of a name already found is not offered twice.
+    QSet<QString> themes;
     for (const VocabularyFile& file : FindVocabularies(places.dataFolders)) {
         const QString language = LanguageOfLocaleName(file.folder);
-        if (!language.isEmpty())
-            lists.push_back({language, ListKind::Themed, {}, file.path, file.folder + QLatin1Char('/') + QFileInfo(file.path).fileName()});
+        const QString name = QFileInfo(file.path).fileName();
+        if (!language.isEmpty() && !themes.contains(language + QLatin1Char('/') + name)) {
+            themes.insert(language + QLatin1Char('/') + name);
+            lists.push_back({language, ListKind::Themed, {}, file.path, file.folder + QLatin1Char('/') + name});
+        }
     }
     std::stable_sort(lists.begin(), lists.end(), [](const WordListSource& a, const WordListSource& b) {
         return std::pair(a.language, KindRank(a.kind)) < std::pair(b.language, KindRank(b.kind));
@@ -161,9 +169,21 @@ QStringList OrderLanguages(const std::vector<WordListSource>& lists, const QStri
     return ordered + rest;
 }
 
-bool WordListContents::Fits() const
+bool LanguageFits(const std::vector<WordListSource>& lists, const QString& language)
 {
-    return read && LettersFit(unfit, entries);
+    constexpr unsigned kEnough = 100;
+    unsigned entries = 0, unfit = 0;
+    for (const WordListSource& source : lists) {
+        if (source.language != language)
+            continue;
+        CWordEngine words;
+        const WordListContents contents = ReadWordList(source, words, true);
+        entries += contents.entries;
+        unfit += contents.unfit;
+        if (entries >= kEnough)
+            break;
+    }
+    return entries > 0 && LettersFit(unfit, entries);
 }
 
 WordListContents ReadWordList(const WordListSource& source, CWordEngine& engine, bool sampleOnly)
@@ -195,11 +215,10 @@ WordListContents ReadWordList(const WordListSource& source, CWordEngine& engine,
         contents.entries = static_cast<unsigned>(engine.m_words.size());
         return contents;
     }
+    // A system list or the game's list of all words.
     std::string bytes;
-    contents.read = bool(sampleOnly ? ReadFileStart(Encode(source.path), bytes, kSampleBytes)
+    contents.read = bool(sampleOnly ? ReadFileSamples(Encode(source.path), bytes, kSamples, kSampleBytes)
                                     : ReadRegularFile(Encode(source.path), bytes));
-    if (sampleOnly && bytes.size() == kSampleBytes)
-        bytes.resize(bytes.rfind('\n') + 1); // no line cut in two
     if (IsUtf8Text(bytes))
         bytes = Utf8ToWindows1252(bytes);
     DictionaryCounts counts;

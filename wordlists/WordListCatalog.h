@@ -66,7 +66,6 @@ struct WordListContents {
     unsigned unfit = 0;    // of those, entries with a letter Windows-1252 lacks
     QString title;         // a themed list's title, as its file gives it
 
-    bool Fits() const;     // the list's letters are Windows-1252's
 };
 
 // Reads the list's words into `engine`, in place of its words and hints,
@@ -74,3 +73,9 @@ struct WordListContents {
 // system list is read only as far as telling whether its letters fit, and
 // no words are taken from it.
 WordListContents ReadWordList(const WordListSource& source, CWordEngine& engine, bool sampleOnly = false);
+
+// Whether a language's words fit Windows-1252: judged from its lists in
+// turn, system lists from their start, until a hundred entries or so have
+// been seen. A word or two with a foreign letter is a loan word; Polish or
+// Czech lose a sixth of their words and more, Russian or Greek all.
+bool LanguageFits(const std::vector<WordListSource>& lists, const QString& language);
