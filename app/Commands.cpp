@@ -19,6 +19,7 @@ void CWordGameDlg::OnEditWordList()
     EnsureWordListLoaded();
     CWordListDlg editor;
     editor.m_pGameEngine = &OwnList(); // the player's list of the language in play, whichever list is in play
+    editor.m_strLockFile = m_settingsFile.Path();
     editor.DoModal();
     UpdateAvailableWords();
 }

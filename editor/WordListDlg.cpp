@@ -1,6 +1,7 @@
 #include "editor/WordListDlg.h"
 
 #include "editor/WordListModel.h"
+#include "engine/Dictionary.h"
 #include "engine/SafeFile.h"
 #include "engine/TextEncoding.h"
 #include "platform/MessageBox.h"
@@ -14,6 +15,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QLabel>
 #include <QListView>
 #include <QPlainTextEdit>
@@ -21,8 +24,21 @@
 #include <QSignalBlocker>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
+
+constexpr int kSaveLockWait = 3000; // milliseconds, as the settings file's saves wait
+
+// How many of the white-space separated words of `text` hold a character
+// Windows-1252 lacks.
+void CountUnfitWords(const QString& text, unsigned& words, unsigned& unfit)
+{
+    for (const QString& word : text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
+        ++words;
+        unfit += std::any_of(word.begin(), word.end(), [](QChar c) { return ToWindows1252(QString(c)) == "?" && c != u'?'; });
+    }
+}
 
 // Shows the wait cursor for as long as it lives.
 class WaitCursor {
@@ -79,6 +95,7 @@ void CWordListDlg::OnShowWindow()
     m_comboSort->addItem(LoadString(IDS_SORT_ALPHABETICAL));
     m_comboSort->addItem(LoadString(IDS_SORT_BY_LENGTH));
     m_comboSort->setCurrentIndex(SORT_ALPHABETICAL);
+    setWindowTitle(FormatString(IDS_EDIT_LIST_TITLE, {QFileInfo(QFile::decodeName(m_engine.m_strFileName.c_str())).fileName()}));
     FitToText();
     FillWordList();
 }
@@ -152,19 +169,31 @@ void CWordListDlg::OnImport()
     const WaitCursor wait;
     std::string words;
     bool read = false;
+    unsigned entries = 0, unfit = 0;
     if (path.endsWith(QLatin1String(".kvtml"), Qt::CaseInsensitive)) {
         const Vocabulary vocabulary = LoadVocabulary(path);
         read = vocabulary.error == VocabularyError::None;
         for (const VocabularyWord& word : vocabulary.words)
             words += word.word + '\n';
+        entries = static_cast<unsigned>(vocabulary.words.size()) + vocabulary.skipped;
+        unfit = vocabulary.unfit;
     } else if (ReadRegularFile(QFile::encodeName(path).toStdString(), words)) {
         read = true;
-        if (IsUtf8Text(words))
+        if (IsUtf8Text(words)) {
+            CountUnfitWords(QString::fromStdString(words), entries, unfit);
             words = Utf8ToWindows1252(words);
+        }
         std::replace_if(words.begin(), words.end(), [](char c) { return c == ' ' || c == '\t' || c == '\r'; }, '\n');
     }
     if (!read) {
         AppMessageBox(this, FormatString(IDS_IMPORT_FAILED, {path}), MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    // A list in a language whose letters the file cannot hold would leave
+    // only the words that happen to fit: none of it is added.
+    if (!LettersFit(unfit, entries)) {
+        AppMessageBox(this, FormatString(IDS_IMPORT_UNFIT, {path, QString::number(unfit), QString::number(entries)}),
+                      MB_OK | MB_ICONEXCLAMATION);
         return;
     }
     m_engine.AddWordsFromText(words, m_comboSort->currentIndex());
@@ -178,12 +207,23 @@ void CWordListDlg::OnSaveList()
                       MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON3) != IDYES)
         return;
     // Another editor or program may have saved the list since it was read:
-    // its words would be lost without a word.
+    // its words would be lost without a word. Checked and saved under the
+    // lock, so that two windows saving at once cannot both find the file
+    // unchanged; the lock is let go while the player is asked.
     const QString path = QFile::decodeName(m_engine.m_strFileName.c_str());
-    if (m_engine.WordFileChangedSinceRead()
-        && AppMessageBox(this, FormatString(IDS_LIST_CHANGED, {path}),
-                         MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
-        return;
+    const std::string lockFile = m_strLockFile.empty() ? m_engine.m_strFileName : m_strLockFile;
+    std::optional<CFileLock> lock(std::in_place, lockFile, kSaveLockWait);
+    std::optional<FileStamp> agreed; // the file as it was when the player said to save over it
+    for (bool asked = false;; asked = true) {
+        const std::optional<FileStamp> now = StampOfFile(m_engine.m_strFileName);
+        if ((now && *now == m_engine.m_wordFileStamp) || (asked && now == agreed))
+            break;
+        lock.reset();
+        if (AppMessageBox(this, FormatString(IDS_LIST_CHANGED, {path}), MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
+            return;
+        agreed = now;
+        lock.emplace(lockFile, kSaveLockWait);
+    }
     const WaitCursor wait;
     if (!m_engine.SaveWordList()) {
         AppMessageBox(this, FormatString(IDS_LIST_NOT_SAVED, {path}), MB_OK | MB_ICONEXCLAMATION);

@@ -33,6 +33,10 @@ public:
     void OnCancelButton();
 
     CWordEngine* m_pGameEngine = nullptr;
+    // The settings file, whose lock every save of the list is made under,
+    // so that two windows saving at once take turns and each sees the
+    // other's words; empty: the list's own file.
+    std::string m_strLockFile;
     CWordEngine m_engine;
     QListView* m_listWords = nullptr;
     QComboBox* m_comboSort = nullptr;
