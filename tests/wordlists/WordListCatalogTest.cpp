@@ -1,0 +1,157 @@
+#include "wordlists/LanguageNames.h"
+#include "wordlists/WordListCatalog.h"
+
+#include "TempFolder.h"
+
+#include <QString>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+namespace {
+
+std::string Kvtml(const std::string& title, const std::string& words)
+{
+    std::string entries;
+    for (std::size_t start = 0; start < words.size();) {
+        const std::size_t end = std::min(words.find(' ', start), words.size());
+        entries += "<entry><translation id=\"0\"><text>" + words.substr(start, end - start) + "</text></translation></entry>";
+        start = end + 1;
+    }
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?><kvtml version=\"2.0\"><information><title>" + title
+        + "</title></information><entries>" + entries + "</entries></kvtml>";
+}
+
+// A desktop of several languages: the player's own lists and the game's,
+// the player's vocabulary file over the system's of the same name, a
+// country's variant bringing the same file again, the registry's lists, some
+// of them hostile, and languages whose letters the files cannot hold.
+TEST(WordListCatalog, FindsEveryLanguagesListsAndJudgesTheirLetters)
+{
+    TempFolder root;
+    const auto put = [&](const std::string& name, const std::string& bytes) {
+        std::filesystem::create_directories(std::filesystem::path(root.File(name)).parent_path());
+        WriteBytes(root.File(name), bytes);
+    };
+    put("own/ordkamp.se", "katten\r\nhunden\r\n");
+    put("own/ordkamp.ini", "[Settings]\r\n");
+    put("game/ordkamp.se", "gammal\r\n");
+    put("game/ordkamp.en", "house\r\nmouse\r\n");
+    put("game/ordkamp-alla.se", "allihop\r\nord\r\n");
+    put("home/apps/kvtml/en/animals.kvtml", Kvtml("My animals", "horse zebra"));
+    put("sys/apps/kvtml/en/animals.kvtml", Kvtml("Animals", "horse"));
+    put("sys/apps/kvtml/en_GB/animals.kvtml", Kvtml("Animals", "horse"));
+    put("sys/apps/kvtml/en_GB/colours.kvtml", Kvtml("Colours", "colour"));
+    put("sys/apps/kvtml/de/tiere.kvtml", Kvtml("Tiere", "Straße Bär Löwe"));
+    put("sys/apps/kvtml/ru/animals.kvtml", Kvtml("Животные", "кошка собака лиса"));
+    put("sys/apps/kvtml/pl/animals.kvtml", Kvtml("Zwierzęta", "żółw kot łoś pies ćma wąż"));
+    put("registry/wamerican", "Language: american (American English)\nHash-Name: american-english\n");
+    put("registry/wswedish", "Language: svenska (Swedish)\nHash-Name: swedish\n");
+    put("registry/wngerman", "Language: deutsch (New German)\nHash-Name: fifo\n");
+    put("registry/witalian", "Language: italiano (Italian)\nHash-Name: gone\n");
+    put("registry/wfrench", "Language: francais (French)\nHash-Name: folder\n\n"
+                            "Language: klingon\nHash-Name: klingon\n");
+    put("registry/wrussian", "Language: русский (Russian)\nHash-Name: russian\nCoding-System: utf-8\n");
+    put("registry/wevil", "Language: american (American English)\nHash-Name: ../../etc/passwd\n");
+    put("dict/american-english", "Anna\nAnna's\nTV\nhouse\nhouse's\nmouse\nstreet\n");
+    put("dict/swedish", "katt\n");
+    put("dict/russian", "кошка\nсобака\nдом\n");
+    put("dict/klingon", "qapla\n");
+    std::filesystem::create_directories(root.File("dict/folder"));
+    ASSERT_EQ(mkfifo(root.File("dict/fifo").c_str(), 0600), 0);
+    ASSERT_EQ(mkfifo(root.File("registry/wfifo").c_str(), 0600), 0);
+
+    WordListPlaces places;
+    places.ownFolder = QString::fromStdString(root.File("own"));
+    places.gameFolder = QString::fromStdString(root.File("game"));
+    places.dataFolders = {QString::fromStdString(root.File("home")), QString::fromStdString(root.File("sys"))};
+    places.registryFolder = QString::fromStdString(root.File("registry"));
+    places.dictionaryFolder = QString::fromStdString(root.File("dict"));
+    const std::vector<WordListSource> lists = FindWordLists(places);
+
+    const struct {
+        const char *key, *language;
+        const char* path; // under the root; empty: not found
+        bool read;
+        std::size_t words;
+        unsigned unfit;
+        const char* title;
+    } cases[] = {
+        {"dict/fifo", "de", "dict/fifo", false, 0, 0, ""},
+        {"de/tiere.kvtml", "de", "sys/apps/kvtml/de/tiere.kvtml", true, 3, 0, "Tiere"},
+        {"ordkamp.en", "en", "game/ordkamp.en", true, 2, 0, ""},
+        {"dict/american-english", "en", "dict/american-english", true, 3, 0, ""},
+        {"en/animals.kvtml", "en", "home/apps/kvtml/en/animals.kvtml", true, 2, 0, "My animals"},
+        {"en_GB/colours.kvtml", "en", "sys/apps/kvtml/en_GB/colours.kvtml", true, 1, 0, "Colours"},
+        {"dict/folder", "fr", "dict/folder", false, 0, 0, ""},
+        {"dict/gone", "it", "dict/gone", false, 0, 0, ""},
+        {"pl/animals.kvtml", "pl", "sys/apps/kvtml/pl/animals.kvtml", true, 2, 4, "Zwierzęta"},
+        {"dict/russian", "ru", "dict/russian", true, 0, 3, ""},
+        {"ru/animals.kvtml", "ru", "sys/apps/kvtml/ru/animals.kvtml", true, 0, 3, "Животные"},
+        {"ordkamp.se", "sv", "own/ordkamp.se", true, 2, 0, ""},
+        {"ordkamp-alla.se", "sv", "game/ordkamp-alla.se", true, 2, 0, ""},
+    };
+    ASSERT_EQ(lists.size(), std::size(cases));
+    for (std::size_t i = 0; i < lists.size(); ++i) {
+        const auto& c = cases[i];
+        CWordEngine words;
+        const WordListContents contents = ReadWordList(lists[i], words);
+        EXPECT_EQ(std::tuple(lists[i].key.toStdString(), lists[i].language.toStdString(), lists[i].path.toStdString(),
+                             contents.read, words.m_words.size(), contents.unfit, contents.title.toStdString()),
+                  std::tuple(std::string(c.key), std::string(c.language), root.File(c.path), c.read, c.words, c.unfit,
+                             std::string(c.title)));
+        EXPECT_EQ(FindWordList(lists[i].key, places).path, lists[i].path) << c.key;
+    }
+
+    // A language is offered when its words fit; one whose lists cannot be read is not.
+    const QStringList order = OrderLanguages(lists, {"sv", "en", "xx"});
+    EXPECT_EQ(order, (QStringList{"sv", "en", "de", "fr", "it", "pl", "ru"}));
+    QStringList offered;
+    for (const QString& language : order)
+        if (LanguageFits(lists, language))
+            offered << language;
+    EXPECT_EQ(offered, (QStringList{"sv", "en", "de"}));
+
+    // The standard lists: the player's own first, then the game's; a key of
+    // an earlier version names a Swedish theme.
+    EXPECT_EQ(StandardListOf("sv", places).path.toStdString(), root.File("own/ordkamp.se"));
+    EXPECT_EQ(StandardListOf("en", places).path.toStdString(), root.File("game/ordkamp.en"));
+    EXPECT_FALSE(StandardListOf("de", places).Found());
+    EXPECT_EQ(OwnListPath("de", places).toStdString(), root.File("own/ordkamp.de"));
+    put("home/apps/kvtml/sv/djur.kvtml", Kvtml("Djur", "katten"));
+    EXPECT_EQ(FindWordList("djur.kvtml", places).key, "sv/djur.kvtml");
+    EXPECT_FALSE(FindWordList("../ordkamp.ini", places).Found());
+}
+
+// The languages as the desktop's registry and Qt's locales name them.
+TEST(WordListCatalog, LanguagesByTheirNames)
+{
+    const struct { const char *description, *code, *nativeName; } cases[] = {
+        {"american (American English)", "en", "English"},
+        {"british (British English)", "en", "English"},
+        {"svenska (Swedish)", "sv", "svenska"},
+        {"deutsch (New German)", "de", "Deutsch"},
+        {"castellano (Spanish)", "es", "español"},
+        {"francais (French)", "fr", "français"},
+        {"danish (Den Store Danske Ordliste)", "da", "dansk"},
+        {"bokmål (Bokmål Norwegian)", "nb", "norsk bokmål"},
+        {"nynorsk (New Norwegian)", "nn", "norsk nynorsk"},
+        {"portugues europeu (European Portuguese)", "pt", "português"},
+        {"nederlands (Dutch)", "nl", "Nederlands"},
+        {"italiano (Italian)", "it", "italiano"},
+        {"polski (Polish)", "pl", "polski"},
+        {"български (Bulgarian)", "bg", "български"},
+        {"klingon", "", ""},
+    };
+    for (const auto& c : cases) {
+        const QString code = LanguageOfDescription(QString::fromUtf8(c.description));
+        const QString name = code.isEmpty() ? QString() : NativeLanguageName(code);
+        EXPECT_EQ(std::pair(code.toStdString(), name.toStdString()), std::pair(std::string(c.code), std::string(c.nativeName)))
+            << c.description;
+    }
+    EXPECT_EQ(LanguageOfLocaleName("sr@latin").toStdString(), "sr");
+    EXPECT_EQ(LanguageOfLocaleName("pt_BR").toStdString(), "pt");
+}
+
+} // namespace
