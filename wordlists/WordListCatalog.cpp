@@ -24,6 +24,8 @@ const QString kSystemKey = QStringLiteral("dict/");
 constexpr unsigned kSamples = 16;
 constexpr std::size_t kSampleBytes = 4 << 10;
 
+QString g_registryOverride, g_dictionaryOverride;
+
 // "ordkamp.se" and "ordkamp-alla.se" for Swedish, "ordkamp.en" and
 // "ordkamp-alla.en" for English.
 QString Suffix(const QString& language)
@@ -59,7 +61,17 @@ WordListPlaces DesktopWordListPlaces(const QString& ownFolder, const QString& ga
     places.ownFolder = ownFolder;
     places.gameFolder = gameFolder;
     places.dataFolders = DesktopDataFolders();
+    if (!g_registryOverride.isEmpty()) {
+        places.registryFolder = g_registryOverride;
+        places.dictionaryFolder = g_dictionaryOverride;
+    }
     return places;
+}
+
+void SetSystemWordListFoldersOverride(const QString& registryFolder, const QString& dictionaryFolder)
+{
+    g_registryOverride = registryFolder;
+    g_dictionaryOverride = dictionaryFolder;
 }
 
 QString StandardListName(const QString& language)

@@ -34,6 +34,9 @@ struct WordListPlaces {
 
 // The desktop's places around the game's own two folders.
 WordListPlaces DesktopWordListPlaces(const QString& ownFolder, const QString& gameFolder);
+// Tests: the registry and dictionary folders the desktop's places name;
+// empty restores the system's.
+void SetSystemWordListFoldersOverride(const QString& registryFolder, const QString& dictionaryFolder);
 
 // The file name of a language's standard list: "ordkamp.se" for Swedish,
 // as the Windows program named it, "ordkamp.<code>" for any other.
