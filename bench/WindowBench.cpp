@@ -3,6 +3,9 @@
 // opening, re-sorting, deleting a selection and OK. The editor's opening,
 // re-sorting, adding one word and OK also with two million synthetic words
 // (argument 1).
+// The word-list menu's first opening with the desktop's Swedish vocabulary
+// files (argument 0) and with every language's (argument 1, with the
+// system's registered word lists too).
 // Runs offscreen.
 //
 // ORDKAMP_BENCH_WORDLIST names another list to use in place of all words.
@@ -11,11 +14,13 @@
 #include "editor/WordListDlg.h"
 #include "profile/Profile.h"
 #include "res/Strings.h"
+#include "wordlists/WordListCatalog.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QItemSelectionModel>
 #include <QListView>
+#include <QMenu>
 #include <QTemporaryDir>
 
 #include "SyntheticList.h"
@@ -91,6 +96,39 @@ void BM_StartGameWindow(benchmark::State& state)
     SetAppPathOverride({});
 }
 BENCHMARK(BM_StartGameWindow)->Unit(benchmark::kMillisecond);
+
+void BM_OpenWordListMenu(benchmark::State& state)
+{
+    QTemporaryDir folder, swedish;
+    QFile::copy(QStringLiteral(ORDKAMP_LARGE_WORDLIST), folder.filePath("ordkamp-alla.se"));
+    QFile::copy(QStringLiteral(ORDKAMP_STANDARD_WORDLIST), folder.filePath("ordkamp.se"));
+    QDir(swedish.path()).mkpath("apps/kvtml");
+    QFile::link("/usr/share/apps/kvtml/sv", swedish.filePath("apps/kvtml/sv"));
+    SetAppPathOverride(folder.path().toStdString());
+    qputenv("XDG_DATA_HOME", folder.filePath("nothing").toUtf8());
+    qputenv("XDG_DATA_DIRS", state.range(0) == 0 ? swedish.path().toUtf8() : QByteArray("/usr/share"));
+    if (state.range(0) == 0)
+        SetSystemWordListFoldersOverride(folder.filePath("no-registry"), folder.path());
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto window = std::make_unique<CWordGameDlg>();
+        window->OnInitDialog();
+        window->EnsureWordListLoaded();
+        QMenu* menu = nullptr;
+        for (QMenu* candidate : window->findChildren<QMenu*>())
+            if (candidate->title() == LoadString(IDS_WORD_LIST_MENU))
+                menu = candidate;
+        state.ResumeTiming();
+        emit menu->aboutToShow();
+        benchmark::DoNotOptimize(menu->actions().size());
+        state.PauseTiming();
+        window.reset();
+        state.ResumeTiming();
+    }
+    SetSystemWordListFoldersOverride({}, {});
+    SetAppPathOverride({});
+}
+BENCHMARK(BM_OpenWordListMenu)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_OpenEditor(benchmark::State& state)
 {

@@ -148,6 +148,8 @@ TEST_F(Editor, ImportAddsAFilesWordsAndWritesNothing)
         {"ord.txt", "\xef\xbb\xbfH\xc3\xa4st  ko\tget\r\nsvan r2d2\n", {"get", "häst", "katt", "svan"}, false},
         {"ord.se", "h\xe4st\r\nren\r\n", {"häst", "katt", "ren"}, false},
         {"trasig.kvtml", "<kvtml><entries><entry>", {"katt"}, true},
+        // A language whose letters the list cannot hold: not even its few words that fit.
+        {"ryska.txt", "\xd0\xba\xd0\xbe\xd1\x88\xd0\xba\xd0\xb0 \xd0\xbb\xd0\xb8\xd1\x81\xd0\xb0 taxi\n", {"katt"}, true},
         {"saknas.txt", nullptr, {"katt"}, true},
     };
     for (const auto& c : cases) {
