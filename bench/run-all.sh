@@ -75,6 +75,9 @@ for list in 0 1; do
   row "editor, ${editor[$list]}: OK after an alphabetical sort (goal at 2 M < 200 ms)" \
       "$(median "BM_EditorOK/${list}_" "$work/window_bench.csv") ms"
 done
+row "word-list menu, first opening: the Swedish vocabulary files" "$(median "BM_OpenWordListMenu/0_" "$work/window_bench.csv") ms"
+row "word-list menu, first opening: every language's, and the system's word lists (goal < 100 ms)" \
+    "$(median "BM_OpenWordListMenu/1_" "$work/window_bench.csv") ms"
 row "editor: delete 1 000 selected words" "$(median BM_DeleteSelection "$work/window_bench.csv") ms"
 row "editor: delete all words" "$(median BM_DeleteAll "$work/window_bench.csv") ms"
 row "save at exit: settings and three full highscore tables" "$(median BM_SaveAtExit "$work/profile_bench.csv") ms"
