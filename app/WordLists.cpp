@@ -203,6 +203,13 @@ bool CWordGameDlg::ChooseWordList(const QString& key)
 {
     const WordListPlaces places = Places();
     const WordListSource source = key.isEmpty() ? StandardListOf(InterfaceLanguage(), places) : FindWordList(key, places);
+    // The list in play again: nothing to read, and nothing it holds is lost.
+    if (source.kind == m_wordListKind && source.language == m_wordListLanguage
+        && source.key == (m_wordListKey.isEmpty() ? StandardListName(InterfaceLanguage()) : m_wordListKey)) {
+        CheckWordListMenu();
+        return true;
+    }
+    // A standard list kept for the editor comes back with what it changed.
     const bool ownInMemory = source.kind == ListKind::Standard && m_ownListLanguage == source.language;
     CWordEngine chosen;
     const WordListContents contents = ownInMemory ? WordListContents{} : ReadWordList(source, chosen);
@@ -211,13 +218,15 @@ bool CWordGameDlg::ChooseWordList(const QString& key)
         CheckWordListMenu();
         return false;
     }
+    if (ownInMemory) {
+        MoveList(m_ownList, chosen);
+        m_ownListLanguage.clear();
+    }
     if (m_wordListKind == ListKind::Standard) { // kept for the editor, with what it changed
         MoveList(m_engine, m_ownList);
         m_ownListLanguage = m_wordListLanguage;
     }
-    MoveList(ownInMemory ? m_ownList : chosen, m_engine);
-    if (ownInMemory)
-        m_ownListLanguage.clear();
+    MoveList(chosen, m_engine);
     m_wordListLanguage = source.language;
     m_wordListKind = source.kind;
     const bool interfaceStandard = source.kind == ListKind::Standard && source.language == InterfaceLanguage();

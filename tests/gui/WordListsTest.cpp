@@ -176,7 +176,7 @@ TEST_F(Desktop, TheEditorEditsThePlayersOwnListOfTheLanguageInPlay)
 {
     TempFolder game;
     WriteBytes(game.File("ordkamp.en"), "house\r\nmouse\r\n");
-    WriteWords({"bilar", "katten", "huset"});
+    WriteWords({"bilar", "katten", "huset", "stolen"});
     SetAppPathOverride({});
     SetAppFolders(folder.Path().string(), game.Path().string());
     Vocabulary("apps/kvtml/en/animals.kvtml", "Animals", Entry("badger") + Entry("weasel"));
@@ -194,9 +194,18 @@ TEST_F(Desktop, TheEditorEditsThePlayersOwnListOfTheLanguageInPlay)
     DialogControl<QPlainTextEdit>(&editor, IDC_NEW_WORDS)->setPlainText("garden");
     editor.OnAddSort();
     editor.OnSaveList();
+    editor.OnOK();
     EXPECT_EQ(ReadBytes(folder.File("ordkamp.en")), "garden\r\nhouse\r\nmouse\r\n");
     EXPECT_EQ(ReadBytes(game.File("ordkamp.en")), "house\r\nmouse\r\n");
     EXPECT_EQ(Available(), "Tillgängliga ord: 2 (Animals, English)"); // the list in play is still the theme
+
+    // Standard lists in and out of play keep what they hold.
+    dlg->ChooseWordList("ordkamp.en");
+    EXPECT_EQ(Available(), "Tillgängliga ord: 3 (ordkamp.en, English)");
+    dlg->ChooseWordList("");
+    EXPECT_EQ(Available(), "Tillgängliga ord: 4");
+    dlg->ChooseWordList("ordkamp.en");
+    EXPECT_EQ(Available(), "Tillgängliga ord: 3 (ordkamp.en, English)");
     SetAppFolders({}, {});
 }
 
