@@ -22,6 +22,7 @@ void CWordGameDlg::OnEditWordList()
     editor.m_strLockFile = m_settingsFile.Path();
     editor.DoModal();
     UpdateAvailableWords();
+    UpdateBoardLetters();
 }
 
 void CWordGameDlg::OnHighscore()

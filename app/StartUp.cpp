@@ -2,6 +2,7 @@
 
 #include "app/WordGameDlg.h"
 
+#include "controls/LetterBoard.h"
 #include "platform/Beep.h"
 #include "platform/MessageBox.h"
 #include "platform/UpDownEdit.h"
@@ -27,6 +28,8 @@
 bool CWordGameDlg::OnInitDialog()
 {
     BuildControls();
+    BuildLetterBoard();
+    m_board->hide(); // until the settings say
 
     // Timer 1. A Qt timer cannot fail to start, so the timer-failure exit of
     // the Windows program has no counterpart here.
@@ -60,6 +63,12 @@ bool CWordGameDlg::OnInitDialog()
     SetSoundOn(m_settingsFile.SoundOn());
     findChild<QAction*>(QString::number(ID_SOUND))->setChecked(m_settingsFile.SoundOn());
 
+    // Shown unless the player hid it, or the screen is too small to hold it
+    // beside the room a first start gives the display (three times the
+    // template's height): the puzzle comes first.
+    const int displayHeight = DialogControl(this, IDC_DISPLAY)->height();
+    ShowLetterBoard(m_settingsFile.LetterTiles().value_or(
+        m_baseHeightWithoutBoard + 2 * displayHeight + m_boardHeight + kBoardGap <= LargestClientSize().height()));
     CopyRulesToMembers();
     m_comboGameType->setCurrentIndex(static_cast<int>(m_engine.m_nGameTypeSetting));
 
@@ -113,6 +122,7 @@ void CWordGameDlg::EnsureWordListLoaded()
                                                                                       : IDS_LOAD_FAILED);
     UpdateData(false);
     UpdateAvailableWords();
+    UpdateBoardLetters();
     // The list played last time, if it is still there; else the standard
     // one. A list that plays is welcomed whatever became of the standard one.
     if (const QString chosen = QFile::decodeName(m_settingsFile.WordList().c_str()); !chosen.isEmpty()) {

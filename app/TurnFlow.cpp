@@ -28,15 +28,14 @@ constexpr int kRuleControls[] = {
 void CWordGameDlg::OnChangeGuess()
 {
     if (m_turn.State() == TURN_WAITING || m_turn.Paused()) {
-        m_strGuess.clear(); // the key only starts the turn, or goes on with it
-        EnsureWordListLoaded();
-        ShowTurn(m_turn.Paused() ? m_turn.Resume() : m_turn.Start());
+        StartOrResume();
         return;
     }
     if (m_turn.State() != TURN_RUNNING)
         return;
     UpdateData(true);
     ShowTurn(m_turn.Guess(ToWindows1252(m_strGuess.trimmed())));
+    RefreshBoard(); // a typed letter lies on its tile
 }
 
 void CWordGameDlg::OnTimer()
@@ -123,6 +122,7 @@ void CWordGameDlg::ShowTurnState()
     m_progressTime->setValue(m_turn.SecondsLeft());
     m_strCountdown = QString::number(m_turn.SecondsLeft());
     UpdateData(false);
+    RefreshBoard();
 }
 
 void CWordGameDlg::RefreshPuzzle()

@@ -4,6 +4,7 @@
 
 #include "app/WordGameDlg.h"
 
+#include "controls/LetterBoard.h"
 #include "platform/DialogTemplate.h"
 #include "platform/Windows1252.h"
 #include "res/GameDialog.h"
@@ -134,15 +135,21 @@ void CWordGameDlg::SetUpLayout()
             available->resize(std::max(available->width(), group->geometry().right() - 4 - available->x()), available->height());
     m_baseGeometry.clear();
     for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (control == m_menuBar)
+        if (control == m_menuBar || control == m_board)
             continue;
         client = client.expandedTo(QSize(control->geometry().right() + 4, control->geometry().bottom() + 4));
         m_baseGeometry.emplace_back(control, control->geometry());
     }
     m_baseSize = client;
+    // The letter board below everything: three lines of tiles a finger can
+    // take, or its buttons, whichever is taller.
+    m_baseHeightWithoutBoard = client.height();
+    m_boardHeight = m_board->HeightFor(3, kSmallestTile);
+    if (!m_board->isHidden())
+        m_baseSize.rheight() += m_boardHeight + kBoardGap;
     // The template's size is the smallest, unless the screen is smaller:
     // then the window fits the screen and the display gives up the room.
-    setMinimumSize(client.boundedTo(LargestClientSize()));
+    setMinimumSize(m_baseSize.boundedTo(LargestClientSize()));
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     // Laid out by the resize event at the size the window shows at, not
     // here at a size it leaves at once.
@@ -187,9 +194,11 @@ void CWordGameDlg::LayOutControls()
 {
     if (m_baseGeometry.empty())
         return;
-    // Negative where the screen is smaller than the template.
+    // Negative where the screen is smaller than the template. A quarter of
+    // the height gained goes to the letter board, so its tiles grow too.
     const int dw = width() - m_baseSize.width();
-    const int dh = height() - m_baseSize.height();
+    const int boardGrows = m_board->isHidden() ? 0 : std::max(0, height() - m_baseSize.height()) / 4;
+    const int dh = height() - m_baseSize.height() - boardGrows;
     QWidget* display = DialogControl(this, IDC_DISPLAY);
     QWidget* guess = DialogControl(this, IDC_GUESS);
     auto* countdown = DialogControl<QLabel>(this, IDC_COUNTDOWN);
@@ -240,6 +249,11 @@ void CWordGameDlg::LayOutControls()
         else if (control == m_progressTime)
             rect.setBottom(rect.bottom() - clockTaller);
         control->setGeometry(rect);
+    }
+    if (!m_board->isHidden()) {
+        const int left = baseOf(m_listPlayers).left();
+        const int height = m_boardHeight + boardGrows;
+        m_board->setGeometry(left, this->height() - height - 4, width() - 2 * left, height);
     }
     m_menuBar->resize(width(), m_menuBar->height());
     ShowInDisplay();

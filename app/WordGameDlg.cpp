@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSessionManager>
@@ -251,6 +252,17 @@ void CWordGameDlg::reject()
 
 bool CWordGameDlg::eventFilter(QObject* watched, QEvent* event)
 {
+    // A click or a tap on the display does what a key in "Gissa" does
+    // while no turn runs.
+    if (watched == m_displayViewport && m_displayViewport) {
+        if (event->type() == QEvent::TouchBegin) {
+            event->accept(); // the tap's end comes here too, and no mouse click is made of it
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::TouchEnd)
+            StartOrResume();
+        return false;
+    }
     if (event->type() != QEvent::ShortcutOverride)
         return false;
     const auto* control = qobject_cast<QWidget*>(watched);

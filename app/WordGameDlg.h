@@ -15,7 +15,10 @@
 #include <utility>
 #include <vector>
 
+class CLetterBoard;
 class CUpDownEdit;
+class QPushButton;
+struct TileRow;
 class QAction;
 class QActionGroup;
 class QComboBox;
@@ -88,6 +91,19 @@ public:
     // The interface's language, then the desktop's, as ISO 639 codes.
     QStringList PlayerLanguages() const;
     QString ListName(const WordListSource& source, const WordListContents& contents) const;
+
+    // The letter board (LetterTiles.cpp): tiles that type their letter into
+    // "Gissa", the hint, give-up and pause commands as buttons, shown or
+    // hidden from the menu.
+    void BuildLetterBoard();
+    void ShowLetterBoard(bool shown);
+    void UpdateBoardLetters();
+    void RefreshBoard();
+    void OnTile(int row, int index);
+    // Where each letter of a guess lies on the board's rows ({-1, -1}: on no tile).
+    std::vector<std::pair<int, int>> PlacedTiles(const std::vector<TileRow>& rows, const QString& guess) const;
+    // What a key in "Gissa" does while no turn runs: starts one, or goes on after a pause.
+    void StartOrResume();
 
     // Turn flow: events go to m_turn, and the window draws what each did.
     // ShowMessage, RefreshPuzzle and RefreshPlayers compose; UpdateData(false)
@@ -214,6 +230,16 @@ private:
     CWordEngine m_ownList;      // a language's standard list while another list is in play
     QString m_ownListLanguage;  // its language; empty while it holds none
     QMenu* m_wordListMenu = nullptr;
+    CLetterBoard* m_board = nullptr;
+    QPushButton* m_boardStart = nullptr;
+    QPushButton* m_boardBackspace = nullptr;
+    QAction* m_boardAction = nullptr;
+    QWidget* m_displayViewport = nullptr; // where a click starts a turn
+    QString m_boardLetters;      // the hangman tiles of the list in play, in its language's order
+    int m_boardHeight = 0;       // at the smallest window
+    int m_baseHeightWithoutBoard = 0;
+    static constexpr int kBoardGap = 6;
+    static constexpr int kSmallestTile = 40; // logical pixels: room for a finger
     QActionGroup* m_wordListChoices = nullptr;
     // The words of each length of every themed list in the menu.
     std::vector<std::pair<QAction*, std::array<uint32_t, 36>>> m_listLengths;

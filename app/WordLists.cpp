@@ -240,6 +240,7 @@ bool CWordGameDlg::ChooseWordList(const QString& key)
     m_settingsFile.SetWordList(QFile::encodeName(m_wordListKey).toStdString());
     CheckWordListMenu();
     UpdateAvailableWords();
+    UpdateBoardLetters();
     return true;
 }
 

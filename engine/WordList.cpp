@@ -4,6 +4,7 @@
 #include "engine/WordOrder.h"
 
 #include <algorithm>
+#include <array>
 
 CWordList::CWordList(std::initializer_list<std::string_view> words)
 {
@@ -174,4 +175,17 @@ void CWordList::Compact()
     }
     m_text.swap(text);
     m_deadBytes = 0;
+}
+
+std::string DistinctLetters(const CWordList& words)
+{
+    std::array<bool, 256> used{};
+    for (const std::string_view word : words)
+        for (const char letter : word)
+            used[static_cast<unsigned char>(letter)] = true;
+    std::string letters;
+    for (unsigned byte = 1; byte < used.size(); ++byte)
+        if (used[byte])
+            letters += static_cast<char>(byte);
+    return letters;
 }

@@ -100,3 +100,7 @@ private:
     std::size_t m_deadBytes = 0;
     Order m_order = Order::None;
 };
+
+// The letters the words use, each once, in byte order: a letter board offers
+// them for the list in play.
+std::string DistinctLetters(const CWordList& words);

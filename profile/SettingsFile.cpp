@@ -16,6 +16,7 @@ constexpr const char* kPlaceKeys[] = {"WindowLeft", "WindowTop", "WindowWidth", 
 constexpr const char* kSound = "Sound";
 constexpr const char* kWordList = "WordList";
 constexpr const char* kLanguage = "Language";
+constexpr const char* kLetterTiles = "LetterTiles";
 constexpr int kSaveLockWait = 3000; // milliseconds
 
 int ReadInt(const CIniFile& ini, const char* section, const std::string& key, int def)
@@ -173,6 +174,9 @@ FileResult CSettingsFile::Load(CWordEngine& engine, const std::string& file)
     m_soundOn = ReadInt(ini, kSettings, kSound, 1) != 0;
     m_wordList = ReadString(ini, kSettings, kWordList, "");
     m_language = ReadString(ini, kSettings, kLanguage, "");
+    m_letterTiles.reset();
+    if (ini.Get(kSettings, kLetterTiles))
+        m_letterTiles = ReadInt(ini, kSettings, kLetterTiles, 1) != 0;
     for (unsigned game = 0; game < GAME_COUNT; ++game) {
         ReadTable(ini, game, m_base[game]);
         PutTable(engine, game, m_base[game]);
@@ -203,6 +207,8 @@ FileResult CSettingsFile::Save(CWordEngine& engine, bool withSettings)
             ini.Set(kSettings, kWordList, m_wordList);
         if (!m_language.empty()) // written once chosen in the game; until then the desktop's
             ini.Set(kSettings, kLanguage, m_language);
+        if (m_letterTiles) // likewise once shown or hidden in the game
+            ini.Set(kSettings, kLetterTiles, *m_letterTiles ? "1" : "0");
     }
     HighscoreTable merged[GAME_COUNT];
     unsigned rank = engine.m_nHighscoreRank;

@@ -4,6 +4,7 @@
 #include "engine/SafeFile.h"
 #include "engine/WordEngine.h"
 
+#include <optional>
 #include <string>
 
 // The game's settings file ("ordkamp.ini" in the program folder): rules and
@@ -58,6 +59,10 @@ public:
     // list, else the name the window gave it.
     const std::string& WordList() const { return m_wordList; }
     void SetWordList(const std::string& list) { m_wordList = list; }
+    // "Bokstavsbrickor": the letter board shown or hidden, once the player
+    // has chosen; nothing before.
+    std::optional<bool> LetterTiles() const { return m_letterTiles; }
+    void SetLetterTiles(bool shown) { m_letterTiles = shown; }
     // "sv" or "en" once chosen in the game; empty follows the desktop.
     const std::string& Language() const { return m_language; }
     void SetLanguage(const std::string& language) { m_language = language; }
@@ -67,6 +72,7 @@ private:
     bool m_soundOn = true;
     std::string m_wordList;
     std::string m_language;
+    std::optional<bool> m_letterTiles;
     std::string m_path;
     FileResult m_loadResult{FileError::Missing};
     HighscoreTable m_base[GAME_COUNT];

@@ -48,6 +48,12 @@ enum : unsigned {
     IDS_ALL_WORDS_IN = 61408,
     IDS_EDIT_LIST_TITLE = 61409,
     IDS_IMPORT_UNFIT = 61410,
+    IDS_LETTER_TILES_MENU = 61411,
+    IDS_START_BUTTON = 61412,
+    IDS_BACKSPACE_BUTTON = 61413,
+    IDS_TILE_RIGHT = 61414,
+    IDS_TILE_WRONG = 61415,
+    IDS_TILE_PLACED = 61416,
     // What a screen reader says of controls without a label of their own.
     IDS_A11Y_DISPLAY = 61500,
     IDS_A11Y_TIME_LEFT = 61501,

@@ -385,8 +385,8 @@ Add at least one player.</translation>
         <translation>Press a key to start...</translation>
     </message>
     <message>
-        <source>Tryck på en tangent i &quot;Gissa&quot; för att börja.</source>
-        <translation>Press a key in &quot;Guess&quot; to begin.</translation>
+        <source>Tryck på en tangent i &quot;Gissa&quot; eller klicka här för att börja.</source>
+        <translation>Press a key in &quot;Guess&quot; or click here to begin.</translation>
     </message>
     <message>
         <source>Ledtråd: %s…</source>
@@ -433,8 +433,32 @@ Add at least one player.</translation>
         <translation>&quot;%s&quot; was not added: %d of its %d words have letters that the word list&apos;s file cannot hold. The words are in a language Ordkamp cannot play.</translation>
     </message>
     <message>
-        <source>Paus — tryck på en tangent i Gissa för att fortsätta.</source>
-        <translation>Pause — press a key in Guess to go on.</translation>
+        <source>Paus — tryck på en tangent i Gissa eller klicka här för att fortsätta.</source>
+        <translation>Pause — press a key in Guess or click here to go on.</translation>
+    </message>
+    <message>
+        <source>&amp;Bokstavsbrickor</source>
+        <translation>&amp;Letter tiles</translation>
+    </message>
+    <message>
+        <source>&amp;Starta</source>
+        <translation>&amp;Start</translation>
+    </message>
+    <message>
+        <source>Ta tillbaka en bokstav</source>
+        <translation>Take back a letter</translation>
+    </message>
+    <message>
+        <source>%s, rätt</source>
+        <translation>%s, right</translation>
+    </message>
+    <message>
+        <source>%s, fel</source>
+        <translation>%s, wrong</translation>
+    </message>
+    <message>
+        <source>%s, lagd</source>
+        <translation>%s, placed</translation>
     </message>
     <message>
         <source>Spelplan</source>

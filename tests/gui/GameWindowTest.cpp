@@ -191,6 +191,7 @@ TEST_F(GameWindow, PoliteEndsSaveLikeExit)
 TEST_F(GameWindow, LargerWindowLargerPuzzleAndItsPlaceIsKept)
 {
     WriteWords({"ekorre", "katten"});
+    WriteBytes(folder.File("ordkamp.ini"), "[Settings]\r\nLetterTiles=0\r\n"); // the window without the letter board
     Start();
     // A first start: two thirds of the screen, centred.
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();

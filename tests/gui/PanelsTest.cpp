@@ -30,7 +30,7 @@ TEST_F(Panels, AddingPlayers)
     EXPECT_EQ(Guess()->text(), LoadString(IDS_PRESS_KEY));
     // The display says whose turn it is and how to start.
     EXPECT_EQ(Control<QPlainTextEdit>(IDC_DISPLAY)->toPlainText(),
-              "Nästa spelare: Anna\nTryck på en tangent i \"Gissa\" för att börja.");
+              "Nästa spelare: Anna\nTryck på en tangent i \"Gissa\" eller klicka här för att börja.");
     dlg->show();
     name->setFocus();
     QTest::keyClick(name, Qt::Key_Return); // with no name: on to the guess field
