@@ -169,7 +169,7 @@ void CWordGameDlg::OnTile(int row, int index)
 {
     // Nothing reaches a turn that is not running: a click in the result
     // pause, while paused, or after the turn ended does nothing.
-    if (m_turn.State() != TURN_RUNNING || m_turn.Paused())
+    if (m_turn.State() != TURN_RUNNING || m_turn.Paused() || !m_board->HasTile(row, index))
         return;
     auto* guess = DialogControl<QLineEdit>(this, IDC_GUESS);
     const QString letter = m_board->Tile(row, index)->text();

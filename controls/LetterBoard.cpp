@@ -117,6 +117,12 @@ CTile* CLetterBoard::Tile(int row, int index) const
     return m_tiles.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(index));
 }
 
+bool CLetterBoard::HasTile(int row, int index) const
+{
+    return row >= 0 && index >= 0 && static_cast<std::size_t>(row) < m_tiles.size()
+        && static_cast<std::size_t>(index) < m_tiles[static_cast<std::size_t>(row)].size();
+}
+
 int CLetterBoard::HeightFor(int lines, int tile) const
 {
     int buttons = 0;

@@ -48,7 +48,7 @@ public:
     QPushButton* AddButton(const QString& text);
 
     CTile* Tile(int row, int index) const;
-    int RowCount() const { return static_cast<int>(m_tiles.size()); }
+    bool HasTile(int row, int index) const;
     // The height that holds `lines` lines of tiles of `tile` pixels, or the
     // buttons' column, whichever is taller.
     int HeightFor(int lines, int tile) const;

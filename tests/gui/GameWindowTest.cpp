@@ -280,4 +280,39 @@ TEST_F(GameWindow, LanguageChosenInTheMenuIsKept)
     EXPECT_EQ(GetIniString("Settings", "Language", "", "ordkamp.ini", true), "en");
 }
 
+// "Bokstavsbrickor" shows or hides the letter board below the window's
+// controls; hidden, the window is as it was without one. The choice is kept,
+// and only once made.
+TEST_F(GameWindow, LetterBoardShownOrHiddenAndKept)
+{
+    WriteWords({"ekorre"});
+    Start();
+    QWidget* board = dlg->findChild<QWidget*>("LetterBoard");
+    QAction* item = nullptr;
+    for (QAction* action : dlg->findChildren<QAction*>())
+        item = action->text() == "&Bokstavsbrickor" ? action : item;
+    ASSERT_TRUE(board && item);
+    EXPECT_TRUE(board->isVisible() && item->isChecked()); // shown where the screen holds it
+    EXPECT_GE(board->geometry().top(), Control(IDC_GUESS)->geometry().bottom()); // below, never over the display
+    EXPECT_GE(board->geometry().top(), Control(IDC_COUNTDOWN)->geometry().bottom()); // or the clock
+    const QSize shown = dlg->size(), smallest = dlg->minimumSize();
+    dlg->OnExit();
+    EXPECT_EQ(GetIniString("Settings", "LetterTiles", "none", "ordkamp.ini", true), "none");
+
+    Start();
+    item = nullptr;
+    for (QAction* action : dlg->findChildren<QAction*>())
+        item = action->text() == "&Bokstavsbrickor" ? action : item;
+    item->trigger();
+    board = dlg->findChild<QWidget*>("LetterBoard");
+    EXPECT_FALSE(board->isVisible());
+    const int boardRoom = shown.height() - dlg->height();
+    EXPECT_EQ(smallest.height() - dlg->minimumHeight(), boardRoom);
+    EXPECT_GT(boardRoom, 40);
+    dlg->OnExit();
+    EXPECT_EQ(GetIniString("Settings", "LetterTiles", "none", "ordkamp.ini", true), "0");
+    Start();
+    EXPECT_FALSE(dlg->findChild<QWidget*>("LetterBoard")->isVisible());
+}
+
 } // namespace

@@ -2,6 +2,8 @@
 
 #include "GameFixture.h"
 
+#include "controls/LetterBoard.h"
+
 #include "profile/IniFile.h"
 #include "res/Strings.h"
 
@@ -10,6 +12,7 @@
 #include <QProgressBar>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QPointingDevice>
 
 namespace {
 
@@ -128,6 +131,96 @@ TEST_F(Turns, HintLineAndHighscoreGreetingsKeptAtOnce)
         const CIniFile ini = CIniFile::Parse(ReadBytes(folder.File("ordkamp.ini")));
         EXPECT_EQ(ini.Get("Scrabble", std::string("name").append(std::to_string(c.entriesAbove))), "Anna");
     }
+}
+
+// The same turn by keys and by the letter board: a tile, a tap, the board's
+// buttons and a click on the display make the same turn events as keys.
+// Script steps: key:TEXT typed, tile:L clicked (the free tile L), tap:L
+// touched, word (the answer's tiles in turn), start (the Starta button),
+// display (a click on it), pause and back (the board's buttons), tick,
+// stale (a click on the first tile arriving after the turn moved on).
+TEST_F(Turns, TheBoardPlaysAsTheKeysDo)
+{
+    QPointingDevice* touchScreen = QTest::createTouchDevice();
+    const struct { unsigned game; const char *keys, *board; } cases[] = {
+        {GAME_HANGMAN, "key:a key:e key:x key:e tick", "start tile:e tile:x tile:e tick"},
+        {GAME_HANGMAN, "key:a key:x", "display tap:x"}, // one penalty for one tap
+        {GAME_HANGMAN, "key:a pause key:k key:o", "start pause tile:k display tile:o"}, // nothing while paused
+        {GAME_ANAGRAM, "key:a key:ekorre", "start word"},
+        {GAME_ANAGRAM, "key:a key:e", "start tap:e"}, // placed once, not placed and taken back
+        {GAME_ANAGRAM, "key:a key:ek", "start tile:e tile:k tile:o back"},
+        {GAME_MIXWORD, "key:a key:bakar", "start word"},
+        {GAME_MIXWORD, "key:a key:bakar", "start word stale"}, // a click the turn could not follow: nothing
+        {GAME_MIXWORD, "key:a key:bakar tick", "start word tick tile:b"},
+    };
+    // The board's tiles, and its buttons in their order (Starta, Ledtråd, Ge upp, Paus, take back).
+    const auto tiles = [&] {
+        std::vector<CTile*> found;
+        for (QPushButton* button : dlg->findChild<QWidget*>("LetterBoard")->findChildren<QPushButton*>())
+            if (auto* tile = dynamic_cast<CTile*>(button))
+                found.push_back(tile);
+        return found;
+    };
+    const auto button = [&](int index) {
+        std::vector<QPushButton*> found;
+        for (QPushButton* button : dlg->findChild<QWidget*>("LetterBoard")->findChildren<QPushButton*>())
+            if (!dynamic_cast<CTile*>(button))
+                found.push_back(button);
+        return found.at(static_cast<std::size_t>(index));
+    };
+    const auto tileOf = [&](const QString& name) -> CTile* {
+        for (CTile* tile : tiles())
+            if (tile->isEnabled() && tile->accessibleName() == name)
+                return tile;
+        return nullptr;
+    };
+    const auto play = [&](unsigned game, const QString& script) {
+        StartWithPlayers({"ekorre", "bakar", "filar", "m\xE5ste"}, static_cast<int>(game));
+        dlg->m_engine.m_random.Seed(1);
+        sounds.clear();
+        for (const QString& step : script.split(' ')) {
+            const QString arg = step.section(':', 1);
+            if (step.startsWith("key:"))
+                Type(arg);
+            else if (step == "start")
+                QTest::mouseClick(button(0), Qt::LeftButton);
+            else if (step == "display")
+                QTest::mouseClick(Control<QPlainTextEdit>(IDC_DISPLAY)->viewport(), Qt::LeftButton);
+            else if (step == "pause")
+                QTest::keyClick(Guess(), Qt::Key_P, Qt::ControlModifier);
+            else if (step == "back")
+                QTest::mouseClick(button(4), Qt::LeftButton);
+            else if (step == "tick")
+                Tick();
+            else if (step == "stale")
+                dlg->OnTile(0, 0);
+            else if (step == "word")
+                for (const char letter : dlg->m_engine.m_strAnswer[0])
+                    QTest::mouseClick(tileOf(QString(QChar(letter))), Qt::LeftButton);
+            else if (CTile* tile = tileOf(arg); tile && step.startsWith("tile:"))
+                QTest::mouseClick(tile, Qt::LeftButton);
+            else if (tile && step.startsWith("tap:")) {
+                QTest::touchEvent(dlg.get(), touchScreen).press(0, tile->mapTo(dlg.get(), tile->rect().center()));
+                QTest::touchEvent(dlg.get(), touchScreen).release(0, tile->mapTo(dlg.get(), tile->rect().center()));
+            }
+        }
+        return std::tuple(dlg->m_strDisplay.toStdString(), Guess()->text().toStdString(), Left(), sounds,
+                          dlg->m_engine.m_players[0].m_nPoints);
+    };
+    for (const auto& c : cases) {
+        const auto byKeys = play(c.game, c.keys);
+        EXPECT_EQ(play(c.game, c.board), byKeys) << c.board;
+        EXPECT_TRUE(Guess()->hasFocus()) << c.board; // the keys still go where they went
+    }
+
+    // The tiles' names: the letter, and what became of it.
+    play(GAME_HANGMAN, "start tile:e tile:x");
+    QStringList named;
+    for (const QString letter : {"e", "x", "k"})
+        for (CTile* tile : tiles())
+            if (tile->text() == letter)
+                named << tile->accessibleName();
+    EXPECT_EQ(named, (QStringList{"e, rätt", "x, fel", "k"}));
 }
 
 } // namespace
