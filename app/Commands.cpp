@@ -3,6 +3,7 @@
 #include "app/WordGameDlg.h"
 
 #include "controls/AboutDlg.h"
+#include "controls/MatchResults.h"
 #include "controls/ReadMe.h"
 #include "controls/TextWindow.h"
 #include "editor/HighscoreDlg.h"
@@ -74,5 +75,8 @@ void CWordGameDlg::OnResetScores()
     if (AppMessageBox(this, LoadString(IDS_RESET_SCORES), MB_YESNOCANCEL | MB_ICONQUESTION) != IDYES)
         return;
     m_engine.ResetScores();
+    // Scores from nothing are a new match, of the length chosen last.
+    m_engine.m_match.m_nRounds = m_matchRounds;
+    m_results->hide();
     RefreshPlayers();
 }

@@ -108,7 +108,7 @@ void CWordGameDlg::RefreshBoard()
     if (!m_board || !m_board->isVisibleTo(this))
         return;
     const bool running = m_turn.State() == TURN_RUNNING && !m_turn.Paused();
-    m_boardStart->setEnabled(m_turn.State() == TURN_WAITING || m_turn.Paused());
+    m_boardStart->setEnabled((m_turn.State() == TURN_WAITING && !m_engine.MatchOver()) || m_turn.Paused());
     const QString guess = DialogControl<QLineEdit>(this, IDC_GUESS)->text();
     std::vector<TileRow> rows;
     if (running && m_engine.m_nGameType == GAME_HANGMAN) {

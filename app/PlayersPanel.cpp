@@ -60,7 +60,10 @@ void CWordGameDlg::RefreshPlayers()
     EnableControl(IDC_DELETE_PLAYER, false);
 
     QString title = LoadString(IDS_APP_TITLE);
-    if (!m_engine.m_players.empty())
+    const unsigned rounds = m_engine.m_match.m_nRounds;
+    if (!m_engine.m_players.empty() && rounds > 0) // a match: "Omgång 2 av 5"
+        title += FormatString(IDS_ROUND_OF_MATCH, {QString::number(std::min(m_engine.m_nRound + 1, rounds)), QString::number(rounds)});
+    else if (!m_engine.m_players.empty())
         title += FormatString(IDS_ROUND, {QString::number(m_engine.m_nRound + 1)});
     setWindowTitle(title);
 }

@@ -3,6 +3,7 @@
 #include "app/WordGameDlg.h"
 
 #include "controls/LetterBoard.h"
+#include "controls/MatchResults.h"
 #include "platform/Beep.h"
 #include "platform/MessageBox.h"
 #include "platform/UpDownEdit.h"
@@ -20,6 +21,7 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTreeWidget>
 
 #include <cstdio>
@@ -30,6 +32,11 @@ bool CWordGameDlg::OnInitDialog()
     BuildControls();
     BuildLetterBoard();
     m_board->hide(); // until the settings say
+    m_results = new CMatchResults(this);
+    m_results->hide();
+    m_results->setAccessibleName(LoadString(IDS_A11Y_RESULTS));
+    m_results->NewMatchButton()->setText(LoadString(IDS_NEW_MATCH).section(QLatin1Char('\t'), 0, 0));
+    connect(m_results->NewMatchButton(), &QPushButton::clicked, this, [this] { OnNewMatch(); });
 
     // Timer 1. A Qt timer cannot fail to start, so the timer-failure exit of
     // the Windows program has no counterpart here.
@@ -69,6 +76,9 @@ bool CWordGameDlg::OnInitDialog()
     const int displayHeight = DialogControl(this, IDC_DISPLAY)->height();
     ShowLetterBoard(m_settingsFile.LetterTiles().value_or(
         m_baseHeightWithoutBoard + 2 * displayHeight + m_boardHeight + kBoardGap <= LargestClientSize().height()));
+    m_matchRounds = m_settingsFile.MatchRounds().value_or(0); // a file without the key plays endless
+    m_engine.m_match.m_nRounds = m_matchRounds;
+    CheckMatchMenu();
     CopyRulesToMembers();
     m_comboGameType->setCurrentIndex(static_cast<int>(m_engine.m_nGameTypeSetting));
 

@@ -97,6 +97,10 @@ void CWordGameDlg::ShowTurn(const TurnEvent& event)
     case TurnShows::Paused:
         ShowMessage(MESSAGE_TEXT, true, IDS_PAUSED);
         break;
+    case TurnShows::MatchOver:
+        RefreshPlayers();
+        ShowMatchResults();
+        break;
     case TurnShows::NextPlayer:
         m_strGuess = LoadString(IDS_PRESS_KEY);
         ShowMessage(MESSAGE_NEXT_PLAYER, false, 0);
@@ -117,6 +121,8 @@ void CWordGameDlg::ShowTurnState()
     for (const int command : {ID_HINT, ID_GIVE_UP, ID_PAUSE})
         findChild<QAction*>(QString::number(command))->setEnabled(running && !m_turn.Paused());
     m_wordListMenu->setEnabled(!running); // as the rules: not in the middle of a turn
+    m_matchMenu->setEnabled(!running);
+    m_newMatchAction->setEnabled(!running);
     // Before the first turn the bar is empty, not busy.
     m_progressTime->setRange(0, std::max(m_turn.Seconds(), 1));
     m_progressTime->setValue(m_turn.SecondsLeft());
@@ -150,8 +156,7 @@ void CWordGameDlg::ShowMessage(int kind, bool clear, unsigned stringId)
         break;
     case MESSAGE_NEXT_PLAYER:
         if (m_engine.m_nCurPlayer < m_engine.m_players.size())
-            m_strDisplay += FormatString(IDS_NEXT_PLAYER,
-                {FromWindows1252(m_engine.m_players[m_engine.m_nCurPlayer].m_strName)});
+            m_strDisplay += NextPlayerText(m_engine.m_nCurPlayer, m_engine.m_nRound);
         break;
     default:
         break;

@@ -5,6 +5,7 @@
 #include "app/WordGameDlg.h"
 
 #include "controls/LetterBoard.h"
+#include "controls/MatchResults.h"
 #include "platform/DialogTemplate.h"
 #include "platform/Windows1252.h"
 #include "res/GameDialog.h"
@@ -135,7 +136,7 @@ void CWordGameDlg::SetUpLayout()
             available->resize(std::max(available->width(), group->geometry().right() - 4 - available->x()), available->height());
     m_baseGeometry.clear();
     for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (control == m_menuBar || control == m_board)
+        if (control == m_menuBar || control == m_board || control == m_results)
             continue;
         client = client.expandedTo(QSize(control->geometry().right() + 4, control->geometry().bottom() + 4));
         m_baseGeometry.emplace_back(control, control->geometry());
@@ -250,6 +251,8 @@ void CWordGameDlg::LayOutControls()
             rect.setBottom(rect.bottom() - clockTaller);
         control->setGeometry(rect);
     }
+    if (m_results && !m_results->isHidden()) // the results in the display's place
+        m_results->setGeometry(display->geometry());
     if (!m_board->isHidden()) {
         const int left = baseOf(m_listPlayers).left();
         const int height = m_boardHeight + boardGrows;
@@ -285,9 +288,9 @@ void CWordGameDlg::ShowInDisplay()
     if (m_turn.State() == TURN_RUNNING && m_engine.m_nGameType < GAME_COUNT && players)
         heading = LoadString(IDS_GAME_HANGMAN + m_engine.m_nGameType) + QStringLiteral(" \u2014 ") + name;
     QString text = ForDisplay(m_strDisplay);
-    if (m_turn.State() == TURN_WAITING && players) {
+    if (m_turn.State() == TURN_WAITING && players && !m_engine.MatchOver()) { // the results say what comes
         hint = LoadString(IDS_HOW_TO_START);
-        const QString next = ForDisplay(FormatString(IDS_NEXT_PLAYER, {name}));
+        const QString next = ForDisplay(NextPlayerText(m_engine.m_nCurPlayer, m_engine.m_nRound));
         if (text.endsWith(next) && text.size() > next.size()) {
             nextPlayer = next;
             text.chop(next.size());
@@ -301,7 +304,7 @@ void CWordGameDlg::ShowInDisplay()
     QString measuredNext = nextPlayer;
     if (m_turn.State() == TURN_RESULT && players) {
         const std::size_t upcoming = (m_engine.m_nCurPlayer + 1) % m_engine.m_players.size();
-        measuredNext = ForDisplay(FormatString(IDS_NEXT_PLAYER, {FromWindows1252(m_engine.m_players[upcoming].m_strName)}));
+        measuredNext = ForDisplay(NextPlayerText(upcoming, m_engine.m_nRound + (upcoming == 0 ? 1 : 0)));
     }
     const QString reservedHint = reserveFooter ? LoadString(IDS_HOW_TO_START) : hint;
     // A running hangman puzzle: the word large, the letters tried below it

@@ -109,6 +109,7 @@ void CWordGameDlg::BuildMenu()
         }
     }
     BuildWordListMenu();
+    BuildMatchMenu();
     BuildLanguageMenu();
     // A line edit takes Ctrl+E (end of line on X11) and others for itself;
     // as the Windows program did, the window's shortcuts win over every

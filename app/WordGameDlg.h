@@ -16,6 +16,7 @@
 #include <vector>
 
 class CLetterBoard;
+class CMatchResults;
 class CUpDownEdit;
 class QPushButton;
 struct TileRow;
@@ -104,6 +105,16 @@ public:
     std::vector<std::pair<int, int>> PlacedTiles(const std::vector<TileRow>& rows, const QString& guess) const;
     // What a key in "Gissa" does while no turn runs: starts one, or goes on after a pause.
     void StartOrResume();
+
+    // Matches (MatchPanel.cpp): the length in the menu (taken at once
+    // before a game's first turn, else at the next match), "Ny match", the
+    // line of whose turn comes, and the results at the end.
+    void BuildMatchMenu();
+    void CheckMatchMenu();
+    void ChooseMatchLength(unsigned rounds);
+    void OnNewMatch();
+    QString NextPlayerText(std::size_t player, unsigned round) const;
+    void ShowMatchResults();
 
     // Turn flow: events go to m_turn, and the window draws what each did.
     // ShowMessage, RefreshPuzzle and RefreshPlayers compose; UpdateData(false)
@@ -230,6 +241,10 @@ private:
     CWordEngine m_ownList;      // a language's standard list while another list is in play
     QString m_ownListLanguage;  // its language; empty while it holds none
     QMenu* m_wordListMenu = nullptr;
+    QMenu* m_matchMenu = nullptr;
+    QAction* m_newMatchAction = nullptr;
+    unsigned m_matchRounds = 0;  // the length chosen for the next match
+    CMatchResults* m_results = nullptr;
     CLetterBoard* m_board = nullptr;
     QPushButton* m_boardStart = nullptr;
     QPushButton* m_boardBackspace = nullptr;

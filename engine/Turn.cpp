@@ -15,6 +15,10 @@ TurnEvent CTurn::Start()
         event.shows = TurnShows::NoPlayers;
         return event;
     }
+    if (m_engine.MatchOver()) {
+        event.shows = TurnShows::MatchOver;
+        return event;
+    }
     m_engine.NewPuzzle();
     if (m_engine.m_strPuzzle.empty()) {
         event.shows = TurnShows::TooFewWords;
@@ -57,6 +61,10 @@ TurnEvent CTurn::Tick()
     m_state = TURN_WAITING;
     m_engine.NextPlayer();
     event.shows = TurnShows::NextPlayer;
+    if (m_engine.MatchOver()) {
+        event.shows = TurnShows::MatchOver;
+        event.sounds.push_back(TurnSound::MatchOver);
+    }
     event.clockRestarted = true;
     return event;
 }

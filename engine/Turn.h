@@ -10,7 +10,7 @@ class CWordEngine;
 enum TurnState : int { TURN_RUNNING = 0, TURN_WAITING = 1, TURN_RESULT = 2 };
 
 // The sounds a turn asks for.
-enum class TurnSound { Tick, TimeOut, Solved, WrongLetter, Refused };
+enum class TurnSound { Tick, TimeOut, Solved, WrongLetter, Refused, MatchOver };
 
 // What the display shows after a turn event.
 enum class TurnShows {
@@ -23,6 +23,7 @@ enum class TurnShows {
     Wrong,       // the time ran out: the answer
     NextPlayer,  // the result pause is over: the next player's turn comes
     Paused,      // the running turn is paused: the puzzle is hidden
+    MatchOver,   // the match's last round is finished: its results, no turn
 };
 
 // What one event did, for the window to draw and play.
@@ -50,7 +51,8 @@ public:
 
     explicit CTurn(CWordEngine& engine) : m_engine(engine) {}
 
-    // A key while waiting: a new puzzle for the current player.
+    // A key while waiting: a new puzzle for the current player; none once
+    // the match is over.
     TurnEvent Start();
     // A guess during the turn, in the word list's encoding.
     TurnEvent Guess(const std::string& guess);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/Match.h"
 #include "engine/Random.h"
 #include "engine/Rules.h"
 #include "engine/SafeFile.h"
@@ -113,4 +114,11 @@ public:
     void DeletePlayer(unsigned index);
     void NextPlayer();
     void ResetScores();
+
+    // The match the players are in (its lines follow the roster), over
+    // once its last round is finished; a new one keeps the players and
+    // their order and starts at the first player of round 1.
+    CMatch m_match;
+    bool MatchOver() const { return m_match.Over(m_nRound); }
+    void NewMatch(unsigned rounds);
 };

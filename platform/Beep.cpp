@@ -34,6 +34,7 @@ QString FileOf(unsigned type)
     case SOUND_TIME_OUT: return QStringLiteral("timeout.wav");
     case SOUND_SOLVED: return QStringLiteral("solved.wav");
     case SOUND_WRONG_LETTER: return QStringLiteral("wrong.wav");
+    case SOUND_MATCH_OVER: return QStringLiteral("matchover.wav");
     default: return QStringLiteral("beep.wav");
     }
 }
@@ -119,6 +120,7 @@ unsigned SoundOf(TurnSound sound)
     case TurnSound::TimeOut: return SOUND_TIME_OUT;
     case TurnSound::Solved: return SOUND_SOLVED;
     case TurnSound::WrongLetter: return SOUND_WRONG_LETTER;
+    case TurnSound::MatchOver: return SOUND_MATCH_OVER;
     case TurnSound::Refused: break;
     }
     return BEEP_SIMPLE;

@@ -13,6 +13,7 @@ enum : unsigned {
     SOUND_TIME_OUT,         // the time is up
     SOUND_SOLVED,           // a word solved
     SOUND_WRONG_LETTER,     // a wrong hangman letter
+    SOUND_MATCH_OVER,       // the match's last round is over: a fanfare for the winner
 };
 
 // Plays the sound of a type (the game's own, or the error beep for any

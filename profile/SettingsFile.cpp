@@ -17,6 +17,7 @@ constexpr const char* kSound = "Sound";
 constexpr const char* kWordList = "WordList";
 constexpr const char* kLanguage = "Language";
 constexpr const char* kLetterTiles = "LetterTiles";
+constexpr const char* kMatchRounds = "MatchRounds";
 constexpr int kSaveLockWait = 3000; // milliseconds
 
 int ReadInt(const CIniFile& ini, const char* section, const std::string& key, int def)
@@ -175,6 +176,9 @@ FileResult CSettingsFile::Load(CWordEngine& engine, const std::string& file)
     m_wordList = ReadString(ini, kSettings, kWordList, "");
     m_language = ReadString(ini, kSettings, kLanguage, "");
     m_letterTiles.reset();
+    m_matchRounds.reset();
+    if (ini.Get(kSettings, kMatchRounds)) // a file without it, the Windows program's, plays endless
+        m_matchRounds = static_cast<unsigned>(std::clamp(ReadInt(ini, kSettings, kMatchRounds, 0), 0, int(kLongestMatch)));
     if (ini.Get(kSettings, kLetterTiles))
         m_letterTiles = ReadInt(ini, kSettings, kLetterTiles, 1) != 0;
     for (unsigned game = 0; game < GAME_COUNT; ++game) {
@@ -209,6 +213,8 @@ FileResult CSettingsFile::Save(CWordEngine& engine, bool withSettings)
             ini.Set(kSettings, kLanguage, m_language);
         if (m_letterTiles) // likewise once shown or hidden in the game
             ini.Set(kSettings, kLetterTiles, *m_letterTiles ? "1" : "0");
+        if (m_matchRounds) // and once a match length is chosen
+            ini.Set(kSettings, kMatchRounds, std::to_string(*m_matchRounds));
     }
     HighscoreTable merged[GAME_COUNT];
     unsigned rank = engine.m_nHighscoreRank;

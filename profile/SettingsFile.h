@@ -63,6 +63,9 @@ public:
     // has chosen; nothing before.
     std::optional<bool> LetterTiles() const { return m_letterTiles; }
     void SetLetterTiles(bool shown) { m_letterTiles = shown; }
+    // "Match": the rounds of a match (0: endless) once chosen; nothing before.
+    std::optional<unsigned> MatchRounds() const { return m_matchRounds; }
+    void SetMatchRounds(unsigned rounds) { m_matchRounds = rounds; }
     // "sv" or "en" once chosen in the game; empty follows the desktop.
     const std::string& Language() const { return m_language; }
     void SetLanguage(const std::string& language) { m_language = language; }
@@ -73,6 +76,7 @@ private:
     std::string m_wordList;
     std::string m_language;
     std::optional<bool> m_letterTiles;
+    std::optional<unsigned> m_matchRounds;
     std::string m_path;
     FileResult m_loadResult{FileError::Missing};
     HighscoreTable m_base[GAME_COUNT];

@@ -81,6 +81,7 @@ int main(int argc, char** argv)
         {"solved.wav", {{523, 0.09, 0.6}, {659, 0.09, 0.6}, {784, 0.2, 0.6}}},   // a word solved
         {"wrong.wav", {{196, 0.12, 0.3}}},                                    // a wrong hangman letter, softly
         {"beep.wav", {{880, 0.15, 0.6}}},                                     // an error
+        {"matchover.wav", {{523, 0.12, 0.6}, {659, 0.12, 0.6}, {784, 0.12, 0.6}, {1047, 0.45, 0.6}}}, // a match won
     };
     for (const auto& sound : sounds) {
         if (!WriteWav(folder + "/" + sound.name, Samples(sound.tones))) {

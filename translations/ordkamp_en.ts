@@ -433,6 +433,70 @@ Add at least one player.</translation>
         <translation>&quot;%s&quot; was not added: %d of its %d words have letters that the word list&apos;s file cannot hold. The words are in a language Ordkamp cannot play.</translation>
     </message>
     <message>
+        <source>&amp;Match</source>
+        <translation>&amp;Match</translation>
+    </message>
+    <message>
+        <source>&amp;Utan slut</source>
+        <translation>&amp;Endless</translation>
+    </message>
+    <message>
+        <source>%d omgångar</source>
+        <translation>%d rounds</translation>
+    </message>
+    <message>
+        <source>&amp;Annat antal omgångar...</source>
+        <translation>&amp;Other number of rounds...</translation>
+    </message>
+    <message>
+        <source>Antal omgångar (1–99):</source>
+        <translation>Number of rounds (1–99):</translation>
+    </message>
+    <message>
+        <source>&amp;Ny match	Ctrl+N</source>
+        <translation>&amp;New match	Ctrl+N</translation>
+    </message>
+    <message>
+        <source> - Omgång %d av %d </source>
+        <translation> - Round %d of %d </translation>
+    </message>
+    <message>
+        <source>Nästa spelare: %s (sista omgången)</source>
+        <translation>Next player: %s (last round)</translation>
+    </message>
+    <message>
+        <source>%s vann med %d poäng.</source>
+        <translation>%s won with %d points.</translation>
+    </message>
+    <message>
+        <source> och </source>
+        <translation> and </translation>
+    </message>
+    <message>
+        <source>%d: %s, %d poäng, längsta serie %d</source>
+        <translation>%d: %s, %d points, longest streak %d</translation>
+    </message>
+    <message>
+        <source>Poäng efter varje omgång</source>
+        <translation>Points after each round</translation>
+    </message>
+    <message>
+        <source>Omgång</source>
+        <translation>Round</translation>
+    </message>
+    <message>
+        <source>Omgång %d: %s</source>
+        <translation>Round %d: %s</translation>
+    </message>
+    <message>
+        <source>Den nya längden gäller från nästa match (&quot;Ny match&quot;).</source>
+        <translation>The new length applies from the next match (&quot;New match&quot;).</translation>
+    </message>
+    <message>
+        <source>Matchens resultat</source>
+        <translation>Results of the match</translation>
+    </message>
+    <message>
         <source>Paus — tryck på en tangent i Gissa eller klicka här för att fortsätta.</source>
         <translation>Pause — press a key in Guess or click here to go on.</translation>
     </message>

@@ -53,4 +53,56 @@ TEST(Roster, RoundsAndTheAlternatingGame)
     }
 }
 
+// A match keeps every player's points after each round, a late player's
+// from the round they joined, and their longest streak; equal points share
+// a place; a new match starts from nothing with the same players.
+TEST(Roster, AMatchRoundByRound)
+{
+    CWordEngine engine;
+    engine.AddPlayer("Anna");
+    engine.AddPlayer("Bo");
+    engine.m_match.m_nRounds = 3;
+    const auto round = [&](std::vector<uint32_t> points, std::vector<uint32_t> bonus) {
+        for (std::size_t i = 0; i < engine.m_players.size(); ++i) {
+            engine.m_players[i].m_nPoints = points[i];
+            engine.m_players[i].m_nBonus = bonus[i];
+            engine.NextPlayer();
+        }
+    };
+    round({10, 5}, {1, 0});
+    engine.AddPlayer("Cissi"); // joins in the second round
+    round({20, 5, 0}, {2, 0, 0});
+    EXPECT_FALSE(engine.MatchOver());
+    round({30, 40, 30}, {0, 1, 1});
+    EXPECT_TRUE(engine.MatchOver());
+    const std::vector<MatchLine>& lines = engine.m_match.m_lines;
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(std::tuple(lines[0].joined, lines[0].points, lines[0].longestStreak),
+              std::tuple(0u, std::vector<uint32_t>{10, 20, 30}, 2u));
+    EXPECT_EQ(std::tuple(lines[1].joined, lines[1].points, lines[1].longestStreak),
+              std::tuple(0u, std::vector<uint32_t>{5, 5, 40}, 1u));
+    EXPECT_EQ(std::tuple(lines[2].joined, lines[2].points, lines[2].longestStreak),
+              std::tuple(1u, std::vector<uint32_t>{0, 30}, 1u));
+
+    const struct { std::vector<uint32_t> points; std::vector<std::pair<unsigned, unsigned>> standings; } cases[] = {
+        {{30, 40, 30}, {{1, 1}, {0, 2}, {2, 2}}},
+        {{7, 7, 7}, {{0, 1}, {1, 1}, {2, 1}}},
+        {{1, 9, 5, 9}, {{1, 1}, {3, 1}, {2, 3}, {0, 4}}},
+        {{}, {}},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::pair<unsigned, unsigned>> got;
+        for (const Standing& standing : Standings(c.points))
+            got.emplace_back(standing.player, standing.place);
+        EXPECT_EQ(got, c.standings);
+    }
+
+    engine.m_nCurPlayer = 1;
+    engine.NewMatch(5);
+    EXPECT_EQ(std::tuple(engine.m_nRound, engine.m_nCurPlayer, engine.m_players[1].m_nPoints, engine.m_players[1].m_nBonus,
+                         engine.m_match.m_nRounds, engine.MatchOver(), engine.m_match.m_lines[2].joined,
+                         engine.m_match.m_lines[2].points.size()),
+              std::tuple(0u, 0u, 0u, 0u, 5u, false, 0u, std::size_t{0}));
+}
+
 } // namespace

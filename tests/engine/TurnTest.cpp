@@ -11,7 +11,7 @@ namespace {
 // Plays a script of events ("start", "tick*5", "guess=x", "guess=answer1..3",
 // "hint", "giveup", "take=4", "abandon", "pause", "resume") and returns the last event, with
 // the sounds of all of them as letters: Tick, time Out, Solved, Wrong letter,
-// Refused.
+// Refused, Match over.
 TurnEvent Play(CTurn& turn, const CWordEngine& engine, const std::string& script, std::string& sounds)
 {
     TurnEvent last;
@@ -30,7 +30,7 @@ TurnEvent Play(CTurn& turn, const CWordEngine& engine, const std::string& script
                 : name == "resume" ? turn.Resume()
                 : turn.Abandon();
             for (const TurnSound sound : last.sounds)
-                sounds += "TOSWR"[static_cast<int>(sound)];
+                sounds += "TOSWRM"[static_cast<int>(sound)];
         }
     }
     return last;
@@ -49,6 +49,7 @@ TEST(Turn, EventsStateClockSoundsAndScore)
         uint32_t points, bonus; // Anna's, who starts with a bonus of 2: (letters - shortest + bonus) a second
         unsigned current; // the player whose turn it is, or whose result shows
         bool withSentence = false, sentenceShown = false; // the words have a hint sentence; it was shown
+        unsigned rounds = 0; // of the match; 0, the endless game
     } cases[] = {
         {"start", GAME_HANGMAN, "", TURN_RUNNING, 60, NewPuzzle, 0, 2, 0},
         {"guess=e tick hint giveup pause resume", GAME_HANGMAN, "", TURN_WAITING, 0, Unchanged, 0, 2, 0}, // nothing before the start
@@ -90,6 +91,14 @@ TEST(Turn, EventsStateClockSoundsAndScore)
         {"start tick*60 pause", GAME_ANAGRAM, "TTTTTO", TURN_RESULT, 0, Unchanged, 0, 0, 0}, // not in the result pause
         {"start pause abandon start tick", GAME_ANAGRAM, "", TURN_RUNNING, 59, Unchanged, 0, 2, 0},
         {"start giveup abandon start", GAME_ANAGRAM, "O", TURN_RUNNING, 60, NewPuzzle, 0, 0, 0}, // chosen anew: no hand-over
+        // A match of one round: over after the last player's result pause, and no turn after it.
+        {"start guess=ekorre tick start", GAME_ANAGRAM, "S", TURN_RUNNING, 60, NewPuzzle, 3 * 60, 3, 1, false, false, 1},
+        {"start guess=ekorre tick start giveup tick", GAME_ANAGRAM, "SOM", TURN_WAITING, 0, MatchOver, 3 * 60, 3, 0,
+         false, false, 1},
+        {"start guess=ekorre tick start giveup tick start", GAME_ANAGRAM, "SOM", TURN_WAITING, 0, MatchOver, 3 * 60, 3, 0,
+         false, false, 1},
+        {"start guess=ekorre tick start giveup tick start", GAME_ANAGRAM, "SO", TURN_RUNNING, 60, NewPuzzle, 3 * 60, 3, 0,
+         false, false, 2},
     };
     for (const auto& c : cases) {
         CWordEngine engine;
@@ -100,6 +109,7 @@ TEST(Turn, EventsStateClockSoundsAndScore)
         engine.AddPlayer("Bo");
         engine.m_players[0].m_nBonus = 2;
         engine.m_nGameTypeSetting = c.game;
+        engine.m_match.m_nRounds = c.rounds;
         engine.m_random.Seed(1);
         if (c.withSentence)
             engine.m_hints = {{"ekorre", "Ett djur i skogen"}, {"erkore", "Ett annat ord"}};

@@ -223,4 +223,45 @@ TEST_F(Turns, TheBoardPlaysAsTheKeysDo)
     EXPECT_EQ(named, (QStringList{"e, rätt", "x, fel", "k"}));
 }
 
+// A match of one round: the last round said, no turn after its end, the
+// results told, and "Ny match" with the same players; a length chosen before
+// a game's first turn is the game's, and kept.
+TEST_F(Turns, AMatchEndsWithItsResults)
+{
+    WriteBytes(folder.File("ordkamp.ini"), "[Settings]\r\nMatchRounds=1\r\n");
+    StartWithPlayers({"ekorre"}, GAME_ANAGRAM);
+    EXPECT_EQ(dlg->windowTitle(), "Ordkamp - Omgång 1 av 1 ");
+    Type("a");
+    Type("ekorre");
+    Tick();
+    EXPECT_TRUE(dlg->m_strDisplay.endsWith("Nästa spelare: Bo (sista omgången)")) << dlg->m_strDisplay.toStdString();
+    Type("a");
+    QTest::keyClick(Guess(), Qt::Key_F6);
+    Tick();
+    QWidget* results = dlg->findChild<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    for (QWidget* child : dlg->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        results = child->accessibleName() == "Matchens resultat" ? child : results;
+    ASSERT_TRUE(results && results->isVisible());
+    EXPECT_EQ(sounds.back(), unsigned{SOUND_MATCH_OVER});
+    EXPECT_EQ(results->accessibleDescription(), "Anna vann med 120 poäng. 2: Bo, 0 poäng, längsta serie 0.\n"
+                                                "Omgång 1: Anna 120, Bo 0");
+    EXPECT_EQ(Control(IDC_GUESS)->accessibleDescription().toStdString(), dlg->m_strDisplay.toStdString()); // told where the player is
+    Type("a");
+    EXPECT_EQ(dlg->m_turn.State(), TURN_WAITING); // no turn after the last
+    EXPECT_TRUE(results->isVisible());
+
+    QTest::keyClick(Guess(), Qt::Key_N, Qt::ControlModifier); // "Ny match"
+    EXPECT_FALSE(results->isVisible());
+    EXPECT_EQ(std::tuple(Cell(0, 2), Cell(1, 2), Bold(0), dlg->windowTitle()),
+              std::tuple(QString("0"), QString("0"), true, QString("Ordkamp - Omgång 1 av 1 ")));
+    QAction* three = nullptr;
+    for (QAction* action : dlg->findChildren<QAction*>())
+        three = action->text() == "3 omgångar" ? action : three;
+    ASSERT_TRUE(three);
+    three->trigger();
+    EXPECT_EQ(dlg->windowTitle(), "Ordkamp - Omgång 1 av 3 ");
+    dlg->OnExit();
+    EXPECT_EQ(CIniFile::Parse(ReadBytes(folder.File("ordkamp.ini"))).Get("Settings", "MatchRounds"), "3");
+}
+
 } // namespace

@@ -19,6 +19,7 @@ for file in \
   share/ordkamp/sounds/timeout.wav \
   share/ordkamp/sounds/solved.wav \
   share/ordkamp/sounds/wrong.wav \
+  share/ordkamp/sounds/matchover.wav \
   share/ordkamp/sounds/beep.wav \
   share/applications/org.example.Ordkamp.desktop \
   share/metainfo/org.example.Ordkamp.metainfo.xml \
