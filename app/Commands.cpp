@@ -77,6 +77,7 @@ void CWordGameDlg::OnResetScores()
     m_engine.ResetScores();
     // Scores from nothing are a new match, of the length chosen last.
     m_engine.m_match.m_nRounds = m_matchRounds;
-    m_results->hide();
+    if (m_results)
+        m_results->hide();
     RefreshPlayers();
 }

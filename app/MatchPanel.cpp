@@ -90,7 +90,8 @@ void CWordGameDlg::OnNewMatch()
         return; // not in the middle of a turn, as the rules
     ShowTurn(m_turn.Abandon()); // the result pause, if any, ends here
     m_engine.NewMatch(m_matchRounds);
-    m_results->hide();
+    if (m_results)
+        m_results->hide();
     RefreshPlayers();
     m_strGuess = LoadString(IDS_PRESS_KEY);
     ShowMessage(MESSAGE_NEXT_PLAYER, true, 0);
@@ -153,6 +154,12 @@ void CWordGameDlg::ShowMatchResults()
     view.table = table.join(QLatin1Char('\n'));
     view.chartTitle = LoadString(IDS_MATCH_CHART);
     view.roundAxis = LoadString(IDS_MATCH_ROUND_AXIS);
+    if (!m_results) { // made at the first results: nothing of it at start
+        m_results = new CMatchResults(this);
+        m_results->setAccessibleName(LoadString(IDS_A11Y_RESULTS));
+        m_results->NewMatchButton()->setText(LoadString(IDS_NEW_MATCH).section(QLatin1Char('\t'), 0, 0));
+        connect(m_results->NewMatchButton(), &QPushButton::clicked, this, [this] { OnNewMatch(); });
+    }
     m_results->SetResults(view);
     m_results->setGeometry(DialogControl(this, IDC_DISPLAY)->geometry());
     m_results->show();

@@ -3,7 +3,6 @@
 #include "app/WordGameDlg.h"
 
 #include "controls/LetterBoard.h"
-#include "controls/MatchResults.h"
 #include "platform/Beep.h"
 #include "platform/MessageBox.h"
 #include "platform/UpDownEdit.h"
@@ -21,7 +20,6 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QTreeWidget>
 
 #include <cstdio>
@@ -32,11 +30,6 @@ bool CWordGameDlg::OnInitDialog()
     BuildControls();
     BuildLetterBoard();
     m_board->hide(); // until the settings say
-    m_results = new CMatchResults(this);
-    m_results->hide();
-    m_results->setAccessibleName(LoadString(IDS_A11Y_RESULTS));
-    m_results->NewMatchButton()->setText(LoadString(IDS_NEW_MATCH).section(QLatin1Char('\t'), 0, 0));
-    connect(m_results->NewMatchButton(), &QPushButton::clicked, this, [this] { OnNewMatch(); });
 
     // Timer 1. A Qt timer cannot fail to start, so the timer-failure exit of
     // the Windows program has no counterpart here.
