@@ -3,6 +3,7 @@
 #include "app/WordGameDlg.h"
 
 #include "controls/LetterBoard.h"
+#include "engine/WordFile.h"
 #include "platform/Beep.h"
 #include "platform/MessageBox.h"
 #include "platform/UpDownEdit.h"
@@ -19,7 +20,9 @@
 #include <QComboBox>
 #include <QFile>
 #include <QHeaderView>
+#include <QLabel>
 #include <QProgressBar>
+#include <QStyle>
 #include <QTreeWidget>
 
 #include <cstdio>
@@ -40,9 +43,17 @@ bool CWordGameDlg::OnInitDialog()
                                     LoadString(IDS_COLUMN_POINTS)});
     m_listPlayers->headerItem()->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     m_listPlayers->headerItem()->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+    // Bonus and points as wide as the largest the engine counts, in the
+    // current player's bold: a long evening's total is shown whole.
+    QFont bold = m_listPlayers->font();
+    bold.setBold(true);
+    const int widest = QFontMetrics(bold).horizontalAdvance(QString::number(UINT32_MAX))
+        + 2 * m_listPlayers->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 4;
     m_listPlayers->setColumnWidth(0, 76);
-    m_listPlayers->setColumnWidth(1, 43);
-    m_listPlayers->setColumnWidth(2, 43);
+    m_listPlayers->setColumnWidth(1, std::max(43, widest));
+    m_listPlayers->setColumnWidth(2, std::max(43, widest));
+    // "Tillgängliga ord" fitted to the largest list the game takes.
+    DialogControl<QLabel>(this, IDC_AVAILABLE)->setText(FormatString(IDS_AVAILABLE, {QString::number(kMostWords)}));
     m_listPlayers->setIconSize(QSize(16, 16));
 
     for (unsigned rule = 0; rule < RULE_COUNT; ++rule)

@@ -2,6 +2,7 @@
 
 #include "editor/WordListModel.h"
 #include "engine/Dictionary.h"
+#include "engine/WordFile.h"
 #include "engine/SafeFile.h"
 #include "engine/TextEncoding.h"
 #include "platform/MessageBox.h"
@@ -96,6 +97,8 @@ void CWordListDlg::OnShowWindow()
     m_comboSort->addItem(LoadString(IDS_SORT_BY_LENGTH));
     m_comboSort->setCurrentIndex(SORT_ALPHABETICAL);
     setWindowTitle(FormatString(IDS_EDIT_LIST_TITLE, {QFileInfo(QFile::decodeName(m_engine.m_strFileName.c_str())).fileName()}));
+    // The count fitted at the largest list the game takes, not the one at hand.
+    DialogControl<QLabel>(this, IDC_WORD_COUNT)->setText(FormatString(IDS_WORD_COUNT, {QString::number(kMostWords)}));
     FitToText();
     FillWordList();
 }

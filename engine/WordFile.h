@@ -1,12 +1,17 @@
 #pragma once
 
 #include "engine/Letters.h"
+#include "engine/SafeFile.h"
 #include "engine/WordList.h"
 
 #include <string>
 #include <string_view>
 
 // The word-list file: one word per line, Windows-1252 bytes, CR LF written.
+
+// The most words a list the game reads can hold: a file at the size limit
+// of three-letter words, each with its CR LF. Counts shown are fitted to it.
+inline constexpr std::uint64_t kMostWords = kMaxFileBytes / 5;
 
 // Every word followed by CR LF: the file's bytes.
 std::string WordListBytes(const CWordList& words);

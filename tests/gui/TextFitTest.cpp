@@ -6,6 +6,7 @@
 #include "controls/AboutDlg.h"
 #include "editor/HighscoreDlg.h"
 #include "editor/WordListDlg.h"
+#include "res/Strings.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QHeaderView>
@@ -65,8 +66,8 @@ TEST_F(TextFit, EveryWindowShowsItsTextsWhole)
     const QFont desktopFont = QApplication::font();
     CWordEngine game;
     game.m_words = {"bil", "katt"};
-    for (unsigned i = 0; i < HIGHSCORE_PLACES; ++i)
-        game.AddHighscore(i % GAME_COUNT, i / GAME_COUNT, "Annabella", "2026-12-07", 12, static_cast<int16_t>(i));
+    for (unsigned i = 0; i < HIGHSCORE_PLACES; ++i) // the longest word in no time: the most points a place has
+        game.AddHighscore(i % GAME_COUNT, i / GAME_COUNT, "Annabella", "2026-12-07", 35, static_cast<int16_t>(i % 2 ? i : 0));
     game.m_nLastGameType = GAME_HANGMAN;
     game.m_nHighscoreRank = 1; // bold, and wider for it
     for (const char* family : {"DejaVu Sans", "Nimbus Sans"}) {
@@ -74,11 +75,21 @@ TEST_F(TextFit, EveryWindowShowsItsTextsWhole)
         WriteWords({"ekorre"});
         Start();
         AddPlayer("Anna");
+        AddPlayer("Bo");
+        // Every number at its widest: points and bonus at the 32-bit total
+        // (the current player's row bold), two million words available.
+        for (Player& player : dlg->m_engine.m_players)
+            player.m_nPoints = player.m_nBonus = UINT32_MAX;
+        dlg->RefreshPlayers();
+        dlg->m_engine.m_nLengthCount[5] = 2'000'000;
+        dlg->UpdateAvailableWords();
         EXPECT_EQ(CutTexts(dlg.get()).join('\n').toStdString(), "") << family << ": game window";
 
         CWordListDlg editor;
         editor.m_pGameEngine = &game;
         editor.show();
+        editor.m_strWordCount = FormatString(IDS_WORD_COUNT, {QStringLiteral("2000000")});
+        editor.UpdateData(false);
         EXPECT_EQ(CutTexts(&editor).join('\n').toStdString(), "") << family << ": word-list editor";
 
         CHighscoreDlg highscores;
