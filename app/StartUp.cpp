@@ -111,6 +111,7 @@ void CWordGameDlg::paintEvent(QPaintEvent* event)
         m_bListLoadQueued = true; // after this paint has reached the screen
         QMetaObject::invokeMethod(this, [this] {
             m_hIcon = AppIcon(); // drawn in five sizes: not worth the wait
+            QApplication::setWindowIcon(m_hIcon); // every dialog's title bar too
             setWindowIcon(m_hIcon);
             EnsureWordListLoaded();
         }, Qt::QueuedConnection);

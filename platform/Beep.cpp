@@ -60,7 +60,7 @@ QByteArray SamplesOf(const QString& path)
 }
 
 // The audio output library: beside the program (a build), else where an
-// installation puts it (P/lib/ordkamp beside P/bin/ordkamp).
+// installation puts it (P/lib/ordkamp beside P/games/ordkamp).
 std::unique_ptr<ISoundOutput> LoadSoundOutput()
 {
     const QString programFolder = QCoreApplication::applicationDirPath();

@@ -8,7 +8,9 @@ trap 'rm -rf "$prefix"' EXIT
 
 cmake --install "$build" --prefix "$prefix" > /dev/null
 for file in \
-  bin/ordkamp \
+  games/ordkamp \
+  share/man/man6/ordkamp.6.gz \
+  share/doc/ordkamp/changelog.gz \
   share/ordkamp/ordkamp.se \
   share/ordkamp/ordkamp-alla.se \
   share/ordkamp/ordkamp.en \
@@ -36,14 +38,14 @@ done
 sound=$(find "$prefix/lib" -path '*/ordkamp/ordkamp-sound.so')
 [ -n "$sound" ] || { echo "missing after install: lib/.../ordkamp/ordkamp-sound.so"; exit 1; }
 readelf -d "$sound" | grep -q 'libQt6Multimedia' || { echo "the sound library lacks Qt Multimedia"; exit 1; }
-if readelf -d "$prefix/bin/ordkamp" | grep -q 'libQt6Multimedia'; then
+if readelf -d "$prefix/games/ordkamp" | grep -q 'libQt6Multimedia'; then
   echo "the program links Qt Multimedia"; exit 1
 fi
 
-[ "$("$prefix/bin/ordkamp" --version)" = "Ordkamp $version" ] || { echo "--version is wrong"; exit 1; }
-"$prefix/bin/ordkamp" --help | grep -q -- '--version' || { echo "--help is wrong"; exit 1; }
+[ "$("$prefix/games/ordkamp" --version)" = "Ordkamp $version" ] || { echo "--version is wrong"; exit 1; }
+"$prefix/games/ordkamp" --help | grep -q -- '--version' || { echo "--help is wrong"; exit 1; }
 status=0
-"$prefix/bin/ordkamp" --bogus 2> /dev/null || status=$?
+"$prefix/games/ordkamp" --bogus 2> /dev/null || status=$?
 [ "$status" = 2 ] || { echo "an unknown option gave $status, not 2"; exit 1; }
 desktop-file-validate "$prefix/share/applications/org.example.Ordkamp.desktop"
 appstreamcli validate --no-net "$prefix/share/metainfo/org.example.Ordkamp.metainfo.xml"

@@ -22,7 +22,7 @@ if grep -q "Depends:.*multimedia" <<< "$info"; then
 fi
 
 contents=$(dpkg-deb --contents "$deb")
-for path in ./usr/bin/ordkamp ./usr/share/ordkamp/ordkamp.se ./usr/share/ordkamp/ordkamp-alla.se ./usr/share/ordkamp/ordkamp.en ./usr/share/doc/ordkamp/copyright ./usr/share/ordkamp/ReadMe.txt ./usr/share/ordkamp/sounds/tick.wav \
+for path in ./usr/games/ordkamp ./usr/share/man/man6/ordkamp.6.gz ./usr/share/ordkamp/ordkamp.se ./usr/share/ordkamp/ordkamp-alla.se ./usr/share/ordkamp/ordkamp.en ./usr/share/doc/ordkamp/copyright ./usr/share/ordkamp/ReadMe.txt ./usr/share/ordkamp/sounds/tick.wav \
             ./usr/share/applications/org.example.Ordkamp.desktop \
             ./usr/share/metainfo/org.example.Ordkamp.metainfo.xml \
             ./usr/share/icons/hicolor/scalable/apps/org.example.Ordkamp.svg \
@@ -31,9 +31,12 @@ for path in ./usr/bin/ordkamp ./usr/share/ordkamp/ordkamp.se ./usr/share/ordkamp
 done
 grep -q -- " ./usr/lib/.*ordkamp/ordkamp-sound.so\$" <<< "$contents" || { echo "package lacks the sound library"; exit 1; }
 
+# Debian's own checker: no error and no warning.
+lintian --fail-on error,warning "$deb" > "$work/lintian.log" 2>&1 || { cat "$work/lintian.log"; exit 1; }
+
 dpkg-deb -x "$deb" "$work/root"
-if readelf -S "$work/root/usr/bin/ordkamp" | grep -q '\.debug_info'; then
+if readelf -S "$work/root/usr/games/ordkamp" | grep -q '\.debug_info'; then
   echo "the packaged program is not stripped"; exit 1
 fi
-[ "$("$work/root/usr/bin/ordkamp" --version)" = "Ordkamp $version" ] || { echo "unpacked program fails"; exit 1; }
+[ "$("$work/root/usr/games/ordkamp" --version)" = "Ordkamp $version" ] || { echo "unpacked program fails"; exit 1; }
 echo "package: $(basename "$deb") checked"
