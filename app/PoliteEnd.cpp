@@ -27,7 +27,7 @@ CPoliteEnd::CPoliteEnd(std::function<void()> end, QObject* parent)
     , m_end(std::move(end))
 {
     if (::pipe2(g_pipe, O_CLOEXEC | O_NONBLOCK) != 0)
-        return; // the game still runs; a signal then ends it as before
+        return; // the game still runs; a signal then ends it unsaved, the system's default
     m_notifier = new QSocketNotifier(g_pipe[0], QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, [this] { OnSignal(); });
 

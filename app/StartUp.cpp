@@ -34,8 +34,7 @@ bool CWordGameDlg::OnInitDialog()
     BuildLetterBoard();
     m_board->hide(); // until the settings say
 
-    // Timer 1. A Qt timer cannot fail to start, so the timer-failure exit of
-    // the Windows program has no counterpart here.
+    // Timer 1. A Qt timer cannot fail to start: no exit for a timer failure.
     m_timer.start(m_turn.ClockPeriod());
 
     m_listPlayers->setColumnCount(3);

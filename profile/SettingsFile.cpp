@@ -195,7 +195,7 @@ FileResult CSettingsFile::Save(CWordEngine& engine, bool withSettings)
     // One save at a time across windows, so that none writes between
     // another's read and its write. A lock not had in time (a hung holder,
     // a folder without room for the lock file) leaves the merge alone to
-    // keep what is on disk, as before there was a lock.
+    // keep what is on disk.
     const CFileLock lock(m_path, kSaveLockWait);
     CIniFile ini;
     if (const FileResult read = ini.Load(m_path); !read)

@@ -11,19 +11,15 @@ namespace {
 const std::unordered_map<unsigned, const char*>& Table()
 {
     static const std::unordered_map<unsigned, const char*> table = {
-        {IDS_ABOUTBOX, QT_TRANSLATE_NOOP("Strings", "&Om Ordkamp...")},
         {IDS_WEB_LINK, "URL:https://ordkamp.example.org/"},
         {IDS_MAIL_LINK, "mailto:ordkamp@example.org"},
         {IDS_README_LINK, QT_TRANSLATE_NOOP("Strings", "readme.txt")}, // each language's readme
         {IDS_LOAD_FAILED, QT_TRANSLATE_NOOP("Strings", "Det gick inte att läsa in ordlistan under programstarten. Lägg till några "
                           "ord manuellt i \"Redigera ordlista\".")},
-        {IDS_TIMER_FAILED, QT_TRANSLATE_NOOP("Strings", "Det gick inte att starta Ordkamp (timerfel). Stäng några program, och "
-                           "försök igen.")},
         {IDS_LIST_TOO_LARGE, QT_TRANSLATE_NOOP("Strings", "Ordlistan är större än 256 MB och lästes inte in. Lägg till några ord "
                              "manuellt i \"Redigera ordlista\".")},
         {IDS_LOADING, QT_TRANSLATE_NOOP("Strings", "\r\nLäser in ordlistan. Vänta....")},
         {IDS_INI_FILE, "ordkamp.ini"},
-        {IDS_WORD_FILE, "ordkamp.se"},
         {IDS_QUICK_HELP,
          QT_TRANSLATE_NOOP("Strings", "Ordkamp {version} är uppbyggt av tre olika ordlekar. Det gäller att lista ut lösningen på tid.\n\n"
          "Hänga Gubbe: Här spelar du hängagubbe, gissar du fel förlorar du tid.\n\n"

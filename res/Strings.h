@@ -5,15 +5,12 @@
 
 // The program's texts, by the numbers of its string table.
 enum : unsigned {
-    IDS_ABOUTBOX = 101,
     IDS_WEB_LINK = 300,
     IDS_MAIL_LINK = 301,
     IDS_README_LINK = 302,
     IDS_LOAD_FAILED = 60000,
-    IDS_TIMER_FAILED = 60001,
     IDS_LOADING = 60002,
     IDS_INI_FILE = 60003,
-    IDS_WORD_FILE = 60004,
     IDS_LIST_TOO_LARGE = 60005,
     IDS_QUICK_HELP = 61000,
     IDS_QUICK_HELP_TITLE = 61004,

@@ -225,20 +225,12 @@
 <context>
     <name>Strings</name>
     <message>
-        <source>&amp;Om Ordkamp...</source>
-        <translation>&amp;About Ordkamp...</translation>
-    </message>
-    <message>
         <source>readme.txt</source>
         <translation>ReadMe-en.txt</translation>
     </message>
     <message>
         <source>Det gick inte att läsa in ordlistan under programstarten. Lägg till några ord manuellt i &quot;Redigera ordlista&quot;.</source>
         <translation>The word list could not be read at start. Add some words by hand in &quot;Edit word list&quot;.</translation>
-    </message>
-    <message>
-        <source>Det gick inte att starta Ordkamp (timerfel). Stäng några program, och försök igen.</source>
-        <translation>Ordkamp could not start (timer error). Close some programs and try again.</translation>
     </message>
     <message>
         <source>Ordlistan är större än 256 MB och lästes inte in. Lägg till några ord manuellt i &quot;Redigera ordlista&quot;.</source>

@@ -54,8 +54,8 @@ WordListSource StandardListOf(const QString& language, const WordListPlaces& pla
 // list of all words for (made from it).
 std::vector<WordListSource> FindWordLists(const WordListPlaces& places);
 
-// The list a key names, or a source that is not found. A bare "x.kvtml", as
-// earlier versions kept it, is a Swedish themed list.
+// The list a key names, or a source that is not found. A bare "x.kvtml" is
+// a Swedish themed list (a settings file of version 2.12 or older says so).
 WordListSource FindWordList(const QString& key, const WordListPlaces& places);
 
 // The languages of `lists` as a menu offers them: the player's own
