@@ -141,7 +141,7 @@ TEST_F(Turns, HintLineAndHighscoreGreetingsKeptAtOnce)
 // stale (a click on the first tile arriving after the turn moved on).
 TEST_F(Turns, TheBoardPlaysAsTheKeysDo)
 {
-    QPointingDevice* touchScreen = QTest::createTouchDevice();
+    const std::unique_ptr<QPointingDevice> touchScreen(QTest::createTouchDevice()); // the test's to delete
     const struct { unsigned game; const char *keys, *board; } cases[] = {
         {GAME_HANGMAN, "key:a key:e key:x key:e tick", "start tile:e tile:x tile:e tick"},
         {GAME_HANGMAN, "key:a key:x", "display tap:x"}, // one penalty for one tap
@@ -200,8 +200,8 @@ TEST_F(Turns, TheBoardPlaysAsTheKeysDo)
             else if (CTile* tile = tileOf(arg); tile && step.startsWith("tile:"))
                 QTest::mouseClick(tile, Qt::LeftButton);
             else if (tile && step.startsWith("tap:")) {
-                QTest::touchEvent(dlg.get(), touchScreen).press(0, tile->mapTo(dlg.get(), tile->rect().center()));
-                QTest::touchEvent(dlg.get(), touchScreen).release(0, tile->mapTo(dlg.get(), tile->rect().center()));
+                QTest::touchEvent(dlg.get(), touchScreen.get()).press(0, tile->mapTo(dlg.get(), tile->rect().center()));
+                QTest::touchEvent(dlg.get(), touchScreen.get()).release(0, tile->mapTo(dlg.get(), tile->rect().center()));
             }
         }
         return std::tuple(dlg->m_strDisplay.toStdString(), Guess()->text().toStdString(), Left(), sounds,
