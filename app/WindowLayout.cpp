@@ -7,26 +7,20 @@
 #include "controls/LetterBoard.h"
 #include "controls/MatchResults.h"
 #include "platform/DialogTemplate.h"
-#include "platform/Windows1252.h"
 #include "res/GameDialog.h"
 #include "res/Strings.h"
 
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QResizeEvent>
 #include <QScreen>
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextLayout>
+#include <QScrollBar>
 #include <QTreeWidget>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -35,98 +29,23 @@ bool OverlapsHorizontally(const QRect& a, const QRect& b)
     return a.left() <= b.right() && a.right() >= b.left();
 }
 
-// Multi-line texts use CR LF, as the program's strings do; a Qt edit wants
-// LF. The blank lines that set a text lower in the Windows program's small
-// display would only make it smaller in this one, which fits the text's size
-// to the room.
-QString ForDisplay(QString text)
-{
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    while (text.startsWith('\n'))
-        text.remove(0, 1);
-    return text;
-}
-
-// The height of `text` laid out as the display lays out its lines, wrapped
-// at word boundaries to `width`; -1 when a word is wider than that.
-int LaidOutHeight(const QString& text, const QFont& font, int width)
-{
-    qreal height = 0;
-    for (const QString& paragraph : text.split('\n')) {
-        QTextLayout layout(paragraph, font);
-        QTextOption option(Qt::AlignHCenter);
-        option.setWrapMode(QTextOption::WordWrap);
-        layout.setTextOption(option);
-        layout.beginLayout();
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(width);
-            line.setLeadingIncluded(true);
-            if (line.naturalTextWidth() > width) {
-                layout.endLayout();
-                return -1;
-            }
-            height += line.height();
-        }
-        layout.endLayout();
-    }
-    return static_cast<int>(std::ceil(height));
-}
-
-// The size of the display's smaller lines (the heading, whose turn comes,
-// how to start) beside text of `pixels`: two fifths as large, so that they
-// grow with the window too, but never below the application's font while
-// the main text is larger than that, and always smaller than the main text.
-int SecondaryPixels(int pixels, int applicationPixels)
-{
-    return std::max(pixels * 2 / 5, std::min(applicationPixels, pixels * 4 / 5));
-}
-
-// A hangman word as a screen reader should say it: letter by letter, a
-// letter not found yet as "streck".
-QString SpokenLetters(const QString& word)
-{
-    QStringList letters;
-    for (const QChar letter : word)
-        letters << (letter == '-' ? LoadString(IDS_A11Y_DASH) : QString(letter));
-    return letters.join(QStringLiteral(", "));
-}
-
-// The largest size in lo..hi for which `fits` holds (lo when none does),
-// trying sizes near `guess` first: every size tried loads a font, and the
-// guess is mostly within a few pixels.
-template <typename Fits>
-int LargestFitting(int guess, int lo, int hi, Fits&& fits)
-{
-    int good = lo - 1, bad = hi + 1; // fits(good) holds, fits(bad) does not
-    guess = std::clamp(guess, lo, hi);
-    (fits(guess) ? good : bad) = guess;
-    for (int step = 1; bad == hi + 1 && good < hi; step *= 2) { // upwards
-        const int next = std::min(hi, good + step);
-        (fits(next) ? good : bad) = next;
-    }
-    for (int step = 1; good == lo - 1 && bad > lo; step *= 2) { // downwards
-        const int next = std::max(lo, bad - step);
-        (fits(next) ? good : bad) = next;
-    }
-    while (bad - good > 1) {
-        const int middle = good + (bad - good) / 2;
-        (fits(middle) ? good : bad) = middle;
-    }
-    return std::max(good, lo);
-}
-
 } // namespace
 
 void CWordGameDlg::SetUpLayout()
 {
-    auto* countdown = DialogControl<QLabel>(this, IDC_COUNTDOWN);
-    QFont large = font();
-    large.setBold(true);
-    large.setPixelSize(ClockPixels(0));
-    countdown->setFont(large);
-    const QRect bar = m_progressTime->geometry();
-    const int width = std::max(bar.width(), QFontMetrics(large).horizontalAdvance(QStringLiteral("999")) + 4);
-    countdown->setGeometry(bar.center().x() - width / 2, bar.bottom() + 2, width, QFontMetrics(large).height());
+    // The players list as wide as its columns (sized for the largest
+    // points): the whole window right of it moves along.
+    int columns = 0;
+    for (int column = 0; column < m_listPlayers->columnCount(); ++column)
+        columns += m_listPlayers->columnWidth(column);
+    const int listWidth = columns + 2 * m_listPlayers->frameWidth() + m_listPlayers->verticalScrollBar()->sizeHint().width();
+    if (const int wider = listWidth - m_listPlayers->width(); wider > 0) {
+        const int right = m_listPlayers->geometry().right();
+        for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (control->x() > right)
+                control->move(control->x() + wider, control->y());
+        m_listPlayers->resize(listWidth, m_listPlayers->height());
+    }
 
     QSize client = FitControlsToText(this, size());
     // "Tillgängliga ord" may name the list in play: it takes the rest of its row.
@@ -134,6 +53,24 @@ void CWordGameDlg::SetUpLayout()
     for (const QGroupBox* group : findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly))
         if (group->geometry().contains(available->geometry().center()))
             available->resize(std::max(available->width(), group->geometry().right() - 4 - available->x()), available->height());
+
+    // The clock under the bar, as wide as its three digits; the bar and it
+    // move right of whatever the fitting widened beside them.
+    auto* countdown = DialogControl<QLabel>(this, IDC_COUNTDOWN);
+    QFont large = font();
+    large.setBold(true);
+    large.setPixelSize(ClockPixels(0));
+    countdown->setFont(large);
+    const int width = std::max(m_progressTime->width(), QFontMetrics(large).horizontalAdvance(QStringLiteral("999")) + 4);
+    QRect clock(m_progressTime->geometry().center().x() - width / 2, m_progressTime->geometry().bottom() + 2, width,
+                QFontMetrics(large).height());
+    int overlap = 0;
+    for (const QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (control != countdown && control != m_progressTime && control != m_menuBar && control->isVisibleTo(this)
+            && control->geometry().intersects(clock) && control->x() < clock.x())
+            overlap = std::max(overlap, control->geometry().right() + 4 - clock.x());
+    m_progressTime->move(m_progressTime->x() + overlap, m_progressTime->y());
+    countdown->setGeometry(clock.translated(overlap, 0));
     m_baseGeometry.clear();
     for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (control == m_menuBar || control == m_board || control == m_results)
@@ -260,181 +197,6 @@ void CWordGameDlg::LayOutControls()
     }
     m_menuBar->resize(width(), m_menuBar->height());
     ShowInDisplay();
-}
-
-void CWordGameDlg::ShowInDisplay()
-{
-    // Fitting the text tries many font sizes: not before the window shows
-    // at its size, which shows it once.
-    if (!isVisible())
-        return;
-    auto* display = DialogControl<QPlainTextEdit>(this, IDC_DISPLAY);
-    if (m_bListPending) { // the loading text is not worth fitting: it shows for a moment
-        display->setFont(font());
-        display->setPlainText(ForDisplay(m_strDisplay));
-        Announce(display->toPlainText());
-        m_shownText.clear();
-        return;
-    }
-    // The text in the largest font that fits, the puzzle above all. Above a
-    // running puzzle, its game and player in one line; below a result,
-    // whose turn comes and how to start, smaller. Their room is kept
-    // through the result pause, so that the answer keeps its size when the
-    // pause ends.
-    QString heading, nextPlayer, hint;
-    const bool players = !m_engine.m_players.empty() && m_engine.m_nCurPlayer < m_engine.m_players.size();
-    const QString name = players ? FromWindows1252(m_engine.m_players[m_engine.m_nCurPlayer].m_strName) : QString();
-    const bool puzzleShown = m_turn.State() == TURN_RUNNING && !m_turn.Paused();
-    if (m_turn.State() == TURN_RUNNING && m_engine.m_nGameType < GAME_COUNT && players)
-        heading = LoadString(IDS_GAME_HANGMAN + m_engine.m_nGameType) + QStringLiteral(" \u2014 ") + name;
-    QString text = ForDisplay(m_strDisplay);
-    if (m_turn.State() == TURN_WAITING && players && !m_engine.MatchOver()) { // the results say what comes
-        hint = LoadString(IDS_HOW_TO_START);
-        const QString next = ForDisplay(NextPlayerText(m_engine.m_nCurPlayer, m_engine.m_nRound));
-        if (text.endsWith(next) && text.size() > next.size()) {
-            nextPlayer = next;
-            text.chop(next.size());
-            while (text.endsWith('\n'))
-                text.chop(1);
-        }
-    }
-    const bool reserveFooter = (m_turn.State() == TURN_RESULT && players) || !nextPlayer.isEmpty();
-    // During the pause, the line of whose turn comes is measured already,
-    // so that the result keeps its size when the line appears.
-    QString measuredNext = nextPlayer;
-    if (m_turn.State() == TURN_RESULT && players) {
-        const std::size_t upcoming = (m_engine.m_nCurPlayer + 1) % m_engine.m_players.size();
-        measuredNext = ForDisplay(NextPlayerText(upcoming, m_engine.m_nRound + (upcoming == 0 ? 1 : 0)));
-    }
-    const QString reservedHint = reserveFooter ? LoadString(IDS_HOW_TO_START) : hint;
-    // A running hangman puzzle: the word large, the letters tried below it
-    // in the smaller size (a line kept for them before the first).
-    const bool hangmanLetters = puzzleShown && m_engine.m_nGameType == GAME_HANGMAN;
-    QString letters;
-    if (hangmanLetters) {
-        letters = text.section('\n', -1);
-        text = text.section('\n', 0, 0);
-    }
-    // A themed list's hint sentence, once taken as a hint, under the puzzle.
-    const QString sentence = puzzleShown && m_turn.SentenceShown()
-        ? FromWindows1252(m_engine.HintSentence()) : QString();
-
-    // Less the document's margins and a pixel of the cursor's on each side.
-    const int margin = 2 * static_cast<int>(display->document()->documentMargin()) + 4;
-    const QSize room = display->contentsRect().size() - QSize(margin, margin);
-    const QString shown = QStringList{heading, text, sentence, nextPlayer, hint, letters, QString::number(reserveFooter),
-                                      QString::number(hangmanLetters)}.join('\x1');
-    if (shown == m_shownText && room == m_fittedRoom)
-        return;
-    m_shownText = shown;
-    m_fittedRoom = room;
-
-    const int applicationPixels = QFontMetrics(font()).height();
-    QFont fitted = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    QFont small = font();
-    // The one-line texts shrink to the width before they are elided, but
-    // not below the application's font.
-    small.setPixelSize(100);
-    const int widestAt100 = std::max({1, QFontMetrics(small).horizontalAdvance(heading),
-                                      QFontMetrics(small).horizontalAdvance(measuredNext)});
-    const int oneLineFit = std::max(applicationPixels, 100 * room.width() / widestAt100 - 1);
-    const auto secondaryAt = [&](int pixels) {
-        QFont secondary = small;
-        secondary.setPixelSize(std::max(1, std::min(SecondaryPixels(pixels, applicationPixels), oneLineFit)));
-        return secondary;
-    };
-    // A sentence reads at a smaller size still, so that it leaves the puzzle its room.
-    const auto sentenceAt = [&](int pixels) {
-        QFont font = secondaryAt(pixels);
-        font.setPixelSize(std::min(font.pixelSize(), std::max(applicationPixels, pixels / 4)));
-        return font;
-    };
-    const auto fits = [&](int pixels) {
-        fitted.setPixelSize(pixels);
-        const QFont secondary = secondaryAt(pixels);
-        const int oneLine = LaidOutHeight(QStringLiteral("X"), secondary, room.width());
-        const int main = text.isEmpty() ? 0 : LaidOutHeight(text, fitted, room.width());
-        const int hintHeight = reservedHint.isEmpty() ? 0 : LaidOutHeight(reservedHint, secondary, room.width());
-        const int lettersHeight = hangmanLetters ? std::max(oneLine, LaidOutHeight(letters, secondary, room.width())) : 0;
-        const int sentenceHeight = sentence.isEmpty() ? 0 : LaidOutHeight(sentence, sentenceAt(pixels), room.width());
-        if (main < 0 || hintHeight < 0 || lettersHeight < 0 || sentenceHeight < 0)
-            return false;
-        return (heading.isEmpty() ? 0 : oneLine) + main + sentenceHeight + (reserveFooter ? oneLine : 0) + hintHeight
-            + lettersHeight <= room.height();
-    };
-    // The guess: the main text's lines unwrapped, scaled from 100 pixels to
-    // the room; the smaller lines are about two fifths of a line each.
-    fitted.setPixelSize(100);
-    const QFontMetrics at100(fitted);
-    const QStringList lines = text.split('\n');
-    int widest = 1;
-    for (const QString& line : lines)
-        widest = std::max(widest, at100.horizontalAdvance(line));
-    const int smallLines = !heading.isEmpty() + !sentence.isEmpty() + reserveFooter + !reservedHint.isEmpty() + hangmanLetters;
-    const double linesHigh = lines.size() + 0.4 * smallLines;
-    const int guess = static_cast<int>(std::min(100.0 * room.width() / widest,
-                                                100.0 * room.height() / (at100.lineSpacing() * linesHigh)));
-    const int smallest = LargestFitting(guess, 6, 400, fits);
-    fitted.setPixelSize(smallest);
-    small = secondaryAt(smallest);
-    const QFontMetrics smallMetrics(small);
-    heading = smallMetrics.elidedText(heading, Qt::ElideRight, room.width());
-    nextPlayer = smallMetrics.elidedText(nextPlayer, Qt::ElideRight, room.width());
-
-    QStringList blocks;
-    if (!heading.isEmpty())
-        blocks << heading;
-    if (!text.isEmpty())
-        blocks << text;
-    for (const QString& footer : {sentence, nextPlayer, hint})
-        if (!footer.isEmpty())
-            blocks << footer;
-    if (hangmanLetters)
-        blocks << letters;
-    display->setFont(fitted);
-    display->setPlainText(blocks.join('\n'));
-    QStringList spoken = blocks;
-    if (hangmanLetters && !text.isEmpty())
-        spoken[heading.isEmpty() ? 0 : 1] = SpokenLetters(text);
-    Announce(spoken.join('\n'));
-
-    QTextDocument* document = display->document();
-    const auto format = [&](const QTextBlock& block, int from, int count, const QTextCharFormat& charFormat) {
-        QTextCursor cursor(document);
-        cursor.setPosition(block.position() + from);
-        cursor.setPosition(block.position() + from + count, QTextCursor::KeepAnchor);
-        cursor.mergeCharFormat(charFormat);
-    };
-    const auto setFont = [&](const QTextBlock& block, const QFont& font) {
-        QTextCharFormat blockFormat;
-        blockFormat.setFont(font);
-        QTextCursor(block).setBlockCharFormat(blockFormat); // an empty line too
-        format(block, 0, block.length() - 1, blockFormat);
-    };
-    if (!heading.isEmpty())
-        setFont(document->firstBlock(), small);
-    QTextBlock footer = document->lastBlock(); // from the last line up
-    for (const bool shown : {hangmanLetters, !hint.isEmpty(), !nextPlayer.isEmpty()}) {
-        if (shown) {
-            setFont(footer, small);
-            footer = footer.previous();
-        }
-    }
-    if (!sentence.isEmpty())
-        setFont(footer, sentenceAt(smallest));
-    if (hangmanLetters) {
-        // Tried letters: green when in the word, red and struck through when
-        // not, so that the difference shows without colour too.
-        const QTextBlock letters = document->lastBlock();
-        const std::string& tried = m_engine.m_strGuessed;
-        for (int i = 0; i < static_cast<int>(tried.size()) && i < letters.length() - 1; ++i) {
-            const bool right = m_engine.m_strAnswer[0].find(tried[static_cast<std::size_t>(i)]) != std::string::npos;
-            QTextCharFormat mark;
-            mark.setForeground(right ? QColor(0, 128, 0) : QColor(200, 0, 0));
-            mark.setFontStrikeOut(!right);
-            format(letters, i, 1, mark);
-        }
-    }
 }
 
 void CWordGameDlg::resizeEvent(QResizeEvent* event)

@@ -16,8 +16,6 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTreeView>
-#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
@@ -151,12 +149,6 @@ int NeededWidth(QWidget* control)
     }
     if (auto* combo = qobject_cast<QComboBox*>(control))
         return combo->sizeHint().width(); // its widest item, as the style draws it
-    if (auto* tree = qobject_cast<QTreeView*>(control)) { // its columns side by side, and room for a scroll bar
-        int columns = 0;
-        for (int column = 0; column < tree->header()->count(); ++column)
-            columns += tree->header()->isSectionHidden(column) ? 0 : tree->header()->sectionSize(column);
-        return columns + 2 * tree->frameWidth() + tree->verticalScrollBar()->sizeHint().width();
-    }
     return 0;
 }
 

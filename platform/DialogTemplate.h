@@ -58,15 +58,14 @@ QFont DialogFont();
 QSize BuildDialog(QWidget* parent, const DialogTemplate& dialog, int top = 0);
 
 // The template's sizes were made for the Windows dialog font; with other
-// fonts a text may not fit. Widens every label, button, check box, combo
-// box and list of `dialog` whose text does not fit, moving what stands to its right
+// fonts a text may not fit. Widens every label, button, check box and combo
+// box of `dialog` whose text does not fit, moving what stands to its right
 // (and a group box around it grows along). Returns `client` widened to hold
 // what moved. Call it once the controls hold their texts and items.
 QSize FitControlsToText(QWidget* dialog, QSize client);
 
 // The width a label, push button or combo box needs to show its text (every
-// item's) whole, by the style's own measures, or a list its columns as they
-// are set; 0 for other controls.
+// item's) whole, by the style's own measures; 0 for other controls.
 int NeededWidth(QWidget* control);
 
 // The control with that id; an up-down id gives its edit.

@@ -220,10 +220,11 @@ TEST_F(GameWindow, LargerWindowLargerPuzzleAndItsPlaceIsKept)
     dlg->SubtractTime(60 - CTurn::kLastSeconds);
     EXPECT_EQ(colour(), QColor(Qt::red));
 
-    dlg->resize(smallest.width() + 60, smallest.height() + 50);
+    const int wider = std::min(60, available.width() - 16 - smallest.width()); // within the screen
+    dlg->resize(smallest.width() + wider, smallest.height() + 50);
     dlg->OnExit(); // with a player: the question is answered yes
     Start();
-    EXPECT_EQ(dlg->size(), QSize(smallest.width() + 60, smallest.height() + 50));
+    EXPECT_EQ(dlg->size(), QSize(smallest.width() + wider, smallest.height() + 50));
 }
 
 TEST_F(GameWindow, QuickHelpAndReadmeAlwaysOpen)
