@@ -10,7 +10,7 @@
 #include "editor/WordListDlg.h"
 #include "platform/Beep.h"
 #include "platform/MessageBox.h"
-#include "res/GameDialog.h"
+#include "res/GameTemplate.h"
 #include "res/Strings.h"
 
 #include <QAction>

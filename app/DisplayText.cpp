@@ -7,7 +7,7 @@
 #include "app/WordGameDlg.h"
 
 #include "platform/Windows1252.h"
-#include "res/GameDialog.h"
+#include "res/GameTemplate.h"
 #include "res/Strings.h"
 
 #include <QFontDatabase>

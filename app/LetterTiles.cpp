@@ -6,7 +6,7 @@
 
 #include "controls/LetterBoard.h"
 #include "platform/Windows1252.h"
-#include "res/GameDialog.h"
+#include "res/GameTemplate.h"
 #include "res/Strings.h"
 
 #include <QAction>

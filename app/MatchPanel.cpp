@@ -7,7 +7,7 @@
 #include "controls/MatchResults.h"
 #include "platform/MessageBox.h"
 #include "platform/Windows1252.h"
-#include "res/GameDialog.h"
+#include "res/GameTemplate.h"
 #include "res/Images.h"
 #include "res/Strings.h"
 

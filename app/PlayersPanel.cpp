@@ -4,7 +4,7 @@
 #include "app/WordGameDlg.h"
 
 #include "platform/Windows1252.h"
-#include "res/GameDialog.h"
+#include "res/GameTemplate.h"
 #include "res/Images.h"
 #include "res/Strings.h"
 

@@ -5,7 +5,7 @@
 #include "app/WordGameDlg.h"
 
 #include "platform/DialogTemplate.h"
-#include "res/GameDialog.h"
+#include "res/GameTemplate.h"
 #include "res/Strings.h"
 
 #include <QComboBox>

@@ -11,7 +11,7 @@
 #include "profile/Profile.h"
 #include "profile/SettingsFile.h"
 #include "res/FileErrorText.h"
-#include "res/GameDialog.h"
+#include "res/GameTemplate.h"
 #include "res/Images.h"
 #include "res/Strings.h"
 

@@ -6,7 +6,7 @@
 #include "engine/Hints.h"
 #include "platform/Beep.h"
 #include "platform/Windows1252.h"
-#include "res/GameDialog.h"
+#include "res/GameTemplate.h"
 #include "res/Strings.h"
 
 #include <QAction>

@@ -7,7 +7,7 @@
 #include "controls/LetterBoard.h"
 #include "controls/MatchResults.h"
 #include "platform/DialogTemplate.h"
-#include "res/GameDialog.h"
+#include "res/GameTemplate.h"
 #include "res/Strings.h"
 
 #include <QGroupBox>

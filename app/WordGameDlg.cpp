@@ -6,7 +6,7 @@
 #include "platform/Language.h"
 #include "platform/MessageBox.h"
 #include "platform/UpDownEdit.h"
-#include "res/GameDialog.h"
+#include "res/GameTemplate.h"
 #include "res/Strings.h"
 
 #include <QAction>

@@ -1,8 +1,8 @@
 #include "controls/AboutDlg.h"
 
 #include "controls/ReadMe.h"
-#include "res/AboutDialog.h"
-#include "res/EditorDialogs.h"
+#include "res/AboutTemplate.h"
+#include "res/EditorTemplates.h"
 #include "res/Images.h"
 #include "res/Strings.h"
 
@@ -66,7 +66,7 @@ void DrawFigure(QPainter& dc, double cx, double cy, double angle, double s)
 }
 
 CAboutDlg::CAboutDlg(QWidget* parent)
-    : CHelpDialog(AboutDialogTemplate(), QCoreApplication::translate("Dialogs", "Om Ordkamp 2..."), parent)
+    : CTemplateDialog(AboutDialogTemplate(), QCoreApplication::translate("Dialogs", "Om Ordkamp 2..."), parent)
 {
     auto* icon = DialogControl<QLabel>(this, IDC_ABOUT_ICON);
     icon->setPixmap(AppIcon().pixmap(32, 32));

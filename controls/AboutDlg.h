@@ -2,7 +2,7 @@
 
 #include "controls/HyperLink.h"
 
-#include "controls/HelpDialog.h"
+#include "controls/TemplateDialog.h"
 
 class QPainter;
 
@@ -14,7 +14,7 @@ void DrawFigure(QPainter& dc, double cx, double cy, double angle, double scale);
 // The About window: icon, name and version, links to the web page, mail
 // and readme, and a figure that turns towards the pointer once the icon has
 // been clicked.
-class CAboutDlg : public CHelpDialog {
+class CAboutDlg : public CTemplateDialog {
 public:
     explicit CAboutDlg(QWidget* parent = nullptr);
 

@@ -3,7 +3,7 @@
 #include "engine/WordEngine.h"
 #include "platform/MessageBox.h"
 #include "platform/Windows1252.h"
-#include "res/EditorDialogs.h"
+#include "res/EditorTemplates.h"
 #include "res/Strings.h"
 
 #include <QCoreApplication>
@@ -26,7 +26,7 @@ constexpr Column kColumns[] = {
 } // namespace
 
 CHighscoreDlg::CHighscoreDlg(QWidget* parent)
-    : CHelpDialog(HighscoreDialogTemplate(), QCoreApplication::translate("Dialogs", "Highscore"), parent)
+    : CTemplateDialog(HighscoreDialogTemplate(), QCoreApplication::translate("Dialogs", "Highscore"), parent)
 {
     m_comboGameType = DialogControl<QComboBox>(this, IDC_HIGHSCORE_GAME);
     m_listHighscore = DialogControl<QTreeWidget>(this, IDC_HIGHSCORE_LIST);

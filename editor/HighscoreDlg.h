@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/HelpDialog.h"
+#include "controls/TemplateDialog.h"
 
 class CWordEngine;
 class QComboBox;
@@ -9,7 +9,7 @@ class QTreeWidgetItem;
 
 // The highscore window: the 100 places of one game's table, a choice of
 // game, and a reset of the shown table.
-class CHighscoreDlg : public CHelpDialog {
+class CHighscoreDlg : public CTemplateDialog {
 public:
     explicit CHighscoreDlg(QWidget* parent = nullptr);
 

@@ -8,7 +8,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Shell.h"
 #include "platform/Windows1252.h"
-#include "res/EditorDialogs.h"
+#include "res/EditorTemplates.h"
 #include "res/FileErrorText.h"
 #include "res/Strings.h"
 #include "wordlists/Vocabulary.h"
@@ -53,7 +53,7 @@ public:
 } // namespace
 
 CWordListDlg::CWordListDlg(QWidget* parent)
-    : CHelpDialog(WordListDialogTemplate(), QCoreApplication::translate("Dialogs", "Redigera ordlista"), parent)
+    : CTemplateDialog(WordListDialogTemplate(), QCoreApplication::translate("Dialogs", "Redigera ordlista"), parent)
 {
     m_listWords = DialogControl<QListView>(this, IDC_WORDS);
     m_listWords->setAccessibleName(LoadString(IDS_A11Y_WORDS));

@@ -2,7 +2,7 @@
 
 #include "engine/WordEngine.h"
 
-#include "controls/HelpDialog.h"
+#include "controls/TemplateDialog.h"
 #include <QString>
 
 class CWordListModel;
@@ -11,7 +11,7 @@ class QListView;
 
 // The word-list editor: works on a copy of the game's words in an engine of
 // its own, and hands the result back to the game only on OK.
-class CWordListDlg : public CHelpDialog {
+class CWordListDlg : public CTemplateDialog {
 public:
     explicit CWordListDlg(QWidget* parent = nullptr);
     ~CWordListDlg() override;

@@ -1,7 +1,7 @@
 #include "platform/Beep.h"
 
 #include "engine/SafeFile.h"
-#include "platform/SoundOutput.h"
+#include "platform/SoundOutputInterface.h"
 
 #include <QApplication>
 #include <QDir>

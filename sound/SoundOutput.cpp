@@ -1,7 +1,7 @@
 // The audio output as a library loaded at the first sound (see
-// platform/SoundOutput.h): one output stream fed by the mixer.
+// platform/SoundOutputInterface.h): one output stream fed by the mixer.
 
-#include "platform/SoundOutput.h"
+#include "platform/SoundOutputInterface.h"
 #include "sound/SoundMixer.h"
 
 #include <QAudioDevice>
@@ -71,7 +71,7 @@ private:
 
 } // namespace
 
-extern "C" Q_DECL_EXPORT ISoundOutput* OrdkampCreateSoundOutput()
+extern "C" Q_DECL_EXPORT ISoundOutput* ORDKAMP_CREATE_SOUND_OUTPUT()
 {
     return new CSoundOutput;
 }

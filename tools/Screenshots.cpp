@@ -7,7 +7,7 @@
 #include "editor/WordListDlg.h"
 #include "platform/DialogTemplate.h"
 #include "profile/Profile.h"
-#include "res/GameDialog.h"
+#include "res/GameTemplate.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -2,7 +2,7 @@
 
 #include "Version.h"
 #include "controls/AboutDlg.h"
-#include "res/AboutDialog.h"
+#include "res/AboutTemplate.h"
 
 #include <cstdlib>
 

@@ -8,7 +8,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Shell.h"
 #include "profile/Profile.h"
-#include "res/GameDialog.h"
+#include "res/GameTemplate.h"
 
 #include <QApplication>
 #include <QComboBox>

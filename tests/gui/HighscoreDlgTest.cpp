@@ -1,7 +1,7 @@
 #include "GameFixture.h"
 
 #include "editor/HighscoreDlg.h"
-#include "res/EditorDialogs.h"
+#include "res/EditorTemplates.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "GameFixture.h"
 
 #include "editor/WordListDlg.h"
-#include "res/EditorDialogs.h"
+#include "res/EditorTemplates.h"
 
 #include <QListView>
 #include <QPlainTextEdit>

@@ -7,7 +7,7 @@
 #include "GameFixture.h"
 
 #include "editor/WordListDlg.h"
-#include "res/EditorDialogs.h"
+#include "res/EditorTemplates.h"
 #include "res/Strings.h"
 #include "wordlists/WordListCatalog.h"
 

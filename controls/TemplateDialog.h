@@ -7,9 +7,9 @@
 // A dialog of the program built from its template, whose F1 opens the
 // readme, silently whatever the outcome: the word-list editor, the
 // highscore window and the About window.
-class CHelpDialog : public QDialog {
+class CTemplateDialog : public QDialog {
 public:
-    CHelpDialog(const DialogTemplate& dialog, const QString& title, QWidget* parent = nullptr);
+    CTemplateDialog(const DialogTemplate& dialog, const QString& title, QWidget* parent = nullptr);
 
     void OnHelpInfo();
     // Widens what does not fit its text (once texts and items are in).

@@ -1,4 +1,4 @@
-#include "res/GameDialog.h"
+#include "res/GameTemplate.h"
 
 #include <QCoreApplication>
 

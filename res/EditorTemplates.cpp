@@ -1,4 +1,4 @@
-#include "res/EditorDialogs.h"
+#include "res/EditorTemplates.h"
 
 #include <QCoreApplication>
 

@@ -1,10 +1,10 @@
-#include "controls/HelpDialog.h"
+#include "controls/TemplateDialog.h"
 
 #include "controls/ReadMe.h"
 
 #include <QKeyEvent>
 
-CHelpDialog::CHelpDialog(const DialogTemplate& dialog, const QString& title, QWidget* parent)
+CTemplateDialog::CTemplateDialog(const DialogTemplate& dialog, const QString& title, QWidget* parent)
     : QDialog(parent)
 {
     setWindowTitle(title);
@@ -12,19 +12,19 @@ CHelpDialog::CHelpDialog(const DialogTemplate& dialog, const QString& title, QWi
     setFixedSize(BuildDialog(this, dialog));
 }
 
-void CHelpDialog::FitToText()
+void CTemplateDialog::FitToText()
 {
     setFixedSize(FitControlsToText(this, size()));
 }
 
-void CHelpDialog::OnHelpInfo()
+void CTemplateDialog::OnHelpInfo()
 {
     // The game's own window when the desktop cannot; a failure of both shows nothing here.
     if (!OpenReadMe(ReadMeFileName()))
         ShowReadMeInside(this, ReadMeFileName());
 }
 
-void CHelpDialog::keyPressEvent(QKeyEvent* event)
+void CTemplateDialog::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F1) {
         OnHelpInfo();

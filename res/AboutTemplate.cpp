@@ -1,9 +1,9 @@
-#include "res/AboutDialog.h"
+#include "res/AboutTemplate.h"
 
 #include <QCoreApplication>
 
 #include "Version.h"
-#include "res/EditorDialogs.h"
+#include "res/EditorTemplates.h"
 
 const DialogTemplate& AboutDialogTemplate()
 {

@@ -17,7 +17,7 @@ bool AudioLibrariesLoaded()
 // The audio libraries are loaded at the first sound, not before. No audio
 // device and no sound server here (nor in CI): the real sounds play into
 // nothing, without a crash, a hang or a sanitizer's complaint.
-TEST(Beep, AudioLoadsAtTheFirstSoundAndWithoutADeviceIsQuiet)
+TEST(SoundOutput, AudioLoadsAtTheFirstSoundAndWithoutADeviceIsQuiet)
 {
     SetBeepHook({});
     SetSoundFolder(QStringLiteral(ORDKAMP_SOUND_FOLDER));
@@ -41,7 +41,7 @@ QByteArray Samples(std::initializer_list<qint16> values)
 
 // The stream never runs dry; sounds start after the lead-in, overlap by
 // adding up (within 16 bits) and end whole.
-TEST(Beep, MixerPlaysEverySoundWholeOverSilence)
+TEST(SoundMixer, PlaysEverySoundWholeOverSilence)
 {
     CSoundMixer mixer(2);
     EXPECT_EQ(mixer.read(6), Samples({0, 0, 0})); // silence: nothing plays
