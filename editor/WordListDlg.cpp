@@ -182,10 +182,11 @@ void CWordListDlg::OnImport()
         unfit = vocabulary.unfit;
     } else if (ReadRegularFile(QFile::encodeName(path).toStdString(), words)) {
         read = true;
-        if (IsUtf8Text(words)) {
+        bool utf8 = false;
+        std::string converted = ToGameText(words, &utf8);
+        if (utf8) // only Unicode text can hold a letter Windows-1252 lacks
             CountUnfitWords(QString::fromStdString(words), entries, unfit);
-            words = Utf8ToWindows1252(words);
-        }
+        words = std::move(converted);
         std::replace_if(words.begin(), words.end(), [](char c) { return c == ' ' || c == '\t' || c == '\r'; }, '\n');
     }
     if (!read) {

@@ -88,3 +88,11 @@ std::string Utf8ToWindows1252(std::string_view bytes)
         text += Windows1252Byte(TakeCharacter(bytes).value_or(U'?'));
     return text;
 }
+
+std::string ToGameText(std::string bytes, bool* wasUtf8)
+{
+    const bool utf8 = IsUtf8Text(bytes);
+    if (wasUtf8)
+        *wasUtf8 = utf8;
+    return utf8 ? Utf8ToWindows1252(bytes) : bytes;
+}

@@ -19,6 +19,11 @@ char Windows1252Byte(char32_t character);
 // sequence. Anything else is Windows-1252.
 bool IsUtf8Text(std::string_view bytes);
 
+// A file's bytes in the game's encoding: converted when they are UTF-8 (as
+// IsUtf8Text decides), else taken as the Windows-1252 they are. `wasUtf8`,
+// when given, tells which.
+std::string ToGameText(std::string bytes, bool* wasUtf8 = nullptr);
+
 // UTF-8 to Windows-1252, without the byte-order mark. A character with no
 // Windows-1252 byte, or a malformed sequence, becomes '?', which no word
 // holds: its line is skipped as any invalid line.

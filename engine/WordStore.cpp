@@ -54,9 +54,7 @@ bool CWordEngine::LoadWordList()
     if (!m_wordFileResult)
         return false;
     m_wordFileStamp = StampOf(contents);
-    m_bReadAsUtf8 = IsUtf8Text(contents);
-    if (m_bReadAsUtf8)
-        contents = Utf8ToWindows1252(contents);
+    contents = ToGameText(std::move(contents), &m_bReadAsUtf8);
 
     ClearWords();
     m_words.AssignFromLines(std::move(contents), LineToValidWord);

@@ -13,11 +13,14 @@ QString FromWindows1252(std::string_view bytes)
     return text;
 }
 
-std::string ToWindows1252(const QString& text)
+std::string ToWindows1252(const QString& text, bool* unfit)
 {
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(text.size()));
-    for (const char32_t c : text.toUcs4())
+    for (const char32_t c : text.toUcs4()) {
         bytes += Windows1252Byte(c);
+        if (unfit && bytes.back() == '?' && c != U'?')
+            *unfit = true;
+    }
     return bytes;
 }

@@ -11,4 +11,6 @@
 // Windows does), the rest as Latin-1; a character that has no byte becomes
 // '?'.
 QString FromWindows1252(std::string_view bytes);
-std::string ToWindows1252(const QString& text);
+// `unfit`, when given, tells whether a character had no byte (a '?' of the
+// text's own is no such character).
+std::string ToWindows1252(const QString& text, bool* unfit = nullptr);

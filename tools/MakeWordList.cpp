@@ -27,8 +27,7 @@ bool ReadText(const char* path, std::string& text)
         std::fprintf(stderr, "ordkamp-mkwordlist: cannot read %s\n", path);
         return false;
     }
-    if (IsUtf8Text(text))
-        text = Utf8ToWindows1252(text);
+    text = ToGameText(std::move(text));
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include "engine/Letters.h"
 #include "engine/SafeFile.h"
 #include "engine/TextEncoding.h"
+#include "platform/Windows1252.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,25 +18,8 @@ constexpr int kLongestHint = 300;     // characters of a hint sentence kept
 
 QString Decode(const QByteArray& bytes)
 {
-    if (IsUtf8Text(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
-        return QString::fromUtf8(bytes);
-    QString text(bytes.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < bytes.size(); ++i) // every Windows-1252 character is in the BMP
-        text[i] = QChar(static_cast<char16_t>(Windows1252Char(static_cast<unsigned char>(bytes[i]))));
-    return text;
-}
-
-// A character with no Windows-1252 byte becomes '?', which no word holds;
-// `unfit` tells whether there was one.
-std::string ToWindows1252(const QString& text, bool* unfit = nullptr)
-{
-    std::string bytes;
-    for (const char32_t character : text.toUcs4()) {
-        bytes += Windows1252Byte(character);
-        if (unfit && bytes.back() == '?' && character != U'?')
-            *unfit = true;
-    }
-    return bytes;
+    const std::string_view text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    return IsUtf8Text(text) ? QString::fromUtf8(bytes) : FromWindows1252(text);
 }
 
 // The text of the current element, whatever it holds; false on an error.

@@ -231,8 +231,7 @@ WordListContents ReadWordList(const WordListSource& source, CWordEngine& engine,
     std::string bytes;
     contents.read = bool(sampleOnly ? ReadFileSamples(Encode(source.path), bytes, kSamples, kSampleBytes)
                                     : ReadRegularFile(Encode(source.path), bytes));
-    if (IsUtf8Text(bytes))
-        bytes = Utf8ToWindows1252(bytes);
+    bytes = ToGameText(std::move(bytes));
     DictionaryCounts counts;
     const std::string lines = DictionaryLines(bytes, counts);
     contents.entries = counts.lines;
