@@ -36,8 +36,7 @@ void CWordGameDlg::OnHighscore()
 void CWordGameDlg::OnExit()
 {
     if (!m_engine.m_players.empty()
-        && AppMessageBox(this, LoadString(IDS_EXIT),
-                         MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
+        && AppMessageBox(this, LoadString(IDS_EXIT), MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
         return;
     OnOK();
 }

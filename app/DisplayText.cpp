@@ -115,8 +115,15 @@ struct DisplayParts {
     // What tells one text from another, for not fitting the same one twice.
     QString Key() const
     {
-        return QStringList{heading, text, sentence, nextPlayer, hint, letters, QString::number(reserveFooter),
-                           QString::number(hangmanLetters)}.join('\x1');
+        return QStringList{heading,
+                           text,
+                           sentence,
+                           nextPlayer,
+                           hint,
+                           letters,
+                           QString::number(reserveFooter),
+                           QString::number(hangmanLetters)}
+            .join('\x1');
     }
 };
 
@@ -194,14 +201,17 @@ DisplayFonts Fit(DisplayParts& parts, QSize room, const QFont& applicationFont)
         const QFont secondary = secondaryAt(pixels);
         const int oneLine = LaidOutHeight(QStringLiteral("X"), secondary, room.width());
         const int main = parts.text.isEmpty() ? 0 : LaidOutHeight(parts.text, fitted, room.width());
-        const int hintHeight = parts.reservedHint.isEmpty() ? 0 : LaidOutHeight(parts.reservedHint, secondary, room.width());
+        const int hintHeight =
+            parts.reservedHint.isEmpty() ? 0 : LaidOutHeight(parts.reservedHint, secondary, room.width());
         const int lettersHeight =
             parts.hangmanLetters ? std::max(oneLine, LaidOutHeight(parts.letters, secondary, room.width())) : 0;
-        const int sentenceHeight = parts.sentence.isEmpty() ? 0 : LaidOutHeight(parts.sentence, sentenceAt(pixels), room.width());
+        const int sentenceHeight =
+            parts.sentence.isEmpty() ? 0 : LaidOutHeight(parts.sentence, sentenceAt(pixels), room.width());
         if (main < 0 || hintHeight < 0 || lettersHeight < 0 || sentenceHeight < 0)
             return false;
         return (parts.heading.isEmpty() ? 0 : oneLine) + main + sentenceHeight + (parts.reserveFooter ? oneLine : 0)
-            + hintHeight + lettersHeight <= room.height();
+            + hintHeight + lettersHeight
+            <= room.height();
     };
     // The guess: the main text's lines unwrapped, scaled from 100 pixels to
     // the room; the smaller lines are about two fifths of a line each.
@@ -214,8 +224,8 @@ DisplayFonts Fit(DisplayParts& parts, QSize room, const QFont& applicationFont)
     const int smallLines = !parts.heading.isEmpty() + !parts.sentence.isEmpty() + parts.reserveFooter
         + !parts.reservedHint.isEmpty() + parts.hangmanLetters;
     const double linesHigh = lines.size() + 0.4 * smallLines;
-    const int guess = static_cast<int>(std::min(100.0 * room.width() / widest,
-                                                100.0 * room.height() / (at100.lineSpacing() * linesHigh)));
+    const int guess = static_cast<int>(
+        std::min(100.0 * room.width() / widest, 100.0 * room.height() / (at100.lineSpacing() * linesHigh)));
     const int largest = LargestFitting(guess, 6, 400, fits);
     fitted.setPixelSize(largest);
     const DisplayFonts fonts{fitted, secondaryAt(largest), sentenceAt(largest)};
@@ -228,7 +238,8 @@ DisplayFonts Fit(DisplayParts& parts, QSize room, const QFont& applicationFont)
 // The parts into the display, each in its font; a hangman word's tried
 // letters green when in the word, red and struck through when not, so that
 // the difference shows without colour too. Returns the lines shown.
-QStringList Draw(QPlainTextEdit* display, const DisplayParts& parts, const DisplayFonts& fonts, const CWordEngine& engine)
+QStringList Draw(QPlainTextEdit* display, const DisplayParts& parts, const DisplayFonts& fonts,
+                 const CWordEngine& engine)
 {
     QStringList blocks;
     if (!parts.heading.isEmpty())

@@ -99,7 +99,8 @@ void CWordGameDlg::UpdateBoardLetters()
             if (!letters.contains(letter))
                 letters += letter;
     QCollator order{QLocale(m_wordListLanguage)};
-    std::sort(letters.begin(), letters.end(), [&](QChar a, QChar b) { return order.compare(QString(a), QString(b)) < 0; });
+    std::sort(letters.begin(), letters.end(),
+              [&](QChar a, QChar b) { return order.compare(QString(a), QString(b)) < 0; });
     m_boardLetters = letters;
 }
 
@@ -116,23 +117,25 @@ void CWordGameDlg::RefreshBoard()
         const QString tried = FromWindows1252(m_engine.m_strGuessed);
         const QString answer = FromWindows1252(m_engine.m_strAnswer[0]);
         for (const QChar letter : m_boardLetters)
-            row.marks.push_back(!tried.contains(letter) ? TileMark::Free
-                                : answer.contains(letter) ? TileMark::Right
-                                                          : TileMark::Wrong);
+            row.marks.push_back(!tried.contains(letter)       ? TileMark::Free
+                                    : answer.contains(letter) ? TileMark::Right
+                                                              : TileMark::Wrong);
         rows.push_back(row);
     } else if (running) {
         // Anagram: the puzzle's letters, each used once. Mixword: its three
         // rows, a word built a column at a time from the column's letters.
         const bool mixword = m_engine.m_nGameType == GAME_MIXWORD;
         for (const QString& letters : FromWindows1252(m_engine.m_strPuzzle).split(QLatin1Char('\n')))
-            rows.push_back({letters, std::vector<TileMark>(static_cast<std::size_t>(letters.size()),
-                                                           mixword ? TileMark::Disabled : TileMark::Free)});
+            rows.push_back({letters,
+                            std::vector<TileMark>(static_cast<std::size_t>(letters.size()),
+                                                  mixword ? TileMark::Disabled : TileMark::Free)});
         for (const auto& [row, index] : PlacedTiles(rows, guess))
             if (row >= 0)
                 rows[static_cast<std::size_t>(row)].marks[static_cast<std::size_t>(index)] = TileMark::Placed;
         if (mixword)
             for (TileRow& row : rows)
-                if (guess.size() < row.letters.size() && row.marks[static_cast<std::size_t>(guess.size())] == TileMark::Disabled)
+                if (guess.size() < row.letters.size()
+                    && row.marks[static_cast<std::size_t>(guess.size())] == TileMark::Disabled)
                     row.marks[static_cast<std::size_t>(guess.size())] = TileMark::Free;
     }
     m_board->SetRows(rows, TileName);

@@ -26,7 +26,7 @@ void CWordGameDlg::BuildMatchMenu()
     auto* lengths = new QActionGroup(m_matchMenu);
     for (const int rounds : {0, 3, 5, 10, -1}) {
         const QString text = rounds == 0 ? LoadString(IDS_MATCH_ENDLESS)
-                           : rounds < 0  ? LoadString(IDS_MATCH_OTHER)
+            : rounds < 0                 ? LoadString(IDS_MATCH_OTHER)
                                          : FormatString(IDS_MATCH_ROUNDS, {QString::number(rounds)});
         QAction* action = m_matchMenu->addAction(text);
         action->setCheckable(true);
@@ -38,8 +38,8 @@ void CWordGameDlg::BuildMatchMenu()
         if (rounds < 0) {
             bool ok = false;
             rounds = QInputDialog::getInt(this, LoadString(IDS_APP_TITLE), LoadString(IDS_MATCH_OTHER_PROMPT),
-                                          static_cast<int>(std::max(1u, m_matchRounds)), 1, static_cast<int>(kLongestMatch),
-                                          1, &ok);
+                                          static_cast<int>(std::max(1u, m_matchRounds)), 1,
+                                          static_cast<int>(kLongestMatch), 1, &ok);
             if (!ok) {
                 CheckMatchMenu();
                 return;
@@ -101,7 +101,8 @@ void CWordGameDlg::OnNewMatch()
 
 QString CWordGameDlg::NextPlayerText(std::size_t player, unsigned round) const
 {
-    const QString name = player < m_engine.m_players.size() ? FromWindows1252(m_engine.m_players[player].m_strName) : QString();
+    const QString name =
+        player < m_engine.m_players.size() ? FromWindows1252(m_engine.m_players[player].m_strName) : QString();
     const bool last = m_engine.m_match.m_nRounds > 0 && round + 1 == m_engine.m_match.m_nRounds;
     return FormatString(last ? IDS_NEXT_PLAYER_LAST_ROUND : IDS_NEXT_PLAYER, {name});
 }
@@ -118,23 +119,29 @@ void CWordGameDlg::ShowMatchResults()
     for (const Standing& standing : standings) {
         const Player& player = m_engine.m_players[standing.player];
         const uint32_t streak = standing.player < m_engine.m_match.m_lines.size()
-            ? m_engine.m_match.m_lines[standing.player].longestStreak : 0;
+            ? m_engine.m_match.m_lines[standing.player].longestStreak
+            : 0;
         MatchStanding shown;
         shown.name = FromWindows1252(player.m_strName);
         shown.points = player.m_nPoints;
         shown.longestStreak = streak;
         shown.place = standing.place;
-        shown.face = PlayerFace(standing.place == 1 ? FACE_LEADER : standing.place == standings.back().place ? FACE_LAST : FACE_MIDDLE);
-        shown.text = FormatString(IDS_MATCH_STANDING, {QString::number(standing.place), shown.name,
-                                                       QString::number(shown.points), QString::number(streak)});
+        shown.face = PlayerFace(standing.place == 1                            ? FACE_LEADER
+                                    : standing.place == standings.back().place ? FACE_LAST
+                                                                               : FACE_MIDDLE);
+        shown.text = FormatString(
+            IDS_MATCH_STANDING,
+            {QString::number(standing.place), shown.name, QString::number(shown.points), QString::number(streak)});
         (standing.place == 1 ? winners : others) << (standing.place == 1 ? shown.name : shown.text);
         view.standings.push_back(shown);
     }
     // "Anna vann med 523 poäng. 2: Bo, 410 poäng, längsta serie 3. …"
     QString names = winners.join(QStringLiteral(", "));
     if (winners.size() > 1)
-        names = QStringList(winners.mid(0, winners.size() - 1)).join(QStringLiteral(", ")) + LoadString(IDS_MATCH_AND) + winners.back();
-    view.summary = FormatString(IDS_MATCH_WON, {names, QString::number(standings.empty() ? 0 : points[standings.front().player])});
+        names = QStringList(winners.mid(0, winners.size() - 1)).join(QStringLiteral(", ")) + LoadString(IDS_MATCH_AND)
+            + winners.back();
+    view.summary =
+        FormatString(IDS_MATCH_WON, {names, QString::number(standings.empty() ? 0 : points[standings.front().player])});
     for (const QString& other : others)
         view.summary += QLatin1Char(' ') + other + QLatin1Char('.');
     // The chart, and the same as text: the points after each round.

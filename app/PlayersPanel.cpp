@@ -30,8 +30,7 @@ void CWordGameDlg::RefreshPlayers()
         m_listPlayers->clear();
         const std::vector<Player>& players = m_engine.m_players;
         const auto [lowest, highest] = std::minmax_element(
-            players.begin(), players.end(),
-            [](const Player& a, const Player& b) { return a.m_nPoints < b.m_nPoints; });
+            players.begin(), players.end(), [](const Player& a, const Player& b) { return a.m_nPoints < b.m_nPoints; });
         for (std::size_t i = 0; i < players.size(); ++i) {
             int face = FACE_MIDDLE;
             if (players[i].m_nPoints == highest->m_nPoints)
@@ -62,7 +61,8 @@ void CWordGameDlg::RefreshPlayers()
     QString title = LoadString(IDS_APP_TITLE);
     const unsigned rounds = m_engine.m_match.m_nRounds;
     if (!m_engine.m_players.empty() && rounds > 0) // a match: "Omgång 2 av 5"
-        title += FormatString(IDS_ROUND_OF_MATCH, {QString::number(std::min(m_engine.m_nRound + 1, rounds)), QString::number(rounds)});
+        title += FormatString(IDS_ROUND_OF_MATCH,
+                              {QString::number(std::min(m_engine.m_nRound + 1, rounds)), QString::number(rounds)});
     else if (!m_engine.m_players.empty())
         title += FormatString(IDS_ROUND, {QString::number(m_engine.m_nRound + 1)});
     setWindowTitle(title);

@@ -31,7 +31,7 @@ CPoliteEnd::CPoliteEnd(std::function<void()> end, QObject* parent)
     m_notifier = new QSocketNotifier(g_pipe[0], QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, [this] { OnSignal(); });
 
-    struct sigaction action {};
+    struct sigaction action { };
     action.sa_handler = NoteSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
@@ -54,7 +54,6 @@ CPoliteEnd::~CPoliteEnd()
 void CPoliteEnd::OnSignal()
 {
     char bytes[16];
-    while (::read(g_pipe[0], bytes, sizeof bytes) > 0) {
-    }
+    while (::read(g_pipe[0], bytes, sizeof bytes) > 0) { }
     m_end();
 }

@@ -14,9 +14,12 @@
 std::array<CWordGameDlg::RuleControl, RULE_COUNT> CWordGameDlg::RuleControls()
 {
     return {{
-        {m_spinMinLetters, &m_nMinLength}, {m_spinMaxLetters, &m_nMaxLength},
-        {m_spinPenalty, &m_nPenalty}, {m_spinTimeHangman, &m_nTimeHangman},
-        {m_spinTimeAnagram, &m_nTimeAnagram}, {m_spinTimeMixword, &m_nTimeMixword},
+        {m_spinMinLetters, &m_nMinLength},
+        {m_spinMaxLetters, &m_nMaxLength},
+        {m_spinPenalty, &m_nPenalty},
+        {m_spinTimeHangman, &m_nTimeHangman},
+        {m_spinTimeAnagram, &m_nTimeAnagram},
+        {m_spinTimeMixword, &m_nTimeMixword},
     }};
 }
 
@@ -85,8 +88,8 @@ void CWordGameDlg::UpdateAvailableWords()
     auto* label = DialogControl<QLabel>(this, IDC_AVAILABLE);
     if (!m_wordListName.isEmpty()) {
         // The list's name as far as the line holds it; all of it on the tooltip.
-        const int room = label->contentsRect().width() - label->fontMetrics().horizontalAdvance(
-                             FormatString(IDS_AVAILABLE_IN_LIST, {count, QString()}));
+        const int room = label->contentsRect().width()
+            - label->fontMetrics().horizontalAdvance(FormatString(IDS_AVAILABLE_IN_LIST, {count, QString()}));
         m_strAvailable = FormatString(IDS_AVAILABLE_IN_LIST,
                                       {count, label->fontMetrics().elidedText(m_wordListName, Qt::ElideRight, room)});
     }

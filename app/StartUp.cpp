@@ -27,7 +27,6 @@
 
 #include <cstdio>
 
-
 bool CWordGameDlg::OnInitDialog()
 {
     BuildControls();
@@ -38,8 +37,8 @@ bool CWordGameDlg::OnInitDialog()
     m_timer.start(m_turn.ClockPeriod());
 
     m_listPlayers->setColumnCount(3);
-    m_listPlayers->setHeaderLabels({LoadString(IDS_COLUMN_NAME), LoadString(IDS_COLUMN_BONUS),
-                                    LoadString(IDS_COLUMN_POINTS)});
+    m_listPlayers->setHeaderLabels(
+        {LoadString(IDS_COLUMN_NAME), LoadString(IDS_COLUMN_BONUS), LoadString(IDS_COLUMN_POINTS)});
     m_listPlayers->headerItem()->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     m_listPlayers->headerItem()->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
     // Bonus and points as wide as the largest the engine counts, in the
@@ -108,12 +107,15 @@ void CWordGameDlg::paintEvent(QPaintEvent* event)
     QDialog::paintEvent(event);
     if (m_bListPending && !m_bListLoadQueued) {
         m_bListLoadQueued = true; // after this paint has reached the screen
-        QMetaObject::invokeMethod(this, [this] {
-            m_hIcon = AppIcon(); // drawn in five sizes: not worth the wait
-            QApplication::setWindowIcon(m_hIcon); // every dialog's title bar too
-            setWindowIcon(m_hIcon);
-            EnsureWordListLoaded();
-        }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                m_hIcon = AppIcon(); // drawn in five sizes: not worth the wait
+                QApplication::setWindowIcon(m_hIcon); // every dialog's title bar too
+                setWindowIcon(m_hIcon);
+                EnsureWordListLoaded();
+            },
+            Qt::QueuedConnection);
     }
 }
 
@@ -128,12 +130,12 @@ void CWordGameDlg::EnsureWordListLoaded()
     m_wordListLanguage = InterfaceLanguage();
     const WordListPlaces places = Places();
     const WordListSource standard = StandardListOf(m_wordListLanguage, places);
-    m_engine.m_strFileName = QFile::encodeName(standard.Found() ? standard.path : OwnListPath(m_wordListLanguage, places))
-                                 .toStdString();
+    m_engine.m_strFileName =
+        QFile::encodeName(standard.Found() ? standard.path : OwnListPath(m_wordListLanguage, places)).toStdString();
     const bool listLoaded = m_engine.LoadWordList();
-    m_strDisplay = LoadString(listLoaded ? IDS_WELCOME
-                              : m_engine.m_wordFileResult.error == FileError::TooLarge ? IDS_LIST_TOO_LARGE
-                                                                                      : IDS_LOAD_FAILED);
+    m_strDisplay = LoadString(listLoaded                                                   ? IDS_WELCOME
+                                  : m_engine.m_wordFileResult.error == FileError::TooLarge ? IDS_LIST_TOO_LARGE
+                                                                                           : IDS_LOAD_FAILED);
     UpdateData(false);
     UpdateAvailableWords();
     UpdateBoardLetters();
@@ -213,4 +215,3 @@ void CWordGameDlg::OnClose()
 {
     OnExit();
 }
-

@@ -19,8 +19,7 @@ namespace {
 
 // The controls of the rules panel, disabled while a turn runs.
 constexpr int kRuleControls[] = {
-    IDC_TIME_HANGMAN, IDC_TIME_ANAGRAM, IDC_TIME_MIXWORD, IDC_GAME_TYPE, IDC_PENALTY,
-    IDC_MIN_LETTERS, IDC_MAX_LETTERS,
+    IDC_TIME_HANGMAN, IDC_TIME_ANAGRAM, IDC_TIME_MIXWORD, IDC_GAME_TYPE, IDC_PENALTY, IDC_MIN_LETTERS, IDC_MAX_LETTERS,
 };
 
 } // namespace

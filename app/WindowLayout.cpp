@@ -38,7 +38,8 @@ void CWordGameDlg::SetUpLayout()
     int columns = 0;
     for (int column = 0; column < m_listPlayers->columnCount(); ++column)
         columns += m_listPlayers->columnWidth(column);
-    const int listWidth = columns + 2 * m_listPlayers->frameWidth() + m_listPlayers->verticalScrollBar()->sizeHint().width();
+    const int listWidth =
+        columns + 2 * m_listPlayers->frameWidth() + m_listPlayers->verticalScrollBar()->sizeHint().width();
     if (const int wider = listWidth - m_listPlayers->width(); wider > 0) {
         const int right = m_listPlayers->geometry().right();
         for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
@@ -52,7 +53,8 @@ void CWordGameDlg::SetUpLayout()
     auto* available = DialogControl<QLabel>(this, IDC_AVAILABLE);
     for (const QGroupBox* group : findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly))
         if (group->geometry().contains(available->geometry().center()))
-            available->resize(std::max(available->width(), group->geometry().right() - 4 - available->x()), available->height());
+            available->resize(std::max(available->width(), group->geometry().right() - 4 - available->x()),
+                              available->height());
 
     // The clock under the bar, as wide as its three digits; the bar and it
     // move right of whatever the fitting widened beside them.
@@ -61,7 +63,8 @@ void CWordGameDlg::SetUpLayout()
     large.setBold(true);
     large.setPixelSize(ClockPixels(0));
     countdown->setFont(large);
-    const int width = std::max(m_progressTime->width(), QFontMetrics(large).horizontalAdvance(QStringLiteral("999")) + 4);
+    const int width =
+        std::max(m_progressTime->width(), QFontMetrics(large).horizontalAdvance(QStringLiteral("999")) + 4);
     QRect clock(m_progressTime->geometry().center().x() - width / 2, m_progressTime->geometry().bottom() + 2, width,
                 QFontMetrics(large).height());
     int overlap = 0;

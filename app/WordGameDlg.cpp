@@ -140,7 +140,8 @@ void CWordGameDlg::BuildLanguageMenu()
     auto* choices = new QActionGroup(languages);
     // Each language in its own words, so that a player finds theirs
     // whichever is shown.
-    for (const auto& [language, name] : {std::pair(Language::Swedish, "Svenska"), std::pair(Language::English, "English")}) {
+    for (const auto& [language, name] :
+         {std::pair(Language::Swedish, "Svenska"), std::pair(Language::English, "English")}) {
         QAction* action = languages->addAction(QString::fromUtf8(name));
         action->setCheckable(true);
         action->setChecked(language == InstalledLanguage());
@@ -154,8 +155,7 @@ void CWordGameDlg::BuildLanguageMenu()
 
 void CWordGameDlg::ConnectControls()
 {
-    connect(DialogControl<QLineEdit>(this, IDC_GUESS), &QLineEdit::textChanged, this,
-            [this] { OnChangeGuess(); });
+    connect(DialogControl<QLineEdit>(this, IDC_GUESS), &QLineEdit::textChanged, this, [this] { OnChangeGuess(); });
     connect(DialogControl<QLineEdit>(this, IDC_NEW_PLAYER), &QLineEdit::textChanged, this,
             [this] { OnChangeNewPlayer(); });
     // Enter with a name adds the player (the default button); Enter on an
@@ -164,14 +164,11 @@ void CWordGameDlg::ConnectControls()
         if (DialogControl<QLineEdit>(this, IDC_NEW_PLAYER)->text().isEmpty())
             DialogControl(this, IDC_GUESS)->setFocus();
     });
-    connect(DialogControl<QPushButton>(this, IDC_ADD_PLAYER), &QPushButton::clicked, this,
-            [this] { OnAddPlayer(); });
+    connect(DialogControl<QPushButton>(this, IDC_ADD_PLAYER), &QPushButton::clicked, this, [this] { OnAddPlayer(); });
     connect(DialogControl<QPushButton>(this, IDC_DELETE_PLAYER), &QPushButton::clicked, this,
             [this] { OnDeletePlayer(); });
-    connect(DialogControl<QPushButton>(this, IDC_SET_AS_NEXT), &QPushButton::clicked, this,
-            [this] { OnSetAsNext(); });
-    connect(m_listPlayers, &QTreeWidget::itemSelectionChanged, this,
-            [this] { OnItemchangedPlayers(); });
+    connect(DialogControl<QPushButton>(this, IDC_SET_AS_NEXT), &QPushButton::clicked, this, [this] { OnSetAsNext(); });
+    connect(m_listPlayers, &QTreeWidget::itemSelectionChanged, this, [this] { OnItemchangedPlayers(); });
     connect(m_comboGameType, &QComboBox::activated, this, [this] { OnSelchangeGameType(); });
 
     const std::pair<CUpDownEdit*, void (CWordGameDlg::*)()> rules[] = {

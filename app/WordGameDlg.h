@@ -227,7 +227,7 @@ private:
     bool m_bSaved = false;
     bool m_bListPending = false; // the start's list is still to be read
     bool m_bListLoadQueued = false;
-    FileResult m_settingsRead;   // told once the list is read
+    FileResult m_settingsRead; // told once the list is read
     // The controls' places at the smallest size, from which every larger
     // size is laid out.
     std::vector<std::pair<QWidget*, QRect>> m_baseGeometry;
@@ -238,20 +238,20 @@ private:
     QString m_wordListLanguage;
     ListKind m_wordListKind = ListKind::Standard;
     QString m_wordListName;
-    CWordEngine m_ownList;      // a language's standard list while another list is in play
-    QString m_ownListLanguage;  // its language; empty while it holds none
+    CWordEngine m_ownList; // a language's standard list while another list is in play
+    QString m_ownListLanguage; // its language; empty while it holds none
     QMenu* m_wordListMenu = nullptr;
     QMenu* m_matchMenu = nullptr;
     QAction* m_newMatchAction = nullptr;
-    unsigned m_matchRounds = 0;  // the length chosen for the next match
+    unsigned m_matchRounds = 0; // the length chosen for the next match
     CMatchResults* m_results = nullptr;
     CLetterBoard* m_board = nullptr;
     QPushButton* m_boardStart = nullptr;
     QPushButton* m_boardBackspace = nullptr;
     QAction* m_boardAction = nullptr;
     QWidget* m_displayViewport = nullptr; // where a click starts a turn
-    QString m_boardLetters;      // the hangman tiles of the list in play, in its language's order
-    int m_boardHeight = 0;       // at the smallest window
+    QString m_boardLetters; // the hangman tiles of the list in play, in its language's order
+    int m_boardHeight = 0; // at the smallest window
     int m_baseHeightWithoutBoard = 0;
     static constexpr int kBoardGap = 6;
     static constexpr int kSmallestTile = 40; // logical pixels: room for a finger

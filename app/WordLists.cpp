@@ -148,8 +148,9 @@ void CWordGameDlg::AddWordLists(QMenu* menu, const std::vector<WordListSource>& 
         // cannot be read: choosing it says why. A theme is offered once,
         // though a country's variant of the language brings it again.
         const bool always = source.kind == ListKind::Standard && source.language == InterfaceLanguage();
-        if (!always && (!contents.read || contents.entries == contents.unfit
-                        || (source.kind != ListKind::AllWords && words.m_words.empty())))
+        if (!always
+            && (!contents.read || contents.entries == contents.unfit
+                || (source.kind != ListKind::AllWords && words.m_words.empty())))
             continue;
         QString text = ListName(source, contents);
         if (source.kind == ListKind::Themed) {
@@ -184,7 +185,8 @@ void CWordGameDlg::GreyShortLists()
 {
     for (const auto& [action, lengths] : m_listLengths) {
         unsigned count = 0;
-        for (unsigned length = m_engine.m_nMinLetters; length <= m_engine.m_nMaxLetters && length < lengths.size(); ++length)
+        for (unsigned length = m_engine.m_nMinLetters; length <= m_engine.m_nMaxLetters && length < lengths.size();
+             ++length)
             count += lengths[length];
         action->setEnabled(count > 0 || action->isChecked());
     }
@@ -202,7 +204,8 @@ void CWordGameDlg::CheckWordListMenu()
 bool CWordGameDlg::ChooseWordList(const QString& key)
 {
     const WordListPlaces places = Places();
-    const WordListSource source = key.isEmpty() ? StandardListOf(InterfaceLanguage(), places) : FindWordList(key, places);
+    const WordListSource source =
+        key.isEmpty() ? StandardListOf(InterfaceLanguage(), places) : FindWordList(key, places);
     // The list in play again: nothing to read, and nothing it holds is lost.
     if (source.kind == m_wordListKind && source.language == m_wordListLanguage
         && source.key == (m_wordListKey.isEmpty() ? StandardListName(InterfaceLanguage()) : m_wordListKey)) {
@@ -232,9 +235,9 @@ bool CWordGameDlg::ChooseWordList(const QString& key)
     const bool interfaceStandard = source.kind == ListKind::Standard && source.language == InterfaceLanguage();
     m_wordListKey = interfaceStandard ? QString() : source.key;
     // The list's name, and its language when that is not the window's.
-    m_wordListName = interfaceStandard ? QString()
-                   : source.kind == ListKind::Standard ? StandardListName(source.language)
-                                                       : ListName(source, contents);
+    m_wordListName = interfaceStandard      ? QString()
+        : source.kind == ListKind::Standard ? StandardListName(source.language)
+                                            : ListName(source, contents);
     if (source.language != InterfaceLanguage())
         m_wordListName += QStringLiteral(", ") + NativeLanguageName(source.language);
     m_settingsFile.SetWordList(QFile::encodeName(m_wordListKey).toStdString());

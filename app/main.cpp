@@ -19,23 +19,30 @@ int ReadCommandLine(int argc, char** argv)
     const QCoreApplication reader(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral(ORDKAMP_VERSION));
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Ordkamp is a Swedish word game for several players at one keyboard: hangman\n"
-        "(\"Hänga Gubbe\"), anagram and \"Mixord\", each turn against the clock.\n"
-        "It has no other options; start it without any to play."));
+    parser.setApplicationDescription(
+        QStringLiteral("Ordkamp is a Swedish word game for several players at one keyboard: hangman\n"
+                       "(\"Hänga Gubbe\"), anagram and \"Mixord\", each turn against the clock.\n"
+                       "It has no other options; start it without any to play."));
     parser.addHelpOption();
     parser.addVersionOption();
     // Qt's own options are for QApplication: known here, so that they are
     // not taken for wrong ones.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const std::pair<const char*, bool> qtOptions[] = { // name, takes a value
-        {"platform", true}, {"platformpluginpath", true}, {"platformtheme", true}, {"plugin", true},
-        {"qwindowgeometry", true}, {"qwindowicon", true}, {"qwindowtitle", true}, {"display", true},
-        {"geometry", true}, {"style", true}, {"stylesheet", true}, {"session", true}, {"reverse", false},
-        {"widgetcount", false}, {"nograb", false}, {"dograb", false}, {"sync", false},
+    const std::pair<const char*, bool> qtOptions[] = {
+        // name, takes a value
+        {"platform", true},        {"platformpluginpath", true},
+        {"platformtheme", true},   {"plugin", true},
+        {"qwindowgeometry", true}, {"qwindowicon", true},
+        {"qwindowtitle", true},    {"display", true},
+        {"geometry", true},        {"style", true},
+        {"stylesheet", true},      {"session", true},
+        {"reverse", false},        {"widgetcount", false},
+        {"nograb", false},         {"dograb", false},
+        {"sync", false},
     };
     for (const auto& [name, takesValue] : qtOptions) {
-        QCommandLineOption option(QString::fromLatin1(name), QString(), takesValue ? QStringLiteral("value") : QString());
+        QCommandLineOption option(QString::fromLatin1(name), QString(),
+                                  takesValue ? QStringLiteral("value") : QString());
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }

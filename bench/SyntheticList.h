@@ -19,8 +19,7 @@ inline std::string WriteSyntheticList(std::size_t count)
             text += kLetters[random() % (sizeof kLetters - 1)];
         text += "\r\n";
     }
-    const auto path = std::filesystem::temp_directory_path()
-        / ("ordkamp-bench-" + std::to_string(count) + ".se");
+    const auto path = std::filesystem::temp_directory_path() / ("ordkamp-bench-" + std::to_string(count) + ".se");
     if (std::FILE* file = std::fopen(path.c_str(), "wb")) {
         std::fwrite(text.data(), 1, text.size(), file);
         std::fclose(file);

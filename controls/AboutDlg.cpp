@@ -58,8 +58,11 @@ void DrawFigure(QPainter& dc, double cx, double cy, double angle, double s)
         dc.drawPolyline(line);
     };
     stroke({{kRootThirteen, kAtanOneAndHalf}, {1, kPi / 2}, {kRootThirteen, kPi - kAtanOneAndHalf}});
-    stroke({{kRootThirteen, -kAtanOneAndHalf}, {kRootThirteen, kAtanOneAndHalf + kPi},
-            {kRootFive, kPi - kAtanHalf}, {kRootFive, kAtanHalf}, {kRootFive, -kAtanHalf},
+    stroke({{kRootThirteen, -kAtanOneAndHalf},
+            {kRootThirteen, kAtanOneAndHalf + kPi},
+            {kRootFive, kPi - kAtanHalf},
+            {kRootFive, kAtanHalf},
+            {kRootFive, -kAtanHalf},
             {kRootFive, -(kPi - kAtanHalf)}});
     stroke({{1, kPi / 2}, {3, -kPi / 2}});
     dc.restore();
@@ -111,7 +114,6 @@ void CAboutDlg::OnIconClicked()
     m_bFollowMouse = true;
 }
 
-
 void CAboutDlg::OnPointerMoved(const QPoint& globalPosition)
 {
     if (!m_bFollowMouse)
@@ -155,4 +157,3 @@ bool CAboutDlg::eventFilter(QObject* watched, QEvent* event)
         OnPointerMoved(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
     return QDialog::eventFilter(watched, event);
 }
-

@@ -30,15 +30,21 @@ QString WithoutUrlWrapper(const QString& target)
 // opens it.
 class CHyperLinkAccessible : public QAccessibleWidget {
 public:
-    explicit CHyperLinkAccessible(CHyperLink* link) : QAccessibleWidget(link, QAccessible::Link) {}
+    explicit CHyperLinkAccessible(CHyperLink* link)
+        : QAccessibleWidget(link, QAccessible::Link)
+    {
+    }
 
     QString text(QAccessible::Text kind) const override
     {
         const auto* link = static_cast<const CHyperLink*>(widget());
         switch (kind) {
-        case QAccessible::Name: return link->text();
-        case QAccessible::Value: return WithoutUrlWrapper(link->m_strLink);
-        default: return QAccessibleWidget::text(kind);
+        case QAccessible::Name:
+            return link->text();
+        case QAccessible::Value:
+            return WithoutUrlWrapper(link->m_strLink);
+        default:
+            return QAccessibleWidget::text(kind);
         }
     }
     QAccessible::State state() const override

@@ -26,7 +26,8 @@ QString StyleOf(TileMark mark)
 
 } // namespace
 
-CTile::CTile(QWidget* parent) : QPushButton(parent)
+CTile::CTile(QWidget* parent)
+    : QPushButton(parent)
 {
     setAttribute(Qt::WA_AcceptTouchEvents);
     setFocusPolicy(Qt::TabFocus);
@@ -63,7 +64,10 @@ void CTile::keyPressEvent(QKeyEvent* event)
     QPushButton::keyPressEvent(event);
 }
 
-CLetterBoard::CLetterBoard(QWidget* parent) : QWidget(parent) {}
+CLetterBoard::CLetterBoard(QWidget* parent)
+    : QWidget(parent)
+{
+}
 
 void CLetterBoard::SetRows(const std::vector<TileRow>& rows, const std::function<QString(QChar, TileMark)>& names)
 {

@@ -12,10 +12,10 @@
 // and says which tile was pressed.
 
 enum class TileMark {
-    Free,     // can be chosen
-    Placed,   // in the guess being built: chosen again, it is taken back
-    Right,    // a tried letter in the word
-    Wrong,    // a tried letter not in the word
+    Free, // can be chosen
+    Placed, // in the guess being built: chosen again, it is taken back
+    Right, // a tried letter in the word
+    Wrong, // a tried letter not in the word
     Disabled, // cannot be chosen now
 };
 

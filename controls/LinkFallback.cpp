@@ -105,8 +105,7 @@ QString WebPageHandlerCommand()
     if (xdgMime.isEmpty())
         return {};
     QProcess query;
-    query.start(xdgMime, {QStringLiteral("query"), QStringLiteral("default"),
-                          QStringLiteral("x-scheme-handler/http")});
+    query.start(xdgMime, {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("x-scheme-handler/http")});
     if (!query.waitForFinished(5000) || query.exitCode() != 0)
         return {};
     const QString entry = QString::fromUtf8(query.readAllStandardOutput()).trimmed();
@@ -125,23 +124,49 @@ QString OpenErrorText(int code)
 {
     QString reason;
     switch (static_cast<unsigned>(code)) {
-    case 0: reason = "The operating system is out\nof memory or resources."; break;
-    case 2: reason = "The specified file was not found."; break;
-    case 3: reason = "The specified path was not found."; break;
-    case 5: reason = "The operating system denied\naccess to the specified file."; break;
-    case 8: reason = "There was not enough memory to complete the operation."; break;
-    case 11: reason = "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image)."; break;
-    case 26: reason = "A sharing violation occurred. "; break;
-    case 27: reason = "The filename association is\nincomplete or invalid."; break;
-    case 28: reason = "The DDE transaction could not\nbe completed because the request timed out."; break;
-    case 29: reason = "The DDE transaction failed."; break;
+    case 0:
+        reason = "The operating system is out\nof memory or resources.";
+        break;
+    case 2:
+        reason = "The specified file was not found.";
+        break;
+    case 3:
+        reason = "The specified path was not found.";
+        break;
+    case 5:
+        reason = "The operating system denied\naccess to the specified file.";
+        break;
+    case 8:
+        reason = "There was not enough memory to complete the operation.";
+        break;
+    case 11:
+        reason = "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image).";
+        break;
+    case 26:
+        reason = "A sharing violation occurred. ";
+        break;
+    case 27:
+        reason = "The filename association is\nincomplete or invalid.";
+        break;
+    case 28:
+        reason = "The DDE transaction could not\nbe completed because the request timed out.";
+        break;
+    case 29:
+        reason = "The DDE transaction failed.";
+        break;
     case 30:
         reason = "The DDE transaction could not\nbe completed because other DDE transactions\n"
                  "were being processed.";
         break;
-    case 31: reason = "There is no application associated\nwith the given filename extension."; break;
-    case 32: reason = "The specified dynamic-link library was not found."; break;
-    default: reason = QStringLiteral("Unknown Error (%1) occurred.").arg(code); break;
+    case 31:
+        reason = "There is no application associated\nwith the given filename extension.";
+        break;
+    case 32:
+        reason = "The specified dynamic-link library was not found.";
+        break;
+    default:
+        reason = QStringLiteral("Unknown Error (%1) occurred.").arg(code);
+        break;
     }
     return QStringLiteral("Can't open link:\n\n") + reason;
 }

@@ -12,7 +12,7 @@ constexpr int kMargin = 8;
 
 // Six colours that stay apart for the common kinds of colour blindness
 // (Okabe and Ito's), then again with other dashes and markers.
-const QColor kColours[] = {QColor(0, 114, 178), QColor(213, 94, 0), QColor(0, 158, 115),
+const QColor kColours[] = {QColor(0, 114, 178),   QColor(213, 94, 0),   QColor(0, 158, 115),
                            QColor(204, 121, 167), QColor(86, 180, 233), QColor(230, 159, 0)};
 const Qt::PenStyle kDashes[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine};
 
@@ -20,8 +20,12 @@ void DrawMarker(QPainter& painter, std::size_t line, QPointF at, qreal size)
 {
     QPainterPath path;
     switch (line % 5) {
-    case 0: path.addEllipse(at, size, size); break;
-    case 1: path.addRect(QRectF(at.x() - size, at.y() - size, 2 * size, 2 * size)); break;
+    case 0:
+        path.addEllipse(at, size, size);
+        break;
+    case 1:
+        path.addRect(QRectF(at.x() - size, at.y() - size, 2 * size, 2 * size));
+        break;
     case 2:
         path.moveTo(at.x(), at.y() - size * 1.2);
         path.lineTo(at.x() + size * 1.1, at.y() + size);
@@ -51,7 +55,8 @@ void DrawMarker(QPainter& painter, std::size_t line, QPointF at, qreal size)
 
 } // namespace
 
-CMatchResults::CMatchResults(QWidget* parent) : QWidget(parent)
+CMatchResults::CMatchResults(QWidget* parent)
+    : QWidget(parent)
 {
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Base);
@@ -131,7 +136,8 @@ void CMatchResults::DrawChart(QPainter& painter, const QRect& room) const
 {
     const QFontMetrics metrics(font());
     painter.setPen(palette().color(QPalette::Text));
-    painter.drawText(QRect(room.left(), room.top(), room.width(), metrics.height()), Qt::AlignCenter, m_view.chartTitle);
+    painter.drawText(QRect(room.left(), room.top(), room.width(), metrics.height()), Qt::AlignCenter,
+                     m_view.chartTitle);
     uint32_t most = 1;
     for (const MatchChartLine& line : m_view.lines)
         for (const uint32_t points : line.points)
@@ -158,7 +164,8 @@ void CMatchResults::DrawChart(QPainter& painter, const QRect& room) const
         const qreal x = xOf(round);
         painter.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + 4));
         if (rounds <= 20 || round % 5 == 0)
-            painter.drawText(QRectF(x - 20, plot.bottom() + 4, 40, metrics.height()), Qt::AlignCenter, QString::number(round));
+            painter.drawText(QRectF(x - 20, plot.bottom() + 4, 40, metrics.height()), Qt::AlignCenter,
+                             QString::number(round));
     }
     painter.drawText(QRect(plot.left(), plot.bottom() + 4 + metrics.height(), plot.width(), metrics.height()),
                      Qt::AlignCenter, m_view.roundAxis);

@@ -25,18 +25,18 @@ struct MatchStanding {
 
 struct MatchChartLine {
     QString name;
-    unsigned joined = 0;          // the round (from 0) its first point is after
+    unsigned joined = 0; // the round (from 0) its first point is after
     std::vector<uint32_t> points; // after each round from then on
 };
 
 struct MatchResultsView {
     std::vector<MatchStanding> standings; // in order of place
-    std::vector<MatchChartLine> lines;    // in the roster's order
+    std::vector<MatchChartLine> lines; // in the roster's order
     unsigned rounds = 0;
-    QString summary;    // what a screen reader says of the results
-    QString table;      // the chart as text: the points per round
+    QString summary; // what a screen reader says of the results
+    QString table; // the chart as text: the points per round
     QString chartTitle; // above the chart
-    QString roundAxis;  // under it
+    QString roundAxis; // under it
 };
 
 class CMatchResults : public QWidget {

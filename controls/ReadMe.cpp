@@ -16,8 +16,8 @@ QString AppFolderFile(const QString& fileName)
 {
     const QDir folder(QFile::decodeName(QByteArray::fromStdString(GetDocPath())));
     if (!folder.exists(fileName)) {
-        const QStringList matches = folder.entryList({fileName}, QDir::Files | QDir::Hidden,
-                                                      QDir::Name | QDir::IgnoreCase);
+        const QStringList matches =
+            folder.entryList({fileName}, QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
         for (const QString& match : matches)
             if (match.compare(fileName, Qt::CaseInsensitive) == 0)
                 return folder.filePath(match);

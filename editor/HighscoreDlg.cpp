@@ -19,7 +19,7 @@ struct Column {
     Qt::Alignment alignment;
 };
 constexpr Column kColumns[] = {
-    {24, Qt::AlignRight}, {60, Qt::AlignLeft}, {68, Qt::AlignLeft},
+    {24, Qt::AlignRight}, {60, Qt::AlignLeft},  {68, Qt::AlignLeft},
     {30, Qt::AlignRight}, {42, Qt::AlignRight}, {48, Qt::AlignRight},
 };
 
@@ -111,11 +111,10 @@ void CHighscoreDlg::OnSelchangeGameType()
 void CHighscoreDlg::OnResetHighscore()
 {
     const int game = m_comboGameType->currentIndex();
-    const QString question = FormatString(IDS_RESET_HIGHSCORE, {LoadString(IDS_GAME_HANGMAN + static_cast<unsigned>(game))});
+    const QString question =
+        FormatString(IDS_RESET_HIGHSCORE, {LoadString(IDS_GAME_HANGMAN + static_cast<unsigned>(game))});
     if (AppMessageBox(this, question, MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON3) != IDYES)
         return;
     m_pEngine->ResetHighscores(static_cast<unsigned>(game));
     FillHighscoreList();
 }
-
-

@@ -37,7 +37,8 @@ void CountUnfitWords(const QString& text, unsigned& words, unsigned& unfit)
 {
     for (const QString& word : text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
         ++words;
-        unfit += std::any_of(word.begin(), word.end(), [](QChar c) { return ToWindows1252(QString(c)) == "?" && c != u'?'; });
+        unfit += std::any_of(word.begin(), word.end(),
+                             [](QChar c) { return ToWindows1252(QString(c)) == "?" && c != u'?'; });
     }
 }
 
@@ -62,11 +63,13 @@ CWordListDlg::CWordListDlg(QWidget* parent)
     m_listWords->setModel(m_model);
 
     connect(DialogControl<QPushButton>(this, IDC_ADD_SORT), &QPushButton::clicked, this, [this] { OnAddSort(); });
-    connect(DialogControl<QPushButton>(this, IDC_DELETE_WORDS), &QPushButton::clicked, this, [this] { OnDeleteWords(); });
+    connect(DialogControl<QPushButton>(this, IDC_DELETE_WORDS), &QPushButton::clicked, this,
+            [this] { OnDeleteWords(); });
     connect(DialogControl<QPushButton>(this, IDC_OPEN_LIST), &QPushButton::clicked, this, [this] { OnOpenList(); });
     connect(DialogControl<QPushButton>(this, IDC_SAVE_LIST), &QPushButton::clicked, this, [this] { OnSaveList(); });
     connect(DialogControl<QPushButton>(this, IDC_IMPORT), &QPushButton::clicked, this, [this] { OnImport(); });
-    connect(DialogControl<QPushButton>(this, IDC_CANCEL_BUTTON), &QPushButton::clicked, this, [this] { OnCancelButton(); });
+    connect(DialogControl<QPushButton>(this, IDC_CANCEL_BUTTON), &QPushButton::clicked, this,
+            [this] { OnCancelButton(); });
     connect(DialogControl<QPushButton>(this, IDOK_BUTTON), &QPushButton::clicked, this, [this] { OnOK(); });
 }
 
@@ -96,7 +99,8 @@ void CWordListDlg::OnShowWindow()
     m_comboSort->addItem(LoadString(IDS_SORT_ALPHABETICAL));
     m_comboSort->addItem(LoadString(IDS_SORT_BY_LENGTH));
     m_comboSort->setCurrentIndex(SORT_ALPHABETICAL);
-    setWindowTitle(FormatString(IDS_EDIT_LIST_TITLE, {QFileInfo(QFile::decodeName(m_engine.m_strFileName.c_str())).fileName()}));
+    setWindowTitle(
+        FormatString(IDS_EDIT_LIST_TITLE, {QFileInfo(QFile::decodeName(m_engine.m_strFileName.c_str())).fileName()}));
     // The count fitted at the largest list the game takes, not the one at hand.
     DialogControl<QLabel>(this, IDC_WORD_COUNT)->setText(FormatString(IDS_WORD_COUNT, {QString::number(kMostWords)}));
     FitToText();
@@ -187,7 +191,8 @@ void CWordListDlg::OnImport()
         if (utf8) // only Unicode text can hold a letter Windows-1252 lacks
             CountUnfitWords(QString::fromStdString(words), entries, unfit);
         words = std::move(converted);
-        std::replace_if(words.begin(), words.end(), [](char c) { return c == ' ' || c == '\t' || c == '\r'; }, '\n');
+        std::replace_if(
+            words.begin(), words.end(), [](char c) { return c == ' ' || c == '\t' || c == '\r'; }, '\n');
     }
     if (!read) {
         AppMessageBox(this, FormatString(IDS_IMPORT_FAILED, {path}), MB_OK | MB_ICONEXCLAMATION);
@@ -207,8 +212,7 @@ void CWordListDlg::OnImport()
 
 void CWordListDlg::OnSaveList()
 {
-    if (AppMessageBox(this, LoadString(IDS_OVERWRITE_LIST),
-                      MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON3) != IDYES)
+    if (AppMessageBox(this, LoadString(IDS_OVERWRITE_LIST), MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON3) != IDYES)
         return;
     // Another editor or program may have saved the list since it was read:
     // its words would be lost without a word. Checked and saved under the
@@ -223,7 +227,8 @@ void CWordListDlg::OnSaveList()
         if ((now && *now == m_engine.m_wordFileStamp) || (asked && now == agreed))
             break;
         lock.reset();
-        if (AppMessageBox(this, FormatString(IDS_LIST_CHANGED, {path}), MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
+        if (AppMessageBox(this, FormatString(IDS_LIST_CHANGED, {path}), MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2)
+            != IDYES)
             return;
         agreed = now;
         lock.emplace(lockFile, kSaveLockWait);
@@ -256,5 +261,3 @@ void CWordListDlg::OnCancelButton()
 {
     reject();
 }
-
-

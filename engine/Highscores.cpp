@@ -38,8 +38,8 @@ bool GoesFirst(const CHighscoreEntry& theirs, const CHighscoreEntry& ours)
 
 } // namespace
 
-unsigned MergeHighscoreTable(const HighscoreTable& base, const HighscoreTable& theirs,
-                             HighscoreTable& ours, unsigned rank)
+unsigned MergeHighscoreTable(const HighscoreTable& base, const HighscoreTable& theirs, HighscoreTable& ours,
+                             unsigned rank)
 {
     std::vector<CHighscoreEntry> unmatched = EntriesOf(base);
     std::vector<CHighscoreEntry> added;
@@ -98,8 +98,8 @@ void OfferHighscore(CWordEngine& engine, unsigned timeLeft)
     engine.m_nHighscoreRank = place + 1;
     for (unsigned i = HIGHSCORE_PLACES - 1; i > place; --i)
         table[i] = table[i - 1];
-    engine.AddHighscore(game, place, engine.m_players[engine.m_nCurPlayer].m_strName,
-                        TodayDate(), candidate.m_nWordLength, candidate.m_nTimeUsed);
+    engine.AddHighscore(game, place, engine.m_players[engine.m_nCurPlayer].m_strName, TodayDate(),
+                        candidate.m_nWordLength, candidate.m_nTimeUsed);
 }
 
 void CWordEngine::ResetHighscores(unsigned game)
@@ -110,8 +110,8 @@ void CWordEngine::ResetHighscores(unsigned game)
         entry = CHighscoreEntry{};
 }
 
-void CWordEngine::AddHighscore(unsigned game, unsigned index, const std::string& name,
-                               const std::string& date, int16_t wordLength, int16_t timeUsed)
+void CWordEngine::AddHighscore(unsigned game, unsigned index, const std::string& name, const std::string& date,
+                               int16_t wordLength, int16_t timeUsed)
 {
     if (game >= GAME_COUNT || index >= HIGHSCORE_PLACES)
         return;

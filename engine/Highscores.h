@@ -17,5 +17,5 @@ using HighscoreTable = CHighscoreEntry[HIGHSCORE_PLACES];
 // points the earlier date goes first, and on the same date ours does. Cut to
 // the table's places. Returns the new place (1..100) of the entry that was
 // at place `rank` of ours, or 0 when it fell off or `rank` was none.
-unsigned MergeHighscoreTable(const HighscoreTable& base, const HighscoreTable& theirs,
-                             HighscoreTable& ours, unsigned rank);
+unsigned MergeHighscoreTable(const HighscoreTable& base, const HighscoreTable& theirs, HighscoreTable& ours,
+                             unsigned rank);

@@ -18,11 +18,16 @@ constexpr unsigned char LowerByte(unsigned c)
     if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xD6) || (c >= 0xD8 && c <= 0xDE))
         return static_cast<unsigned char>(c + 0x20);
     switch (c) {
-    case 0x8A: return 0x9A;
-    case 0x8C: return 0x9C;
-    case 0x8E: return 0x9E;
-    case 0x9F: return 0xFF;
-    default: return static_cast<unsigned char>(c);
+    case 0x8A:
+        return 0x9A;
+    case 0x8C:
+        return 0x9C;
+    case 0x8E:
+        return 0x9E;
+    case 0x9F:
+        return 0xFF;
+    default:
+        return static_cast<unsigned char>(c);
     }
 }
 
@@ -41,9 +46,8 @@ constexpr auto kLower = MakeTable(LowerByte);
 // A byte's lower case when it stays a letter in a cleaned, lower-cased word;
 // 0 when it cannot be part of a valid word (a blanked byte inside a word
 // becomes a space).
-constexpr auto kWordLetter = MakeTable([](unsigned c) {
-    return !IsBlankedByte(c) && IsLetterByte(LowerByte(c)) ? LowerByte(c) : 0;
-});
+constexpr auto kWordLetter =
+    MakeTable([](unsigned c) { return !IsBlankedByte(c) && IsLetterByte(LowerByte(c)) ? LowerByte(c) : 0; });
 
 // At least three different letters; cheaper than counting them all.
 bool HasThreeDifferent(std::string_view word)

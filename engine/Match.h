@@ -8,13 +8,13 @@
 // after every round and their longest streak of solved words.
 
 struct MatchLine {
-    unsigned joined = 0;          // the round (from 0) the player joined in
+    unsigned joined = 0; // the round (from 0) the player joined in
     std::vector<uint32_t> points; // the points after each round finished since
     uint32_t longestStreak = 0;
 };
 
 struct CMatch {
-    unsigned m_nRounds = 0;         // 0: endless
+    unsigned m_nRounds = 0; // 0: endless
     std::vector<MatchLine> m_lines; // one a player, in the roster's order
 
     bool Over(unsigned roundsPlayed) const { return m_nRounds > 0 && roundsPlayed >= m_nRounds; }

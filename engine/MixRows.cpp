@@ -13,8 +13,7 @@ constexpr int kMaxShufflePasses = 100000;
 
 bool AllDiffer(const std::string words[3], std::size_t c)
 {
-    return words[0][c] != words[1][c] && words[0][c] != words[2][c]
-        && words[1][c] != words[2][c];
+    return words[0][c] != words[1][c] && words[0][c] != words[2][c] && words[1][c] != words[2][c];
 }
 
 bool AllAgree(const std::string words[3], std::size_t c)

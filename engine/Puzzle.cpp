@@ -10,8 +10,7 @@ namespace {
 // Indexes of the words whose lengths lie in minLen..maxLen, from the length
 // counts alone. False when there is none, or when the counts no longer match
 // the list (it was changed without being sorted by length).
-bool WordRange(const CWordEngine& engine, unsigned minLen, unsigned maxLen,
-               std::size_t& lo, std::size_t& hi)
+bool WordRange(const CWordEngine& engine, unsigned minLen, unsigned maxLen, std::size_t& lo, std::size_t& hi)
 {
     if (engine.CountWords(minLen, maxLen) == 0)
         return false;
@@ -35,8 +34,8 @@ unsigned Differences(std::string_view a, std::string_view b)
 
 // Scans the words of one length, from a random place onwards, for a word
 // whose letters after the first differ from both tails given.
-std::string FindOtherTail(CWordEngine& engine, std::size_t lo, std::size_t hi,
-                          std::string_view tail1, std::string_view tail2)
+std::string FindOtherTail(CWordEngine& engine, std::size_t lo, std::size_t hi, std::string_view tail1,
+                          std::string_view tail2)
 {
     const std::size_t count = hi - lo + 1;
     const std::size_t start = engine.m_random.Below(count);
@@ -82,8 +81,7 @@ bool PickMixableTriple(CWordEngine& engine, unsigned length, std::string words[3
 void BuildMixword(CWordEngine& engine)
 {
     engine.m_strPuzzle.clear();
-    const auto start = static_cast<unsigned>(
-        engine.PickWord(engine.m_nMinLetters, engine.m_nMaxLetters).size());
+    const auto start = static_cast<unsigned>(engine.PickWord(engine.m_nMinLetters, engine.m_nMaxLetters).size());
     unsigned length = start;
     std::string words[3];
     while (!PickMixableTriple(engine, length, words)) {
@@ -129,8 +127,7 @@ bool CWordEngine::NewPuzzle()
     return m_strAnswer[0].empty();
 }
 
-std::string CWordEngine::PickWord(unsigned minLen, unsigned maxLen,
-                                  std::string_view avoid1, std::string_view avoid2)
+std::string CWordEngine::PickWord(unsigned minLen, unsigned maxLen, std::string_view avoid1, std::string_view avoid2)
 {
     std::size_t lo = 0, hi = 0;
     if (m_words.empty() || !WordRange(*this, minLen, maxLen, lo, hi))

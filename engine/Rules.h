@@ -4,16 +4,20 @@
 
 // The game's six rules, by the index SetRule and the settings file know them by.
 enum : unsigned {
-    RULE_MIN_LETTERS, RULE_MAX_LETTERS, RULE_PENALTY,
-    RULE_TIME_HANGMAN, RULE_TIME_ANAGRAM, RULE_TIME_MIXWORD,
+    RULE_MIN_LETTERS,
+    RULE_MAX_LETTERS,
+    RULE_PENALTY,
+    RULE_TIME_HANGMAN,
+    RULE_TIME_ANAGRAM,
+    RULE_TIME_MIXWORD,
     RULE_COUNT
 };
 
 struct RuleInfo {
-    const char* key;       // in [Settings] of ordkamp.ini
+    const char* key; // in [Settings] of ordkamp.ini
     unsigned defaultValue; // of a new game and of a file without the key
     unsigned lowest, highest; // SetRule clamps to these
-    unsigned arrowLowest;  // the rules panel's arrows stop here
+    unsigned arrowLowest; // the rules panel's arrows stop here
 };
 
 // The one description of the rules; SetRule adds how they limit each other.

@@ -35,7 +35,10 @@ FileResult FromErrno()
 
 class Descriptor {
 public:
-    explicit Descriptor(int fd) : m_fd(fd) {}
+    explicit Descriptor(int fd)
+        : m_fd(fd)
+    {
+    }
     ~Descriptor()
     {
         if (m_fd >= 0)
@@ -77,7 +80,7 @@ bool FinalTarget(const std::string& path, std::string& target)
 {
     std::string current = path;
     for (int hops = 0; hops < 40; ++hops) {
-        struct stat info {};
+        struct stat info { };
         if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
             break;
         std::string link(PATH_MAX, '\0');
@@ -115,9 +118,8 @@ void RemoveOldLeftovers(const std::string& folder, const std::string& name)
         if (found.size() != prefix.size() + 6 || found.substr(0, prefix.size()) != prefix)
             continue;
         const std::string path = folder + "/" + std::string(found);
-        struct stat info {};
-        if (::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)
-            && now - info.st_mtime > kLeftoverSeconds)
+        struct stat info { };
+        if (::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && now - info.st_mtime > kLeftoverSeconds)
             ::unlink(path.c_str());
     }
     ::closedir(dir);
@@ -144,7 +146,7 @@ FileResult ReadRegularFile(const std::string& path, std::string& contents, std::
     Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (file.Get() < 0)
         return FromErrno();
-    struct stat info {};
+    struct stat info { };
     if (::fstat(file.Get(), &info) != 0)
         return Failed(FileError::System, errno);
     if (!S_ISREG(info.st_mode))
@@ -180,7 +182,7 @@ FileResult ReadFileSamples(const std::string& path, std::string& lines, unsigned
     Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (file.Get() < 0)
         return FromErrno();
-    struct stat info {};
+    struct stat info { };
     if (::fstat(file.Get(), &info) != 0)
         return Failed(FileError::System, errno);
     if (!S_ISREG(info.st_mode))
@@ -220,7 +222,7 @@ FileResult ReplaceFile(const std::string& path, std::string_view bytes)
         return Failed(FileError::System, errno);
     const auto [folder, name] = SplitFolder(target);
 
-    struct stat old {};
+    struct stat old { };
     const bool existed = ::stat(target.c_str(), &old) == 0;
     if (!existed && errno != ENOENT)
         return Failed(FileError::System, errno);
@@ -239,7 +241,8 @@ FileResult ReplaceFile(const std::string& path, std::string_view bytes)
 
     bool ok = ::fchmod(file.Get(), existed ? old.st_mode & 07777 : NewFileMode()) == 0;
     if (existed) // keeps the group (and for root the owner); a failure here harms nothing
-        [[maybe_unused]] const int ignored = ::fchown(file.Get(), ::geteuid() == 0 ? old.st_uid : uid_t(-1), old.st_gid);
+        [[maybe_unused]]
+        const int ignored = ::fchown(file.Get(), ::geteuid() == 0 ? old.st_uid : uid_t(-1), old.st_gid);
     ok = ok && WriteAll(file.Get(), bytes) && ::fsync(file.Get()) == 0;
     int error = errno;
     ok = file.Close() && ok;

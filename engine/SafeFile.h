@@ -11,11 +11,11 @@
 
 enum class FileError {
     None,
-    Missing,    // no such file (a missing file reads as empty where that is allowed)
+    Missing, // no such file (a missing file reads as empty where that is allowed)
     NotRegular, // a folder, FIFO, device or socket, after following links
-    TooLarge,   // larger than the limit; nothing was read
-    ReadOnly,   // no write permission: left as it is, as Windows leaves a read-only file
-    System,     // any other failure; `systemError` holds errno
+    TooLarge, // larger than the limit; nothing was read
+    ReadOnly, // no write permission: left as it is, as Windows leaves a read-only file
+    System, // any other failure; `systemError` holds errno
 };
 
 struct FileResult {
@@ -30,8 +30,7 @@ inline constexpr std::uint64_t kMaxFileBytes = std::uint64_t{256} << 20;
 
 // Reads the whole file at `path` (links followed) without ever blocking on a
 // FIFO or reading past `limit` bytes. `contents` is changed only on success.
-FileResult ReadRegularFile(const std::string& path, std::string& contents,
-                           std::uint64_t limit = kMaxFileBytes);
+FileResult ReadRegularFile(const std::string& path, std::string& contents, std::uint64_t limit = kMaxFileBytes);
 
 // The same checks; reads `count` pieces of about `bytesEach` bytes from
 // places spread evenly over the file, each cut to whole lines, one after

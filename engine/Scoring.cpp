@@ -11,9 +11,7 @@ namespace {
 // it was tried before.
 bool RecordTriedLetter(std::string& guessed, char letter)
 {
-    const auto byValue = [](char a, char b) {
-        return static_cast<unsigned char>(a) < static_cast<unsigned char>(b);
-    };
+    const auto byValue = [](char a, char b) { return static_cast<unsigned char>(a) < static_cast<unsigned char>(b); };
     const auto place = std::lower_bound(guessed.begin(), guessed.end(), letter, byValue);
     if (place != guessed.end() && *place == letter)
         return false;

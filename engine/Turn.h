@@ -15,23 +15,23 @@ enum class TurnSound { Tick, TimeOut, Solved, WrongLetter, Refused, MatchOver };
 // What the display shows after a turn event.
 enum class TurnShows {
     Unchanged,
-    NewPuzzle,   // a turn began
-    Puzzle,      // the puzzle changed (a letter, a hint)
-    NoPlayers,   // a turn could not begin: nobody to play it
+    NewPuzzle, // a turn began
+    Puzzle, // the puzzle changed (a letter, a hint)
+    NoPlayers, // a turn could not begin: nobody to play it
     TooFewWords, // a turn could not begin: no puzzle within the rules
-    Right,       // solved: the points and the answer
-    Wrong,       // the time ran out: the answer
-    NextPlayer,  // the result pause is over: the next player's turn comes
-    Paused,      // the running turn is paused: the puzzle is hidden
-    MatchOver,   // the match's last round is finished: its results, no turn
+    Right, // solved: the points and the answer
+    Wrong, // the time ran out: the answer
+    NextPlayer, // the result pause is over: the next player's turn comes
+    Paused, // the running turn is paused: the puzzle is hidden
+    MatchOver, // the match's last round is finished: its results, no turn
 };
 
 // What one event did, for the window to draw and play.
 struct TurnEvent {
     TurnShows shows = TurnShows::Unchanged;
     std::vector<TurnSound> sounds;
-    bool guessUsedUp = false;    // a hangman letter is consumed as it is typed
-    bool placeWon = false;       // the word solved won a highscore place
+    bool guessUsedUp = false; // a hangman letter is consumed as it is typed
+    bool placeWon = false; // the word solved won a highscore place
     bool clockRestarted = false; // the clock starts again at ClockPeriod()
     // A result (Right, Wrong) as the finished turn had it, composed before
     // anything moves on: the answer's text and the points won.
@@ -45,11 +45,14 @@ struct TurnEvent {
 // feeds it events and draws what they did.
 class CTurn {
 public:
-    static constexpr int kLastSeconds = 5;        // each of these ticks is heard
-    static constexpr int kTickPeriod = 1000;      // milliseconds
-    static constexpr int kResultPause = 1500;     // milliseconds
+    static constexpr int kLastSeconds = 5; // each of these ticks is heard
+    static constexpr int kTickPeriod = 1000; // milliseconds
+    static constexpr int kResultPause = 1500; // milliseconds
 
-    explicit CTurn(CWordEngine& engine) : m_engine(engine) {}
+    explicit CTurn(CWordEngine& engine)
+        : m_engine(engine)
+    {
+    }
 
     // A key while waiting: a new puzzle for the current player; none once
     // the match is over.
@@ -76,7 +79,7 @@ public:
     TurnEvent Resume();
 
     TurnState State() const { return m_state; }
-    int Seconds() const { return m_seconds; }         // the length of the last turn begun
+    int Seconds() const { return m_seconds; } // the length of the last turn begun
     int SecondsLeft() const { return m_secondsLeft; } // never below 0
     unsigned HintLevel() const { return m_hintLevel; } // letter hints taken in this anagram or mixword turn
     bool SentenceShown() const { return m_sentenceShown; } // the word's hint sentence, taken as a hint

@@ -17,7 +17,7 @@ enum : unsigned { GUESS_NONE, GUESS_SOLVED, GUESS_WRONG_LETTER };
 enum : int { SORT_ALPHABETICAL = 0, SORT_BY_LENGTH = 1 };
 
 enum : unsigned {
-    GAME_COUNT = 3,          // games with a table of their own (hangman, anagram, mixword)
+    GAME_COUNT = 3, // games with a table of their own (hangman, anagram, mixword)
     HIGHSCORE_PLACES = 100,
     HIGHSCORE_NOT_ELIGIBLE = 101, // hangman solved under a penalty below 3 seconds
 };
@@ -98,16 +98,15 @@ public:
     // Puzzles.
     bool NewPuzzle();
     void BuildPuzzle();
-    std::string PickWord(unsigned minLen, unsigned maxLen,
-                         std::string_view avoid1 = {}, std::string_view avoid2 = {});
+    std::string PickWord(unsigned minLen, unsigned maxLen, std::string_view avoid1 = {}, std::string_view avoid2 = {});
     std::string GetAnswerText();
 
     // Checking, scoring and highscores.
     unsigned CheckGuess(const std::string& guess, unsigned secondsLeft);
     void RecordSolve(unsigned secondsLeft);
     void ResetHighscores(unsigned game);
-    void AddHighscore(unsigned game, unsigned index, const std::string& name,
-                      const std::string& date, int16_t wordLength, int16_t timeUsed);
+    void AddHighscore(unsigned game, unsigned index, const std::string& name, const std::string& date,
+                      int16_t wordLength, int16_t timeUsed);
 
     // Players.
     void AddPlayer(const std::string& name);

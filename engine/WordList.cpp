@@ -78,9 +78,10 @@ void CWordList::SortUnique(bool byLength)
         return;
     // A list the game saved is in this order already: one pass tells, and
     // any other list fails it within its first few words.
-    if (std::adjacent_find(begin(), end(), [byLength](std::string_view a, std::string_view b) {
-            return !WordComesFirst(a, b, byLength);
-        }) == end()) {
+    if (std::adjacent_find(
+            begin(), end(),
+            [byLength](std::string_view a, std::string_view b) { return !WordComesFirst(a, b, byLength); })
+        == end()) {
         m_order = wanted;
         return;
     }
@@ -137,9 +138,7 @@ void CWordList::SortUnique(bool byLength)
 void CWordList::MergeSorted(const CWordList& added)
 {
     const bool byLength = m_order == Order::ByLength;
-    const auto before = [byLength](std::string_view a, std::string_view b) {
-        return WordComesFirst(a, b, byLength);
-    };
+    const auto before = [byLength](std::string_view a, std::string_view b) { return WordComesFirst(a, b, byLength); };
     const std::size_t base = m_text.size();
     std::vector<uint32_t> merged;
     merged.reserve(m_offsets.size() + added.size());

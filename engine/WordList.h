@@ -27,15 +27,45 @@ public:
         using reference = std::string_view;
 
         const_iterator() = default;
-        const_iterator(const CWordList* list, std::size_t row) : m_list(list), m_row(row) {}
+        const_iterator(const CWordList* list, std::size_t row)
+            : m_list(list)
+            , m_row(row)
+        {
+        }
         std::string_view operator*() const { return (*m_list)[m_row]; }
         std::string_view operator[](difference_type n) const { return (*m_list)[m_row + n]; }
-        const_iterator& operator++() { ++m_row; return *this; }
-        const_iterator operator++(int) { const_iterator old = *this; ++m_row; return old; }
-        const_iterator& operator--() { --m_row; return *this; }
-        const_iterator operator--(int) { const_iterator old = *this; --m_row; return old; }
-        const_iterator& operator+=(difference_type n) { m_row += n; return *this; }
-        const_iterator& operator-=(difference_type n) { m_row -= n; return *this; }
+        const_iterator& operator++()
+        {
+            ++m_row;
+            return *this;
+        }
+        const_iterator operator++(int)
+        {
+            const_iterator old = *this;
+            ++m_row;
+            return old;
+        }
+        const_iterator& operator--()
+        {
+            --m_row;
+            return *this;
+        }
+        const_iterator operator--(int)
+        {
+            const_iterator old = *this;
+            --m_row;
+            return old;
+        }
+        const_iterator& operator+=(difference_type n)
+        {
+            m_row += n;
+            return *this;
+        }
+        const_iterator& operator-=(difference_type n)
+        {
+            m_row -= n;
+            return *this;
+        }
         friend const_iterator operator+(const_iterator it, difference_type n) { return it += n; }
         friend const_iterator operator+(difference_type n, const_iterator it) { return it += n; }
         friend const_iterator operator-(const_iterator it, difference_type n) { return it -= n; }

@@ -26,7 +26,8 @@ std::size_t FirstDifference(const char* a, const char* b, std::size_t count)
         std::memcpy(&x, a + i, 8);
         std::memcpy(&y, b + i, 8);
         if (const uint64_t diff = x ^ y)
-            return i + (std::endian::native == std::endian::little ? std::countr_zero(diff) : std::countl_zero(diff)) / 8;
+            return i
+                + (std::endian::native == std::endian::little ? std::countr_zero(diff) : std::countl_zero(diff)) / 8;
     }
     while (i < count && a[i] == b[i])
         ++i;

@@ -165,10 +165,14 @@ void CWordEngine::SetRule(unsigned index, unsigned value)
 unsigned CWordEngine::GetRule(unsigned index) const
 {
     switch (index) {
-    case RULE_MIN_LETTERS: return m_nMinLetters;
-    case RULE_MAX_LETTERS: return m_nMaxLetters;
-    case RULE_PENALTY: return m_nHangmanPenalty;
-    default: return index < RULE_COUNT ? m_nTime[index - RULE_TIME_HANGMAN] : 0;
+    case RULE_MIN_LETTERS:
+        return m_nMinLetters;
+    case RULE_MAX_LETTERS:
+        return m_nMaxLetters;
+    case RULE_PENALTY:
+        return m_nHangmanPenalty;
+    default:
+        return index < RULE_COUNT ? m_nTime[index - RULE_TIME_HANGMAN] : 0;
     }
 }
 

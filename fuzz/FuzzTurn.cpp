@@ -45,13 +45,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         TurnEvent event;
         bool abandoned = false;
         switch (op) {
-        case 0: event = turn.Start(); break;
-        case 1: event = turn.Guess(std::string(1, letters[arg % (sizeof letters - 1)])); break;
-        case 2: event = turn.Guess(engine.m_strAnswer[arg % 3]); break;
-        case 3: event = turn.Tick(); break;
-        case 4: event = turn.Hint(); break;
-        case 5: event = turn.GiveUp(); break;
-        case 6: event = turn.TakeTime(arg); break;
+        case 0:
+            event = turn.Start();
+            break;
+        case 1:
+            event = turn.Guess(std::string(1, letters[arg % (sizeof letters - 1)]));
+            break;
+        case 2:
+            event = turn.Guess(engine.m_strAnswer[arg % 3]);
+            break;
+        case 3:
+            event = turn.Tick();
+            break;
+        case 4:
+            event = turn.Hint();
+            break;
+        case 5:
+            event = turn.GiveUp();
+            break;
+        case 6:
+            event = turn.TakeTime(arg);
+            break;
         default: { // players: the window abandons the turn when the current one goes or another is chosen
             const unsigned index = arg / 3 % std::max<std::size_t>(engine.m_players.size(), 1);
             if (arg % 3 == 0 || engine.m_players.empty()) {
@@ -72,7 +86,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             Check(stateBefore != TURN_RUNNING || turn.SecondsLeft() <= leftBefore);
             const std::string &word = engine.m_strAnswer[0], &tried = engine.m_strGuessed;
             for (std::size_t k = 0; engine.m_nGameType == GAME_HANGMAN && k < word.size(); ++k)
-                Check(engine.m_strPuzzle.size() == word.size() && (engine.m_strPuzzle[k] == '-' || engine.m_strPuzzle[k] == word[k]));
+                Check(engine.m_strPuzzle.size() == word.size()
+                      && (engine.m_strPuzzle[k] == '-' || engine.m_strPuzzle[k] == word[k]));
             for (std::size_t k = 1; engine.m_nGameType == GAME_HANGMAN && k < tried.size(); ++k)
                 Check(static_cast<unsigned char>(tried[k - 1]) < static_cast<unsigned char>(tried[k]));
         }

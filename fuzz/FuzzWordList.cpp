@@ -26,8 +26,9 @@ void CheckWordList(const CWordEngine& engine, int mode)
         ++counts[word.size()];
         const std::string_view previous = i == 0 ? std::string_view(word) : engine.m_words[i - 1];
         // Stored words are lower case: byte order is the collation.
-        if (i > 0 && !(mode == SORT_BY_LENGTH && previous.size() != word.size() ? previous.size() < word.size()
-                                                                                 : previous < word))
+        if (i > 0
+            && !(mode == SORT_BY_LENGTH && previous.size() != word.size() ? previous.size() < word.size()
+                                                                          : previous < word))
             std::abort();
     }
     for (unsigned n = 0; n < 36; ++n)

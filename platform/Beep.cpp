@@ -30,12 +30,18 @@ QString& Folder()
 QString FileOf(unsigned type)
 {
     switch (type) {
-    case SOUND_TICK: return QStringLiteral("tick.wav");
-    case SOUND_TIME_OUT: return QStringLiteral("timeout.wav");
-    case SOUND_SOLVED: return QStringLiteral("solved.wav");
-    case SOUND_WRONG_LETTER: return QStringLiteral("wrong.wav");
-    case SOUND_MATCH_OVER: return QStringLiteral("matchover.wav");
-    default: return QStringLiteral("beep.wav");
+    case SOUND_TICK:
+        return QStringLiteral("tick.wav");
+    case SOUND_TIME_OUT:
+        return QStringLiteral("timeout.wav");
+    case SOUND_SOLVED:
+        return QStringLiteral("solved.wav");
+    case SOUND_WRONG_LETTER:
+        return QStringLiteral("wrong.wav");
+    case SOUND_MATCH_OVER:
+        return QStringLiteral("matchover.wav");
+    default:
+        return QStringLiteral("beep.wav");
     }
 }
 
@@ -116,12 +122,18 @@ void AppBeep(unsigned type)
 unsigned SoundOf(TurnSound sound)
 {
     switch (sound) {
-    case TurnSound::Tick: return SOUND_TICK;
-    case TurnSound::TimeOut: return SOUND_TIME_OUT;
-    case TurnSound::Solved: return SOUND_SOLVED;
-    case TurnSound::WrongLetter: return SOUND_WRONG_LETTER;
-    case TurnSound::MatchOver: return SOUND_MATCH_OVER;
-    case TurnSound::Refused: break;
+    case TurnSound::Tick:
+        return SOUND_TICK;
+    case TurnSound::TimeOut:
+        return SOUND_TIME_OUT;
+    case TurnSound::Solved:
+        return SOUND_SOLVED;
+    case TurnSound::WrongLetter:
+        return SOUND_WRONG_LETTER;
+    case TurnSound::MatchOver:
+        return SOUND_MATCH_OVER;
+    case TurnSound::Refused:
+        break;
     }
     return BEEP_SIMPLE;
 }

@@ -9,11 +9,11 @@
 // MessageBeep's simple beep, and the game's own sounds.
 enum : unsigned {
     BEEP_SIMPLE = 0xFFFFFFFF,
-    SOUND_TICK = 0x1000,    // each of a turn's last seconds
-    SOUND_TIME_OUT,         // the time is up
-    SOUND_SOLVED,           // a word solved
-    SOUND_WRONG_LETTER,     // a wrong hangman letter
-    SOUND_MATCH_OVER,       // the match's last round is over: a fanfare for the winner
+    SOUND_TICK = 0x1000, // each of a turn's last seconds
+    SOUND_TIME_OUT, // the time is up
+    SOUND_SOLVED, // a word solved
+    SOUND_WRONG_LETTER, // a wrong hangman letter
+    SOUND_MATCH_OVER, // the match's last round is over: a fanfare for the winner
 };
 
 // Plays the sound of a type (the game's own, or the error beep for any

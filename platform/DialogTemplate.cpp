@@ -129,7 +129,8 @@ int NeededWidth(QWidget* control)
         if (label->wordWrap() || label->text().isEmpty())
             return 0;
         const int flags = label->buddy() ? Qt::TextShowMnemonic : 0;
-        const int measured = metrics.size(flags, label->text()).width() + label->width() - label->contentsRect().width();
+        const int measured =
+            metrics.size(flags, label->text()).width() + label->width() - label->contentsRect().width();
         return std::max(measured, label->sizeHint().width());
     }
     if (auto* button = qobject_cast<QPushButton*>(control)) {
@@ -143,8 +144,10 @@ int NeededWidth(QWidget* control)
             option.features |= QStyleOptionButton::AutoDefaultButton;
         constexpr int kWide = 1000;
         const QSize text = metrics.size(Qt::TextShowMnemonic, button->text());
-        const int around = button->style()->sizeFromContents(QStyle::CT_PushButton, &option,
-                                                             QSize(kWide, text.height()), button).width() - kWide;
+        const int around = button->style()
+                               ->sizeFromContents(QStyle::CT_PushButton, &option, QSize(kWide, text.height()), button)
+                               .width()
+            - kWide;
         return text.width() + around;
     }
     if (auto* combo = qobject_cast<QComboBox*>(control))
@@ -219,8 +222,8 @@ public:
     explicit DialogUnits(const QFont& font)
     {
         const QFontMetrics metrics(font);
-        const int width = metrics.horizontalAdvance(
-            QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+        const int width =
+            metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
         m_baseX = (width / 26 + 1) / 2;
         m_baseY = metrics.height();
     }

@@ -14,23 +14,23 @@ class QWidget;
 // a vertical unit an eighth of its height, so the layout scales with the
 // font.
 enum class ControlKind {
-    Label,          // static text; a '&' gives the next control a mnemonic
+    Label, // static text; a '&' gives the next control a mnemonic
     CentredLabel,
-    WrappedLabel,   // static text over several lines
-    RightLabel,     // static text aligned right
-    Icon,           // the program's icon
-    Edit,           // one-line edit
-    MultiLineEdit,  // plain text; Enter inserts a line break
-    NumberEdit,     // one-line edit for digits, with an up-down control next
-    UpDown,         // the arrows of the NumberEdit just before it
+    WrappedLabel, // static text over several lines
+    RightLabel, // static text aligned right
+    Icon, // the program's icon
+    Edit, // one-line edit
+    MultiLineEdit, // plain text; Enter inserts a line break
+    NumberEdit, // one-line edit for digits, with an up-down control next
+    UpDown, // the arrows of the NumberEdit just before it
     Button,
     DefaultButton,
     GroupBox,
     DropDownList,
     VerticalProgress,
-    Display,        // multi-line, read-only, centred
-    ReportList,     // list view in report mode, single selection
-    WordList,       // a long list without header; several items may be selected
+    Display, // multi-line, read-only, centred
+    ReportList, // list view in report mode, single selection
+    WordList, // a long list without header; several items may be selected
 };
 
 constexpr int IDC_STATIC = -1;

@@ -15,10 +15,14 @@ std::function<int(const QString&, unsigned)>& Hook()
 QMessageBox::Icon IconOf(unsigned type)
 {
     switch (type & 0xF0) {
-    case MB_ICONQUESTION: return QMessageBox::Question;
-    case MB_ICONEXCLAMATION: return QMessageBox::Warning;
-    case MB_ICONINFORMATION: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+    case MB_ICONQUESTION:
+        return QMessageBox::Question;
+    case MB_ICONEXCLAMATION:
+        return QMessageBox::Warning;
+    case MB_ICONINFORMATION:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
     }
 }
 
@@ -30,12 +34,16 @@ struct Button {
 std::vector<Button> ButtonsOf(unsigned type)
 {
     switch (type & 0xF) {
-    case MB_OKCANCEL: return {{QMessageBox::Ok, IDOK}, {QMessageBox::Cancel, IDCANCEL}};
+    case MB_OKCANCEL:
+        return {{QMessageBox::Ok, IDOK}, {QMessageBox::Cancel, IDCANCEL}};
     case MB_YESNOCANCEL:
         return {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}, {QMessageBox::Cancel, IDCANCEL}};
-    case MB_YESNO: return {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}};
-    case MB_RETRYCANCEL: return {{QMessageBox::Retry, IDRETRY}, {QMessageBox::Cancel, IDCANCEL}};
-    default: return {{QMessageBox::Ok, IDOK}};
+    case MB_YESNO:
+        return {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}};
+    case MB_RETRYCANCEL:
+        return {{QMessageBox::Retry, IDRETRY}, {QMessageBox::Cancel, IDCANCEL}};
+    default:
+        return {{QMessageBox::Ok, IDOK}};
     }
 }
 
@@ -46,13 +54,20 @@ QString ButtonText(QMessageBox::StandardButton button)
     // As Windows words them in Swedish (Qt 6 as Debian ships it has no
     // Swedish of its own for these), or in English.
     switch (button) {
-    case QMessageBox::Ok: return QCoreApplication::translate("Buttons", "OK");
-    case QMessageBox::Cancel: return QCoreApplication::translate("Buttons", "Avbryt");
-    case QMessageBox::Yes: return QCoreApplication::translate("Buttons", "&Ja");
-    case QMessageBox::No: return QCoreApplication::translate("Buttons", "&Nej");
-    case QMessageBox::Retry: return QCoreApplication::translate("Buttons", "&Försök igen");
-    case QMessageBox::Close: return QCoreApplication::translate("Buttons", "Stäng");
-    default: return {};
+    case QMessageBox::Ok:
+        return QCoreApplication::translate("Buttons", "OK");
+    case QMessageBox::Cancel:
+        return QCoreApplication::translate("Buttons", "Avbryt");
+    case QMessageBox::Yes:
+        return QCoreApplication::translate("Buttons", "&Ja");
+    case QMessageBox::No:
+        return QCoreApplication::translate("Buttons", "&Nej");
+    case QMessageBox::Retry:
+        return QCoreApplication::translate("Buttons", "&Försök igen");
+    case QMessageBox::Close:
+        return QCoreApplication::translate("Buttons", "Stäng");
+    default:
+        return {};
     }
 }
 

@@ -58,8 +58,7 @@ fs::path UserDataHome()
 const AppFolders& SetUpAppFolders()
 {
     static const AppFolders folders = [] {
-        const AppFolders decided =
-            DecideAppFolders(fs::path(GetAppPath(false)).parent_path(), UserDataHome());
+        const AppFolders decided = DecideAppFolders(fs::path(GetAppPath(false)).parent_path(), UserDataHome());
         SetAppFolders(decided.files.string(), decided.docs.string());
         return decided;
     }();

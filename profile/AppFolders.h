@@ -11,15 +11,14 @@
 // P/share/ordkamp.
 struct AppFolders {
     std::filesystem::path files; // ordkamp.ini and ordkamp.se: "the program folder"
-    std::filesystem::path docs;  // ReadMe.txt
-    std::string error;           // what could not be prepared; empty when all is well
+    std::filesystem::path docs; // ReadMe.txt
+    std::string error; // what could not be prepared; empty when all is well
 };
 
 // The decision for a program in `programFolder`, with `dataHome` the user's
 // data folder ($XDG_DATA_HOME). Creates the per-user folder and copies the
 // word list when needed.
-AppFolders DecideAppFolders(const std::filesystem::path& programFolder,
-                            const std::filesystem::path& dataHome);
+AppFolders DecideAppFolders(const std::filesystem::path& programFolder, const std::filesystem::path& dataHome);
 
 // $XDG_DATA_HOME when set and absolute, else ~/.local/share.
 std::filesystem::path UserDataHome();

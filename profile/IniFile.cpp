@@ -40,8 +40,7 @@ std::optional<std::string_view> SectionName(std::string_view line)
 std::string_view ValueOf(std::string_view line)
 {
     std::string_view value = Trim(line.substr(line.find('=') + 1));
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'')
-        && value.back() == value.front())
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
         value = value.substr(1, value.size() - 2);
     return value;
 }

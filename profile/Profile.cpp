@@ -111,8 +111,7 @@ int GetIniInt(const char* section, const char* key, int def, const char* file, b
     return value ? ProfileInt(*value, def) : def;
 }
 
-std::string GetIniString(const char* section, const char* key, const char* def,
-                         const char* file, bool inAppDir)
+std::string GetIniString(const char* section, const char* key, const char* def, const char* file, bool inAppDir)
 {
     const std::optional<std::string> value = ReadProfile(file, inAppDir).Get(section, key);
     return value ? ProfileString(*value) : std::string(def ? def : "");
@@ -123,8 +122,7 @@ bool WriteIniInt(const char* section, const char* key, int value, const char* fi
     return WriteIniString(section, key, std::to_string(value).c_str(), file, inAppDir);
 }
 
-bool WriteIniString(const char* section, const char* key, const char* value,
-                    const char* file, bool inAppDir)
+bool WriteIniString(const char* section, const char* key, const char* value, const char* file, bool inAppDir)
 {
     const std::string path = ProfilePath(file, inAppDir);
     CIniFile ini;

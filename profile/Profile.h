@@ -33,14 +33,12 @@ int GetIniInt(const char* section, const char* key, int def, const char* file, b
 
 // The text of a key, cut to 511 bytes; `def` (or "" for a null `def`) when
 // the key is absent.
-std::string GetIniString(const char* section, const char* key, const char* def,
-                         const char* file, bool inAppDir);
+std::string GetIniString(const char* section, const char* key, const char* def, const char* file, bool inAppDir);
 
 // Writes one key; false when the file could not be written (the old file
 // then stays as it was).
 bool WriteIniInt(const char* section, const char* key, int value, const char* file, bool inAppDir);
-bool WriteIniString(const char* section, const char* key, const char* value,
-                    const char* file, bool inAppDir);
+bool WriteIniString(const char* section, const char* key, const char* value, const char* file, bool inAppDir);
 
 // The rules above for a value already read from a profile file.
 int ProfileInt(const std::string& value, int def);

@@ -26,8 +26,7 @@ int ReadInt(const CIniFile& ini, const char* section, const std::string& key, in
     return value ? ProfileInt(*value, def) : def;
 }
 
-std::string ReadString(const CIniFile& ini, const char* section, const std::string& key,
-                       const char* def)
+std::string ReadString(const CIniFile& ini, const char* section, const std::string& key, const char* def)
 {
     const std::optional<std::string> value = ini.Get(section, key);
     return value ? ProfileString(*value) : def;
@@ -54,11 +53,12 @@ void ReadSettings(const CIniFile& ini, CWordEngine& engine)
 {
     // In index order: each value is clamped against those read before it.
     for (unsigned index = 0; index < RULE_COUNT; ++index)
-        engine.SetRule(index, static_cast<unsigned>(ReadInt(ini, kSettings, kRules[index].key,
-                                                            static_cast<int>(kRules[index].defaultValue))));
+        engine.SetRule(index,
+                       static_cast<unsigned>(
+                           ReadInt(ini, kSettings, kRules[index].key, static_cast<int>(kRules[index].defaultValue))));
     const int gameType = ReadInt(ini, kSettings, kGameType, GAME_RANDOM);
-    engine.m_nGameTypeSetting = gameType >= 0 && gameType <= int{GAME_RANDOM}
-        ? static_cast<uint32_t>(gameType) : uint32_t{GAME_RANDOM};
+    engine.m_nGameTypeSetting =
+        gameType >= 0 && gameType <= int{GAME_RANDOM} ? static_cast<uint32_t>(gameType) : uint32_t{GAME_RANDOM};
 }
 
 void WriteSettings(CIniFile& ini, const CWordEngine& engine)
@@ -178,7 +178,8 @@ FileResult CSettingsFile::Load(CWordEngine& engine, const std::string& file)
     m_letterTiles.reset();
     m_matchRounds.reset();
     if (ini.Get(kSettings, kMatchRounds)) // a file without it, the Windows program's, plays endless
-        m_matchRounds = static_cast<unsigned>(std::clamp(ReadInt(ini, kSettings, kMatchRounds, 0), 0, int(kLongestMatch)));
+        m_matchRounds =
+            static_cast<unsigned>(std::clamp(ReadInt(ini, kSettings, kMatchRounds, 0), 0, int(kLongestMatch)));
     if (ini.Get(kSettings, kLetterTiles))
         m_letterTiles = ReadInt(ini, kSettings, kLetterTiles, 1) != 0;
     for (unsigned game = 0; game < GAME_COUNT; ++game) {
@@ -207,7 +208,8 @@ FileResult CSettingsFile::Save(CWordEngine& engine, bool withSettings)
         for (std::size_t i = 0; m_place.known && i < std::size(kPlaceKeys); ++i)
             ini.Set(kSettings, kPlaceKeys[i], std::to_string(place[i]));
         ini.Set(kSettings, kSound, m_soundOn ? "1" : "0");
-        if (!m_wordList.empty() || ini.Get(kSettings, kWordList)) // a file that never left the standard list keeps its lines
+        if (!m_wordList.empty()
+            || ini.Get(kSettings, kWordList)) // a file that never left the standard list keeps its lines
             ini.Set(kSettings, kWordList, m_wordList);
         if (!m_language.empty()) // written once chosen in the game; until then the desktop's
             ini.Set(kSettings, kLanguage, m_language);
@@ -222,8 +224,7 @@ FileResult CSettingsFile::Save(CWordEngine& engine, bool withSettings)
     for (unsigned game = 0; game < GAME_COUNT; ++game) {
         HighscoreTable theirs;
         ReadTable(ini, game, theirs);
-        std::copy(std::begin(engine.m_highscores[game]), std::end(engine.m_highscores[game]),
-                  std::begin(merged[game]));
+        std::copy(std::begin(engine.m_highscores[game]), std::end(engine.m_highscores[game]), std::begin(merged[game]));
         const bool latest = rankIsAPlace && game == engine.m_nLastGameType;
         const unsigned newRank = MergeHighscoreTable(m_base[game], theirs, merged[game], latest ? rank : 0);
         if (latest)

@@ -66,8 +66,7 @@ void DrawAppIcon(QPainter& painter, QPoint topLeft, int size)
 // The icon is drawn at the size asked for, when asked: the window system
 // takes each of the usual sizes once, and five pixmaps kept for the
 // window's life (96 KB) would serve nothing after that.
-class AppIconEngine final : public QIconEngine
-{
+class AppIconEngine final : public QIconEngine {
 public:
     // Square: QIcon centres it in the box it is painted into.
     QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override

@@ -73,7 +73,7 @@ enum : unsigned {
     IDS_A11Y_PLAYERS = 61502,
     IDS_A11Y_WORDS = 61503,
     IDS_A11Y_HIGHSCORES = 61504,
-    IDS_A11Y_DASH = 61505,      // a hangman letter not yet found, read aloud
+    IDS_A11Y_DASH = 61505, // a hangman letter not yet found, read aloud
     IDS_A11Y_SECONDS_LEFT = 61506,
     IDS_LANGUAGE_MENU = 61510,
     IDS_LANGUAGE_CHANGED = 61511,

@@ -15,7 +15,11 @@ public:
     // The first samples of a new stream may be lost while the server sets
     // it up: `leadIn` samples of silence go first.
     // Unbuffered: what is read is mixed then, not read ahead and late.
-    explicit CSoundMixer(qint64 leadIn) : m_leadIn(leadIn) { open(QIODevice::ReadOnly | QIODevice::Unbuffered); }
+    explicit CSoundMixer(qint64 leadIn)
+        : m_leadIn(leadIn)
+    {
+        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    }
 
     // 16-bit mono samples, played from the next read on.
     void Add(const QByteArray& samples) { m_playing.push_back({samples, 0}); }

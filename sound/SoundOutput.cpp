@@ -32,7 +32,7 @@ public:
 private:
     static constexpr int kRate = 22050;
     static constexpr int kBufferMilliseconds = 150; // the delay before a sound is heard
-    static constexpr int kIdleMilliseconds = 5000;  // silence this long closes the output
+    static constexpr int kIdleMilliseconds = 5000; // silence this long closes the output
     static constexpr int kLeadInMilliseconds = 200; // silence first, while the stream starts
 
     bool Open()
@@ -66,7 +66,7 @@ private:
 
     QPointer<QAudioSink> m_sink;
     CSoundMixer* m_mixer = nullptr; // owned by the sink
-    QTimer* m_idle = nullptr;       // owned by the sink
+    QTimer* m_idle = nullptr; // owned by the sink
 };
 
 } // namespace

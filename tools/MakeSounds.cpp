@@ -49,13 +49,13 @@ bool WriteWav(const std::string& path, const std::vector<int16_t>& samples)
     out << "RIFF";
     PutLittleEndian(out, 36 + data, 4);
     out << "WAVEfmt ";
-    PutLittleEndian(out, 16, 4);        // format block size
-    PutLittleEndian(out, 1, 2);         // PCM
-    PutLittleEndian(out, 1, 2);         // mono
+    PutLittleEndian(out, 16, 4); // format block size
+    PutLittleEndian(out, 1, 2); // PCM
+    PutLittleEndian(out, 1, 2); // mono
     PutLittleEndian(out, kRate, 4);
     PutLittleEndian(out, kRate * 2, 4); // bytes per second
-    PutLittleEndian(out, 2, 2);         // bytes per frame
-    PutLittleEndian(out, 16, 2);        // bits per sample
+    PutLittleEndian(out, 2, 2); // bytes per frame
+    PutLittleEndian(out, 16, 2); // bits per sample
     out << "data";
     PutLittleEndian(out, data, 4);
     for (const int16_t sample : samples)
@@ -76,11 +76,11 @@ int main(int argc, char** argv)
         const char* name;
         std::vector<Tone> tones;
     } sounds[] = {
-        {"tick.wav", {{1200, 0.05, 0.6}}},                                   // each of the last seconds
+        {"tick.wav", {{1200, 0.05, 0.6}}}, // each of the last seconds
         {"timeout.wav", {{660, 0.18, 0.7}, {440, 0.18, 0.7}, {294, 0.35, 0.7}}}, // time is up
-        {"solved.wav", {{523, 0.09, 0.6}, {659, 0.09, 0.6}, {784, 0.2, 0.6}}},   // a word solved
-        {"wrong.wav", {{196, 0.12, 0.3}}},                                    // a wrong hangman letter, softly
-        {"beep.wav", {{880, 0.15, 0.6}}},                                     // an error
+        {"solved.wav", {{523, 0.09, 0.6}, {659, 0.09, 0.6}, {784, 0.2, 0.6}}}, // a word solved
+        {"wrong.wav", {{196, 0.12, 0.3}}}, // a wrong hangman letter, softly
+        {"beep.wav", {{880, 0.15, 0.6}}}, // an error
         {"matchover.wav", {{523, 0.12, 0.6}, {659, 0.12, 0.6}, {784, 0.12, 0.6}, {1047, 0.45, 0.6}}}, // a match won
     };
     for (const auto& sound : sounds) {

@@ -39,7 +39,8 @@ std::unordered_set<std::string> OnlyCapitalised(const std::string& dictionary)
         const std::size_t end = std::min(dictionary.find('\n', start), dictionary.size());
         std::string word = dictionary.substr(start, end - start);
         start = end + 1;
-        const bool capital = std::any_of(word.begin(), word.end(), [](char c) { return IsCapital(static_cast<unsigned char>(c)); });
+        const bool capital =
+            std::any_of(word.begin(), word.end(), [](char c) { return IsCapital(static_cast<unsigned char>(c)); });
         LowerCaseWord(word);
         (capital ? capitalised : lower).insert(std::move(word));
     }

@@ -44,7 +44,8 @@ int main(int argc, char** argv)
     QFile screen(folder.filePath("screen.json"));
     if (!screen.open(QIODevice::WriteOnly)
         || screen.write(R"({"screens": [{"name": "laptop", "x": 0, "y": 0, "width": 1366, "height": 768,)"
-                        R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})") < 0) {
+                        R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
+            < 0) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(screen.fileName()));
         return 1;
     }
@@ -73,7 +74,11 @@ int main(int argc, char** argv)
     auto* guess = DialogControl<QLineEdit>(&game, IDC_GUESS);
     auto* gameType = DialogControl<QComboBox>(&game, IDC_GAME_TYPE);
     bool ok = true;
-    const struct { int type; const char* typed; const char* file; } turns[] = {
+    const struct {
+        int type;
+        const char* typed;
+        const char* file;
+    } turns[] = {
         {GAME_HANGMAN, "eatr", "hangman.png"},
         {GAME_ANAGRAM, nullptr, "anagram.png"}, // the answer's first letters placed on the board
         {GAME_MIXWORD, nullptr, "mixword.png"},

@@ -28,12 +28,13 @@ const QHash<QLocale::Language, QSet<QString>>& NameWords()
 {
     static const QHash<QLocale::Language, QSet<QString>> words = [] {
         QHash<QLocale::Language, QSet<QString>> table;
-        for (const QLocale& locale : QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
+        for (const QLocale& locale :
+             QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
             if (locale.language() == QLocale::C)
                 continue;
             QSet<QString>& names = table[locale.language()];
-            for (const QString& word : Words(QLocale::languageToString(locale.language()) + QLatin1Char(' ')
-                                             + locale.nativeLanguageName()))
+            for (const QString& word :
+                 Words(QLocale::languageToString(locale.language()) + QLatin1Char(' ') + locale.nativeLanguageName()))
                 names.insert(word);
         }
         return table;

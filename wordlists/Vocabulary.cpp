@@ -13,8 +13,8 @@
 
 namespace {
 
-constexpr int kDeepest = 32;          // KVTML nests six deep
-constexpr int kLongestHint = 300;     // characters of a hint sentence kept
+constexpr int kDeepest = 32; // KVTML nests six deep
+constexpr int kLongestHint = 300; // characters of a hint sentence kept
 
 QString Decode(const QByteArray& bytes)
 {
@@ -34,7 +34,10 @@ bool ReadText(QXmlStreamReader& xml, QString& text)
 QString NameOfUntitled(const QString& fileName)
 {
     static const std::pair<const char*, const char*> names[] = {
-        {"animals", "Djur"}, {"easy", "Lätt"}, {"medium", "Medel"}, {"hard", "Svår"},
+        {"animals", "Djur"},
+        {"easy", "Lätt"},
+        {"medium", "Medel"},
+        {"hard", "Svår"},
     };
     const QFileInfo file(fileName);
     const QString base = file.completeBaseName();
@@ -108,7 +111,8 @@ Vocabulary ReadVocabulary(const QByteArray& bytes, const QString& fileName)
         }
     }
     if (xml.hasError() || !inKvtml) {
-        const VocabularyError error = !inKvtml && !xml.hasError() ? VocabularyError::NotKvtml : VocabularyError::Malformed;
+        const VocabularyError error =
+            !inKvtml && !xml.hasError() ? VocabularyError::NotKvtml : VocabularyError::Malformed;
         vocabulary = Vocabulary{};
         vocabulary.error = error;
     }
@@ -121,8 +125,8 @@ Vocabulary ReadVocabulary(const QByteArray& bytes, const QString& fileName)
 Vocabulary LoadVocabulary(const QString& path)
 {
     std::string bytes;
-    const FileResult read = ReadRegularFile(QFile::encodeName(path).toStdString(), bytes,
-                                            static_cast<std::uint64_t>(kMaxVocabularyBytes));
+    const FileResult read =
+        ReadRegularFile(QFile::encodeName(path).toStdString(), bytes, static_cast<std::uint64_t>(kMaxVocabularyBytes));
     if (!read) {
         Vocabulary vocabulary;
         vocabulary.title = NameOfUntitled(path);
@@ -136,7 +140,8 @@ QStringList DesktopDataFolders()
 {
     QStringList folders;
     folders << qEnvironmentVariable("XDG_DATA_HOME", QDir::homePath() + QStringLiteral("/.local/share"));
-    folders << qEnvironmentVariable("XDG_DATA_DIRS", QStringLiteral("/usr/local/share:/usr/share")).split(':', Qt::SkipEmptyParts);
+    folders << qEnvironmentVariable("XDG_DATA_DIRS", QStringLiteral("/usr/local/share:/usr/share"))
+                   .split(':', Qt::SkipEmptyParts);
     return folders;
 }
 
@@ -148,7 +153,8 @@ std::vector<VocabularyFile> FindVocabularies(const QStringList& dataFolders)
         const QDir kvtml(folder + QStringLiteral("/apps/kvtml"));
         for (const QString& language : kvtml.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
             const QDir dir(kvtml.filePath(language));
-            for (const QString& name : dir.entryList({QStringLiteral("*.kvtml")}, QDir::Files | QDir::Readable, QDir::Name)) {
+            for (const QString& name :
+                 dir.entryList({QStringLiteral("*.kvtml")}, QDir::Files | QDir::Readable, QDir::Name)) {
                 const QString key = language + QLatin1Char('/') + name;
                 if (seen.contains(key))
                     continue;

@@ -20,16 +20,16 @@ struct VocabularyWord {
 enum class VocabularyError {
     None,
     Unreadable, // missing, not a regular file (a FIFO, a folder), or unreadable
-    TooLarge,   // over kMaxVocabularyBytes: not read
-    NotKvtml,   // well-formed or not, not a KVTML document
-    Malformed,  // broken XML, nested too deep, or entities expanding too far
+    TooLarge, // over kMaxVocabularyBytes: not read
+    NotKvtml, // well-formed or not, not a KVTML document
+    Malformed, // broken XML, nested too deep, or entities expanding too far
 };
 
 struct Vocabulary {
     QString title; // its <title>; for a title that is only a file name, a Swedish name, or the file's name
     std::vector<VocabularyWord> words; // valid words, cleaned as added text is, each once
-    unsigned skipped = 0;              // entries with no word the game accepts
-    unsigned unfit = 0;                // of those, entries with a letter Windows-1252 lacks
+    unsigned skipped = 0; // entries with no word the game accepts
+    unsigned unfit = 0; // of those, entries with a letter Windows-1252 lacks
     VocabularyError error = VocabularyError::None;
 };
 

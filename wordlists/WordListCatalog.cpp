@@ -100,8 +100,8 @@ std::vector<WordListSource> FindWordLists(const WordListPlaces& places)
     // The standard and all-words lists of the game's and the player's folders.
     QSet<QString> languages;
     for (const QString& folder : {places.ownFolder, places.gameFolder})
-        for (const QString& name : QDir(folder).entryList({QStringLiteral("ordkamp.*"), QStringLiteral("ordkamp-alla.*")},
-                                                          QDir::Files, QDir::Name)) {
+        for (const QString& name : QDir(folder).entryList(
+                 {QStringLiteral("ordkamp.*"), QStringLiteral("ordkamp-alla.*")}, QDir::Files, QDir::Name)) {
             const QString suffix = QFileInfo(name).suffix();
             const QString language = suffix == QLatin1String("se") ? kSwedish : LanguageOfLocaleName(suffix);
             if (!language.isEmpty() && Suffix(language) == suffix)
@@ -124,7 +124,8 @@ std::vector<WordListSource> FindWordLists(const WordListPlaces& places)
     }
     for (const SystemWordList& system : ReadWordListRegistry(places.registryFolder, places.dictionaryFolder))
         if (!system.language.isEmpty() && !ownAllWords.contains(system.language))
-            lists.push_back({system.language, ListKind::AllWords, system.description, system.path, kSystemKey + system.hashName});
+            lists.push_back(
+                {system.language, ListKind::AllWords, system.description, system.path, kSystemKey + system.hashName});
     // A country's variant of a language ("en_GB" beside "en") mostly holds
     // the same files again: a file of a name already found is not offered twice.
     QSet<QString> themes;
@@ -238,6 +239,7 @@ WordListContents ReadWordList(const WordListSource& source, CWordEngine& engine,
     contents.unfit = counts.unfit;
     if (!sampleOnly)
         engine.AddWordsFromText(lines, SORT_BY_LENGTH);
-    contents.skipped = contents.entries - std::min<unsigned>(contents.entries, static_cast<unsigned>(engine.m_words.size()));
+    contents.skipped =
+        contents.entries - std::min<unsigned>(contents.entries, static_cast<unsigned>(engine.m_words.size()));
     return contents;
 }

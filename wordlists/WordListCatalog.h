@@ -17,16 +17,16 @@ enum class ListKind { Standard, AllWords, Themed };
 struct WordListSource {
     QString language; // ISO 639 code of its words: "sv", "en"
     ListKind kind = ListKind::Themed;
-    QString title;    // a themed list's title, a system list's description; empty else
-    QString path;     // the file its words are read from
-    QString key;      // what names it in the settings file
+    QString title; // a themed list's title, a system list's description; empty else
+    QString path; // the file its words are read from
+    QString key; // what names it in the settings file
 
     bool Found() const { return !path.isEmpty(); }
 };
 
 struct WordListPlaces {
-    QString ownFolder;       // the player's own lists, written by the editor
-    QString gameFolder;      // the lists that come with the game
+    QString ownFolder; // the player's own lists, written by the editor
+    QString gameFolder; // the lists that come with the game
     QStringList dataFolders; // searched for apps/kvtml/<language>/*.kvtml, first first
     QString registryFolder = QStringLiteral("/var/lib/dictionaries-common/wordlist");
     QString dictionaryFolder = QStringLiteral("/usr/share/dict");
@@ -63,12 +63,11 @@ WordListSource FindWordList(const QString& key, const WordListPlaces& places);
 QStringList OrderLanguages(const std::vector<WordListSource>& lists, const QStringList& playerLanguages);
 
 struct WordListContents {
-    bool read = false;     // false: missing, unreadable, not a list, or too large
-    unsigned entries = 0;  // the words and would-be words the file holds
-    unsigned skipped = 0;  // entries that gave no word of the game
-    unsigned unfit = 0;    // of those, entries with a letter Windows-1252 lacks
-    QString title;         // a themed list's title, as its file gives it
-
+    bool read = false; // false: missing, unreadable, not a list, or too large
+    unsigned entries = 0; // the words and would-be words the file holds
+    unsigned skipped = 0; // entries that gave no word of the game
+    unsigned unfit = 0; // of those, entries with a letter Windows-1252 lacks
+    QString title; // a themed list's title, as its file gives it
 };
 
 // Reads the list's words into `engine`, in place of its words and hints,

@@ -14,7 +14,8 @@ constexpr std::uint64_t kMaxRegistryBytes = 64 << 10;
 
 QString Decode(const std::string& bytes)
 {
-    return IsUtf8Text(bytes) ? QString::fromStdString(bytes) : QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    return IsUtf8Text(bytes) ? QString::fromStdString(bytes)
+                             : QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
 } // namespace
@@ -30,7 +31,8 @@ std::vector<SystemWordList> ReadWordListRegistry(const QString& registryFolder, 
         SystemWordList list;
         const auto finish = [&] {
             // A hash name is a file name in the dictionary folder, never a path.
-            if (!list.hashName.isEmpty() && !list.hashName.contains(QLatin1Char('/')) && !list.hashName.startsWith(QLatin1Char('.'))) {
+            if (!list.hashName.isEmpty() && !list.hashName.contains(QLatin1Char('/'))
+                && !list.hashName.startsWith(QLatin1Char('.'))) {
                 list.language = LanguageOfDescription(list.description);
                 list.path = QDir(dictionaryFolder).filePath(list.hashName);
                 lists.push_back(list);

@@ -9,7 +9,7 @@
 // paragraphs of "Field: value" lines; "Language:" describes the list's
 // language, "Hash-Name:" names its file in the dictionary folder.
 struct SystemWordList {
-    QString language;    // ISO 639 code; empty when no language was told
+    QString language; // ISO 639 code; empty when no language was told
     QString description; // the registry's "Language:" text
     QString hashName;
     QString path;

@@ -39,7 +39,8 @@ inline bool ValidArrangement(const std::string rows[3], const std::string words[
         if (rows[k].size() != words[k].size() || rows[k][0] != words[k][0] || rows[k] == words[k])
             return false;
         for (std::size_t c = 1; c < rows[k].size(); ++c) {
-            std::string column = {rows[0][c], rows[1][c], rows[2][c]}, original = {words[0][c], words[1][c], words[2][c]};
+            std::string column = {rows[0][c], rows[1][c], rows[2][c]},
+                        original = {words[0][c], words[1][c], words[2][c]};
             std::sort(column.begin(), column.end());
             std::sort(original.begin(), original.end());
             if (column != original)

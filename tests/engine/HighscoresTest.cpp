@@ -30,20 +30,23 @@ struct HighscoreTurn : ::testing::Test {
 
 TEST_F(HighscoreTurn, PlacesInAnEmptyTableAndTies)
 {
-    EXPECT_EQ(Solve(GAME_MIXWORD, 6, 50), 1u);   // (120 - 10) * 6 = 660
+    EXPECT_EQ(Solve(GAME_MIXWORD, 6, 50), 1u); // (120 - 10) * 6 = 660
     const CHighscoreEntry& entry = engine.m_highscores[GAME_MIXWORD][0];
     EXPECT_EQ(entry.m_strName, "Anna");
     EXPECT_TRUE(std::regex_match(entry.m_strDate, std::regex(R"(\d{4}-\d{2}-\d{2})"))) << entry.m_strDate;
-    EXPECT_EQ(Solve(GAME_MIXWORD, 5, 50), 2u);   // 550
-    EXPECT_EQ(Solve(GAME_MIXWORD, 6, 50), 2u);   // equal to the first goes below it
-    EXPECT_EQ(Solve(GAME_MIXWORD, 8, 60), 1u);   // 960
-    EXPECT_EQ(Solve(GAME_MIXWORD, 5, 0), 5u);    // no time left counts as one second: 445
+    EXPECT_EQ(Solve(GAME_MIXWORD, 5, 50), 2u); // 550
+    EXPECT_EQ(Solve(GAME_MIXWORD, 6, 50), 2u); // equal to the first goes below it
+    EXPECT_EQ(Solve(GAME_MIXWORD, 8, 60), 1u); // 960
+    EXPECT_EQ(Solve(GAME_MIXWORD, 5, 0), 5u); // no time left counts as one second: 445
     EXPECT_EQ(engine.m_highscores[GAME_MIXWORD][4].m_nTimeUsed, 59);
 }
 
 TEST_F(HighscoreTurn, NoEntryWhenTheResultCannotCount)
 {
-    const struct { const char* what; unsigned available, penalty, time, game, secondsLeft, rank; } cases[] = {
+    const struct {
+        const char* what;
+        unsigned available, penalty, time, game, secondsLeft, rank;
+    } cases[] = {
         {"99 available words", 99, 4, 60, GAME_ANAGRAM, 59, 0},
         {"hangman penalty 2", 100, 2, 60, GAME_HANGMAN, 59, HIGHSCORE_NOT_ELIGIBLE},
         {"hangman penalty 3", 100, 3, 60, GAME_HANGMAN, 59, 1},
@@ -102,7 +105,13 @@ struct Table {
 
 TEST(HighscoreMerge, KeepsWhatEitherWriterAdded)
 {
-    const struct { const char* what; Table base, theirs, ours; unsigned rank; std::string merged; unsigned mergedRank; } cases[] = {
+    const struct {
+        const char* what;
+        Table base, theirs, ours;
+        unsigned rank;
+        std::string merged;
+        unsigned mergedRank;
+    } cases[] = {
         {"nothing new in the file", {"a", "c"}, {"a", "c"}, {"a", "b", "c"}, 2, "a b c ", 2},
         {"the file gained one", {"a", "c"}, {"a", "b", "c"}, {"a", "c", "d"}, 3, "a b c d ", 4},
         {"ties: the earlier date first, else ours", {}, {"=b", "c"}, {"b", "c"}, 2, "=b b c c ", 3},
@@ -119,4 +128,3 @@ TEST(HighscoreMerge, KeepsWhatEitherWriterAdded)
 }
 
 } // namespace
-

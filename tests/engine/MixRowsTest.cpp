@@ -10,13 +10,15 @@ namespace {
 // themselves are the puzzle tests').
 TEST(MixRows, MixableTriplesGetEveryRowMovedWithinItsColumns)
 {
-    const struct { std::string words[3]; bool mixable; } triples[] = {
+    const struct {
+        std::string words[3];
+        bool mixable;
+    } triples[] = {
         {{"bakar", "hakar", "lakar"}, false}, // only the first letters differ
         {{"bakar", "hakar", "lakor"}, false}, // one column, two letters alike
-        {{"bakar", "hikar", "lokar"}, true},  // one column with three letters
-        {{"bakar", "hakor", "lakur"}, true},
-        {{"bakar", "hakar", "lokor"}, true},  // one odd row in two columns
-        {{"abc", "xbc", "ybd"}, false}, {{"bakar", "hakar", "lakare"}, false},
+        {{"bakar", "hikar", "lokar"}, true}, // one column with three letters
+        {{"bakar", "hakor", "lakur"}, true},  {{"bakar", "hakar", "lokor"}, true}, // one odd row in two columns
+        {{"abc", "xbc", "ybd"}, false},       {{"bakar", "hakar", "lakare"}, false},
     };
     for (const auto& t : triples) {
         EXPECT_EQ(CanMixRows(t.words), t.mixable) << t.words[0] << ' ' << t.words[1] << ' ' << t.words[2];

@@ -33,7 +33,11 @@ TEST(Puzzle, AnagramIsAnotherArrangementOfTheWord)
 
 TEST(Puzzle, MixwordFindsAMixableTripleOrEnds)
 {
-    const struct { const char* what; Words words; std::size_t length; } cases[] = {
+    const struct {
+        const char* what;
+        Words words;
+        std::size_t length;
+    } cases[] = {
         {"two words of each length", {"bakar", "filar", "ekorre", "ekarna", "sovande", "bilarna"}, 0},
         {"a third word of one length", {"bakar", "filar", "ekorre", "ekarna", "ekollon", "sovande", "bilarna"}, 7},
         {"only first letters differ", {"bakar", "hakar", "lakar", "rakar", "takar"}, 0},
@@ -62,7 +66,8 @@ TEST(Puzzle, MixwordFindsAMixableTripleOrEnds)
             EXPECT_EQ(length, c.length) << c.what;
             ASSERT_EQ(engine.m_strPuzzle.size(), 3 * length + 2) << engine.m_strPuzzle;
             const std::string rows[3] = {engine.m_strPuzzle.substr(0, length),
-                                         engine.m_strPuzzle.substr(length + 1, length), engine.m_strPuzzle.substr(2 * length + 2)};
+                                         engine.m_strPuzzle.substr(length + 1, length),
+                                         engine.m_strPuzzle.substr(2 * length + 2)};
             EXPECT_TRUE(ValidArrangement(rows, words)) << engine.m_strPuzzle;
             EXPECT_TRUE(words[0] != words[1] && words[0] != words[2] && words[1] != words[2]);
             for (int k = 0; k < 3; ++k)

@@ -14,10 +14,14 @@ std::vector<std::string> Names(const CWordEngine& engine)
 
 TEST(Roster, DeletingKeepsTheTurnOnASensiblePlayer)
 {
-    const struct { unsigned current, removed, round; std::vector<std::string> left; unsigned nowCurrent, nowRound; } cases[] = {
-        {2, 1, 3, {"Anna", "Cissi"}, 1, 3}, {2, 2, 3, {"Anna", "Bo"}, 0, 0}, {1, 1, 3, {"Anna", "Cissi"}, 1, 3},
-        {0, 2, 3, {"Anna", "Bo"}, 0, 3}, {1, 7, 3, {"Anna", "Bo", "Cissi"}, 1, 3},
-        {0, 0, 3, {}, 0, 0}, // the only player
+    const struct {
+        unsigned current, removed, round;
+        std::vector<std::string> left;
+        unsigned nowCurrent, nowRound;
+    } cases[] = {
+        {2, 1, 3, {"Anna", "Cissi"}, 1, 3},       {2, 2, 3, {"Anna", "Bo"}, 0, 0},
+        {1, 1, 3, {"Anna", "Cissi"}, 1, 3},       {0, 2, 3, {"Anna", "Bo"}, 0, 3},
+        {1, 7, 3, {"Anna", "Bo", "Cissi"}, 1, 3}, {0, 0, 3, {}, 0, 0}, // the only player
     };
     for (const auto& c : cases) {
         CWordEngine engine;
@@ -35,9 +39,13 @@ TEST(Roster, DeletingKeepsTheTurnOnASensiblePlayer)
 
 TEST(Roster, RoundsAndTheAlternatingGame)
 {
-    const struct { unsigned setting, calls, round, game; } cases[] = {
-        {GAME_ALTERNATING, 1, 0, GAME_HANGMAN}, {GAME_ALTERNATING, 4, 2, GAME_MIXWORD},
-        {GAME_ALTERNATING, 6, 3, GAME_HANGMAN}, {GAME_RANDOM, 6, 3, GAME_ANAGRAM},
+    const struct {
+        unsigned setting, calls, round, game;
+    } cases[] = {
+        {GAME_ALTERNATING, 1, 0, GAME_HANGMAN},
+        {GAME_ALTERNATING, 4, 2, GAME_MIXWORD},
+        {GAME_ALTERNATING, 6, 3, GAME_HANGMAN},
+        {GAME_RANDOM, 6, 3, GAME_ANAGRAM},
     };
     for (const auto& c : cases) {
         CWordEngine engine;
@@ -84,7 +92,10 @@ TEST(Roster, AMatchRoundByRound)
     EXPECT_EQ(std::tuple(lines[2].joined, lines[2].points, lines[2].longestStreak),
               std::tuple(1u, std::vector<uint32_t>{0, 30}, 1u));
 
-    const struct { std::vector<uint32_t> points; std::vector<std::pair<unsigned, unsigned>> standings; } cases[] = {
+    const struct {
+        std::vector<uint32_t> points;
+        std::vector<std::pair<unsigned, unsigned>> standings;
+    } cases[] = {
         {{30, 40, 30}, {{1, 1}, {0, 2}, {2, 2}}},
         {{7, 7, 7}, {{0, 1}, {1, 1}, {2, 1}}},
         {{1, 9, 5, 9}, {{1, 1}, {3, 1}, {2, 3}, {0, 4}}},
@@ -99,9 +110,9 @@ TEST(Roster, AMatchRoundByRound)
 
     engine.m_nCurPlayer = 1;
     engine.NewMatch(5);
-    EXPECT_EQ(std::tuple(engine.m_nRound, engine.m_nCurPlayer, engine.m_players[1].m_nPoints, engine.m_players[1].m_nBonus,
-                         engine.m_match.m_nRounds, engine.MatchOver(), engine.m_match.m_lines[2].joined,
-                         engine.m_match.m_lines[2].points.size()),
+    EXPECT_EQ(std::tuple(engine.m_nRound, engine.m_nCurPlayer, engine.m_players[1].m_nPoints,
+                         engine.m_players[1].m_nBonus, engine.m_match.m_nRounds, engine.MatchOver(),
+                         engine.m_match.m_lines[2].joined, engine.m_match.m_lines[2].points.size()),
               std::tuple(0u, 0u, 0u, 0u, 5u, false, 0u, std::size_t{0}));
 }
 

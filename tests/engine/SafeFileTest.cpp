@@ -33,28 +33,39 @@ TEST(SafeFile, ReplaceWritesThroughLinksOntoRegularFilesOnly)
         const char* whereTheBytesLand; // nullptr: nowhere, and nothing new appears
     } cases[] = {
         {"a new file", [](const TempFolder&) {}, FileError::None, "ordkamp.ini"},
-        {"a link into a synced folder", [](const TempFolder& f) {
+        {"a link into a synced folder",
+         [](const TempFolder& f) {
              fs::create_directory(f.File("sync"));
              WriteBytes(f.File("sync/ordkamp.ini"), "old");
              fs::create_symlink("sync/ordkamp.ini", f.File("ordkamp.ini"));
-         }, FileError::None, "sync/ordkamp.ini"},
-        {"a chain of links, the last one dangling", [](const TempFolder& f) {
+         },
+         FileError::None, "sync/ordkamp.ini"},
+        {"a chain of links, the last one dangling",
+         [](const TempFolder& f) {
              fs::create_symlink(f.File("middle"), f.File("ordkamp.ini"));
              fs::create_symlink("target", f.File("middle"));
-         }, FileError::None, "target"},
-        {"a read-only file", [](const TempFolder& f) {
+         },
+         FileError::None, "target"},
+        {"a read-only file",
+         [](const TempFolder& f) {
              WriteBytes(f.File("ordkamp.ini"), "old");
              fs::permissions(f.File("ordkamp.ini"), fs::perms::owner_read | fs::perms::group_read);
-         }, FileError::ReadOnly, nullptr},
-        {"a folder", [](const TempFolder& f) { fs::create_directory(f.File("ordkamp.ini")); }, FileError::NotRegular, nullptr},
-        {"a link to a FIFO", [](const TempFolder& f) {
+         },
+         FileError::ReadOnly, nullptr},
+        {"a folder", [](const TempFolder& f) { fs::create_directory(f.File("ordkamp.ini")); }, FileError::NotRegular,
+         nullptr},
+        {"a link to a FIFO",
+         [](const TempFolder& f) {
              ::mkfifo(f.File("fifo").c_str(), 0600);
              fs::create_symlink("fifo", f.File("ordkamp.ini"));
-         }, FileError::NotRegular, nullptr},
-        {"a link planted at the old temporary name", [](const TempFolder& f) {
+         },
+         FileError::NotRegular, nullptr},
+        {"a link planted at the old temporary name",
+         [](const TempFolder& f) {
              WriteBytes(f.File("victim"), "old");
              fs::create_symlink("victim", f.File("ordkamp.ini.tmp"));
-         }, FileError::None, "ordkamp.ini"},
+         },
+         FileError::None, "ordkamp.ini"},
     };
     for (const auto& c : cases) {
         TempFolder folder;
@@ -126,10 +137,18 @@ TEST(SafeFile, ReadRefusesWhatIsNotARegularFileOrTooLarge)
     WriteBytes(folder.File("sparse"), "");
     fs::resize_file(folder.File("sparse"), std::uintmax_t{300} << 20);
     WriteBytes(folder.File("small"), "hus\r\n");
-    const struct { const char* name; std::uint64_t limit; FileError expected; } cases[] = {
-        {"fifo", kMaxFileBytes, FileError::NotRegular}, {"link-to-fifo", kMaxFileBytes, FileError::NotRegular},
-        {"folder", kMaxFileBytes, FileError::NotRegular}, {"sparse", kMaxFileBytes, FileError::TooLarge},
-        {"missing", kMaxFileBytes, FileError::Missing}, {"small", 4, FileError::TooLarge}, {"small", 5, FileError::None},
+    const struct {
+        const char* name;
+        std::uint64_t limit;
+        FileError expected;
+    } cases[] = {
+        {"fifo", kMaxFileBytes, FileError::NotRegular},
+        {"link-to-fifo", kMaxFileBytes, FileError::NotRegular},
+        {"folder", kMaxFileBytes, FileError::NotRegular},
+        {"sparse", kMaxFileBytes, FileError::TooLarge},
+        {"missing", kMaxFileBytes, FileError::Missing},
+        {"small", 4, FileError::TooLarge},
+        {"small", 5, FileError::None},
     };
     for (const auto& c : cases) {
         std::string contents = "untouched";

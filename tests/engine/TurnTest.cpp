@@ -21,14 +21,15 @@ TurnEvent Play(CTurn& turn, const CWordEngine& engine, const std::string& script
         const std::string name = step.substr(0, mark), value = mark == std::string::npos ? "" : step.substr(mark + 1);
         for (int times = step[mark == std::string::npos ? 0 : mark] == '*' ? std::stoi(value) : 1; times > 0; --times) {
             last = name == "start" ? turn.Start()
-                : name == "tick" ? turn.Tick()
-                : name == "guess" ? turn.Guess(value.starts_with("answer") ? engine.m_strAnswer[value.back() - '1'] : value)
-                : name == "hint" ? turn.Hint()
+                : name == "tick"   ? turn.Tick()
+                : name == "guess"
+                ? turn.Guess(value.starts_with("answer") ? engine.m_strAnswer[value.back() - '1'] : value)
+                : name == "hint"   ? turn.Hint()
                 : name == "giveup" ? turn.GiveUp()
-                : name == "take" ? turn.TakeTime(static_cast<unsigned>(std::stoi(value)))
-                : name == "pause" ? turn.Pause()
+                : name == "take"   ? turn.TakeTime(static_cast<unsigned>(std::stoi(value)))
+                : name == "pause"  ? turn.Pause()
                 : name == "resume" ? turn.Resume()
-                : turn.Abandon();
+                                   : turn.Abandon();
             for (const TurnSound sound : last.sounds)
                 sounds += "TOSWRM"[static_cast<int>(sound)];
         }
@@ -45,14 +46,15 @@ TEST(Turn, EventsStateClockSoundsAndScore)
         const char* sounds;
         TurnState state;
         int left;
-        TurnShows shows;  // by the last event
+        TurnShows shows; // by the last event
         uint32_t points, bonus; // Anna's, who starts with a bonus of 2: (letters - shortest + bonus) a second
         unsigned current; // the player whose turn it is, or whose result shows
         bool withSentence = false, sentenceShown = false; // the words have a hint sentence; it was shown
         unsigned rounds = 0; // of the match; 0, the endless game
     } cases[] = {
         {"start", GAME_HANGMAN, "", TURN_RUNNING, 60, NewPuzzle, 0, 2, 0},
-        {"guess=e tick hint giveup pause resume", GAME_HANGMAN, "", TURN_WAITING, 0, Unchanged, 0, 2, 0}, // nothing before the start
+        {"guess=e tick hint giveup pause resume", GAME_HANGMAN, "", TURN_WAITING, 0, Unchanged, 0, 2,
+         0}, // nothing before the start
         {"start guess=E guess=x guess=x guess=- guess=k guess=o", GAME_HANGMAN, "W", TURN_RUNNING, 56, Puzzle, 0, 2, 0},
         {"start guess=e guess=x guess=k guess=o guess=r", GAME_HANGMAN, "WS", TURN_RESULT, 56, Right, 3 * 56, 3, 0},
         {"start guess=ekorre", GAME_ANAGRAM, "S", TURN_RESULT, 60, Right, 3 * 60, 3, 0},
@@ -90,15 +92,17 @@ TEST(Turn, EventsStateClockSoundsAndScore)
         {"start tick*2 pause resume resume tick guess=ekorre", GAME_ANAGRAM, "S", TURN_RESULT, 57, Right, 3 * 57, 3, 0},
         {"start tick*60 pause", GAME_ANAGRAM, "TTTTTO", TURN_RESULT, 0, Unchanged, 0, 0, 0}, // not in the result pause
         {"start pause abandon start tick", GAME_ANAGRAM, "", TURN_RUNNING, 59, Unchanged, 0, 2, 0},
-        {"start giveup abandon start", GAME_ANAGRAM, "O", TURN_RUNNING, 60, NewPuzzle, 0, 0, 0}, // chosen anew: no hand-over
+        {"start giveup abandon start", GAME_ANAGRAM, "O", TURN_RUNNING, 60, NewPuzzle, 0, 0,
+         0}, // chosen anew: no hand-over
         // A match of one round: over after the last player's result pause, and no turn after it.
-        {"start guess=ekorre tick start", GAME_ANAGRAM, "S", TURN_RUNNING, 60, NewPuzzle, 3 * 60, 3, 1, false, false, 1},
+        {"start guess=ekorre tick start", GAME_ANAGRAM, "S", TURN_RUNNING, 60, NewPuzzle, 3 * 60, 3, 1, false, false,
+         1},
         {"start guess=ekorre tick start giveup tick", GAME_ANAGRAM, "SOM", TURN_WAITING, 0, MatchOver, 3 * 60, 3, 0,
          false, false, 1},
-        {"start guess=ekorre tick start giveup tick start", GAME_ANAGRAM, "SOM", TURN_WAITING, 0, MatchOver, 3 * 60, 3, 0,
-         false, false, 1},
-        {"start guess=ekorre tick start giveup tick start", GAME_ANAGRAM, "SO", TURN_RUNNING, 60, NewPuzzle, 3 * 60, 3, 0,
-         false, false, 2},
+        {"start guess=ekorre tick start giveup tick start", GAME_ANAGRAM, "SOM", TURN_WAITING, 0, MatchOver, 3 * 60, 3,
+         0, false, false, 1},
+        {"start guess=ekorre tick start giveup tick start", GAME_ANAGRAM, "SO", TURN_RUNNING, 60, NewPuzzle, 3 * 60, 3,
+         0, false, false, 2},
     };
     for (const auto& c : cases) {
         CWordEngine engine;
@@ -117,7 +121,8 @@ TEST(Turn, EventsStateClockSoundsAndScore)
         std::string sounds;
         const TurnEvent last = Play(turn, engine, c.script, sounds);
         EXPECT_EQ(std::tuple(sounds, turn.State(), turn.SecondsLeft(), int(last.shows), engine.m_players[0].m_nPoints,
-                             engine.m_players[0].m_nBonus, engine.m_nCurPlayer, turn.ClockPeriod(), turn.SentenceShown()),
+                             engine.m_players[0].m_nBonus, engine.m_nCurPlayer, turn.ClockPeriod(),
+                             turn.SentenceShown()),
                   std::tuple(std::string(c.sounds), c.state, c.left, int(c.shows), c.points, c.bonus, c.current,
                              c.state == TURN_RESULT ? 1500 : 1000, c.sentenceShown))
             << c.script << " in game " << c.game;
@@ -148,7 +153,8 @@ TEST(Turn, ResultPauseShowsTheFinishedTurn)
                 TurnEvent result = solve ? turn.Guess(engine.m_strAnswer[0]) : turn.GiveUp();
                 for (std::size_t i = 1; turn.State() == TURN_RUNNING && i < answer.size(); ++i)
                     result = turn.Guess(answer.substr(i, 1)); // hangman takes a letter at a time
-                EXPECT_EQ(std::tuple(int(result.shows), result.answer, result.points > 0, engine.m_nRound, engine.m_nGameType),
+                EXPECT_EQ(std::tuple(int(result.shows), result.answer, result.points > 0, engine.m_nRound,
+                                     engine.m_nGameType),
                           std::tuple(int(solve ? TurnShows::Right : TurnShows::Wrong), answer, solve, round, game))
                     << "setting " << setting << ", round " << round;
                 EXPECT_EQ(turn.Tick().shows, TurnShows::NextPlayer);

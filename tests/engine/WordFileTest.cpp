@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace {
 
 using Words = CWordList;
@@ -21,7 +20,11 @@ Words LoadBytes(const std::string& bytes)
 
 TEST(WordFile, LoadingOddFiles)
 {
-    const struct { const char* what; std::string bytes; Words words; } cases[] = {
+    const struct {
+        const char* what;
+        std::string bytes;
+        Words words;
+    } cases[] = {
         {"CR LF", "Hus\r\n  bil\t\r\nB\xC5TAR\r\n", {"bil", "hus", "b\xE5tar"}},
         {"bare CR joins lines", "hus\rbil\r", {}},
         {"no end on the last line, blank lines", "\n\r\n \nhus\nhus\nekorre", {"hus", "ekorre"}},

@@ -13,15 +13,33 @@ using Words = CWordList;
 TEST(WordStore, AddWordAcceptsOnlyCleanWords)
 {
     const std::string longest = std::string(35, 'a').replace(0, 3, "xyz");
-    const struct { std::string in; std::string stored; } cases[] = {
-        {"Hus", "hus"}, {" \tbil\r\n", "bil"}, {"B\xC5TAR", "b\xE5tar"},
-        {"\xC9" "COLE\xDE", "\xE9" "cole\xFE"}, // the code page's upper case, not only ASCII
-        {"\xDF" "ala", "\xDF" "ala"}, {longest, longest},
-        {"\x9F" "abc", "abc"},    // a blanked byte at an end trims away
+    const struct {
+        std::string in;
+        std::string stored;
+    } cases[] = {
+        {"Hus", "hus"},
+        {" \tbil\r\n", "bil"},
+        {"B\xC5TAR", "b\xE5tar"},
+        {"\xC9"
+         "COLE\xDE",
+         "\xE9"
+         "cole\xFE"}, // the code page's upper case, not only ASCII
+        {"\xDF"
+         "ala",
+         "\xDF"
+         "ala"},
+        {longest, longest},
+        {"\x9F"
+         "abc",
+         "abc"}, // a blanked byte at an end trims away
         {"ab", ""},
-        {"aaab", ""},             // three different letters at least
-        {"hej hopp", ""}, {"bil2", ""}, {longest + "a", ""},
-        {"ab\x9F" "cd", ""},      // inner blanked byte becomes a space
+        {"aaab", ""}, // three different letters at least
+        {"hej hopp", ""},
+        {"bil2", ""},
+        {longest + "a", ""},
+        {"ab\x9F"
+         "cd",
+         ""}, // inner blanked byte becomes a space
         {"\xE5\xD7\xE4\xF6", ""}, // × is no letter
     };
     for (const auto& c : cases) {
@@ -76,13 +94,15 @@ TEST(WordStore, SortingAGeneratedListAgreesWithAComparisonSortAndCountsLengths)
         std::sort(expected.begin(), expected.end());
         expected.erase(std::unique(expected.begin(), expected.end()), expected.end());
         ASSERT_EQ(list.size(), expected.size()) << byLength;
-        EXPECT_TRUE(std::equal(list.begin(), list.end(), expected.begin(),
-                               [](std::string_view word, const auto& row) { return word == std::get<2>(row); }))
-            << byLength;
+        EXPECT_TRUE(std::equal(list.begin(), list.end(), expected.begin(), [](std::string_view word, const auto& row) {
+            return word == std::get<2>(row);
+        })) << byLength;
         // Counted by length, over the lengths a word may have, after a length sort only.
         for (std::size_t n = MIN_WORD_LENGTH; n <= MAX_WORD_LENGTH; ++n)
-            EXPECT_EQ(engine.CountWords(n, n), byLength ? std::count_if(expected.begin(), expected.end(),
-                                                          [n](const auto& row) { return std::get<0>(row) == n; }) : 0)
+            EXPECT_EQ(engine.CountWords(n, n),
+                      byLength ? std::count_if(expected.begin(), expected.end(),
+                                               [n](const auto& row) { return std::get<0>(row) == n; })
+                               : 0)
                 << n;
     }
 }
@@ -111,12 +131,18 @@ TEST(WordStore, AddingToASortedListGivesWhatAFullSortGives)
 
 TEST(WordStore, SetRuleClampsInOrder)
 {
-    const struct { unsigned index, value, min, max, penalty, time0, time2; } cases[] = {
-        {RULE_MIN_LETTERS, 2, 3, 8, 4, 60, 60}, {RULE_MIN_LETTERS, 9, 9, 9, 4, 60, 60},
+    const struct {
+        unsigned index, value, min, max, penalty, time0, time2;
+    } cases[] = {
+        {RULE_MIN_LETTERS, 2, 3, 8, 4, 60, 60},
+        {RULE_MIN_LETTERS, 9, 9, 9, 4, 60, 60},
         {RULE_MIN_LETTERS, unsigned(-1), 35, 35, 4, 60, 60}, // a negative value counts as huge
-        {RULE_MAX_LETTERS, 4, 4, 4, 4, 60, 60}, {RULE_MAX_LETTERS, 1, 3, 3, 4, 60, 60},
-        {RULE_PENALTY, 0, 5, 8, 1, 60, 60}, {RULE_PENALTY, 75, 5, 8, 60, 60, 60},
-        {RULE_TIME_HANGMAN, 1000, 5, 8, 4, 999, 60}, {RULE_TIME_HANGMAN, 0, 5, 8, 4, 1, 60},
+        {RULE_MAX_LETTERS, 4, 4, 4, 4, 60, 60},
+        {RULE_MAX_LETTERS, 1, 3, 3, 4, 60, 60},
+        {RULE_PENALTY, 0, 5, 8, 1, 60, 60},
+        {RULE_PENALTY, 75, 5, 8, 60, 60, 60},
+        {RULE_TIME_HANGMAN, 1000, 5, 8, 4, 999, 60},
+        {RULE_TIME_HANGMAN, 0, 5, 8, 4, 1, 60},
         {RULE_TIME_MIXWORD, 120, 5, 8, 4, 60, 120},
         {RULE_COUNT, 1, 5, 8, 4, 60, 60}, // no such rule
     };
@@ -124,8 +150,10 @@ TEST(WordStore, SetRuleClampsInOrder)
         CWordEngine engine;
         engine.SetRule(c.index, c.value);
         const std::vector<unsigned> rules = {engine.GetRule(RULE_MIN_LETTERS), engine.GetRule(RULE_MAX_LETTERS),
-            engine.GetRule(RULE_PENALTY), engine.GetRule(RULE_TIME_HANGMAN), engine.GetRule(RULE_TIME_MIXWORD)};
-        EXPECT_EQ(rules, (std::vector<unsigned>{c.min, c.max, c.penalty, c.time0, c.time2})) << c.index << '=' << c.value;
+                                             engine.GetRule(RULE_PENALTY), engine.GetRule(RULE_TIME_HANGMAN),
+                                             engine.GetRule(RULE_TIME_MIXWORD)};
+        EXPECT_EQ(rules, (std::vector<unsigned>{c.min, c.max, c.penalty, c.time0, c.time2}))
+            << c.index << '=' << c.value;
     }
     // The penalty is capped when it is set, not when the hangman time is lowered.
     CWordEngine engine;
@@ -138,8 +166,11 @@ TEST(WordStore, SetRuleClampsInOrder)
 
 TEST(WordStore, DeletingWordsClosesTheGapAndLeavesTheCounts)
 {
-    const struct { std::vector<std::size_t> rows; Words left; } cases[] = {
-        {{0}, {"hus", "katt", "b\xE5tar"}}, {{3, 1, 3}, {"bil", "katt"}}, {{0, 1, 2, 3}, {}},
+    const struct {
+        std::vector<std::size_t> rows;
+        Words left;
+    } cases[] = {
+        {{0}, {"hus", "katt", "b\xE5tar"}},        {{3, 1, 3}, {"bil", "katt"}}, {{0, 1, 2, 3}, {}},
         {{7}, {"bil", "hus", "katt", "b\xE5tar"}}, // outside the list: nothing happens
         {{}, {"bil", "hus", "katt", "b\xE5tar"}},
     };

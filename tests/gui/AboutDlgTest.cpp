@@ -28,8 +28,13 @@ TEST_F(About, FigureTurnsTowardsThePointerOnceTheIconWasClicked)
     EXPECT_EQ(about->m_fAngle, 0.0f); // not before the click
 
     QTest::mouseClick(DialogControl(about.get(), IDC_ABOUT_ICON), Qt::LeftButton);
-    const struct { QPoint offset; double angle; } cases[] = {
-        {{40, 0}, -kPi / 2}, {{-40, 0}, -3 * kPi / 2}, {{40, 40}, -3 * kPi / 4},
+    const struct {
+        QPoint offset;
+        double angle;
+    } cases[] = {
+        {{40, 0}, -kPi / 2},
+        {{-40, 0}, -3 * kPi / 2},
+        {{40, 40}, -3 * kPi / 4},
     };
     for (const auto& c : cases) {
         about->OnPointerMoved(Reference() + c.offset);
@@ -57,7 +62,8 @@ TEST_F(About, LinksAndTexts)
     Open();
     EXPECT_EQ(about->windowTitle(), "Om Ordkamp 2...");
     EXPECT_EQ(QStringList({about->m_linkWeb->text(), about->m_linkMail->m_strLink, about->m_linkReadMe->m_strLink}),
-              QStringList({"ordkamp.example.org", "mailto:ordkamp@example.org", QString::fromStdString(folder.File("README.TXT"))}));
+              QStringList({"ordkamp.example.org", "mailto:ordkamp@example.org",
+                           QString::fromStdString(folder.File("README.TXT"))}));
     // The version from the build; the readme sentence ends where the readme link begins.
     QLabel *version = nullptr, *sentence = nullptr;
     for (QLabel* label : about->findChildren<QLabel*>()) {

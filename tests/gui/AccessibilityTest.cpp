@@ -53,7 +53,8 @@ TEST_F(GameWindow, TheTurnIsToldInGuess)
     const auto told = [&] { return Guess()->accessibleDescription(); };
     Type("a");
     QAccessibleInterface* display = QAccessible::queryAccessibleInterface(Control(IDC_DISPLAY));
-    EXPECT_EQ(display->text(QAccessible::Name), "Hänga Gubbe \u2014 Anna\n"
+    EXPECT_EQ(display->text(QAccessible::Name),
+              "Hänga Gubbe \u2014 Anna\n"
               "streck, streck, streck, streck, streck, streck\n");
     EXPECT_EQ(told(), display->text(QAccessible::Name));
     Type("e");

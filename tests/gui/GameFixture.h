@@ -39,9 +39,15 @@ struct GameWindow : ::testing::Test {
     void SetUp() override
     {
         SetAppPathOverride(folder.Path().string());
-        SetMessageBoxHook([this](const QString& text, unsigned type) { boxes.emplace_back(text, type); return answer; });
+        SetMessageBoxHook([this](const QString& text, unsigned type) {
+            boxes.emplace_back(text, type);
+            return answer;
+        });
         SetBeepHook([this](unsigned type) { sounds.push_back(type); });
-        SetShellOpenHook([this](const QString& target) { opened.push_back(target); return shellResult; });
+        SetShellOpenHook([this](const QString& target) {
+            opened.push_back(target);
+            return shellResult;
+        });
         SetStartProgramHook([this](const QString& program, const QStringList& arguments) {
             started.push_back(QStringList{program} + arguments);
             return startResult;
@@ -77,7 +83,10 @@ struct GameWindow : ::testing::Test {
     }
 
     template <typename T = QWidget>
-    T* Control(int id) const { return DialogControl<T>(dlg.get(), id); }
+    T* Control(int id) const
+    {
+        return DialogControl<T>(dlg.get(), id);
+    }
 
     QLineEdit* Guess() const { return Control<QLineEdit>(IDC_GUESS); }
 

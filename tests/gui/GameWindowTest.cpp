@@ -24,10 +24,18 @@ namespace fs = std::filesystem;
 TEST_F(GameWindow, WordListLoadsOrNamesWhyNot)
 {
     const std::string list = folder.File("ordkamp.se");
-    const struct { const char* what; std::function<void()> make; unsigned text; } cases[] = {
+    const struct {
+        const char* what;
+        std::function<void()> make;
+        unsigned text;
+    } cases[] = {
         {"a list of one short word", [&] { WriteBytes(list, "hus\r\n"); }, IDS_WELCOME},
         {"a FIFO", [&] { ::mkfifo(list.c_str(), 0600); }, IDS_LOAD_FAILED},
-        {"a 300 MB file", [&] { WriteBytes(list, "hus\r\n"); fs::resize_file(list, std::uintmax_t{300} << 20); },
+        {"a 300 MB file",
+         [&] {
+             WriteBytes(list, "hus\r\n");
+             fs::resize_file(list, std::uintmax_t{300} << 20);
+         },
          IDS_LIST_TOO_LARGE},
     };
     for (const auto& c : cases) {
@@ -97,8 +105,9 @@ TEST_F(GameWindow, ClosingAsksOnlyWhenPlayersExistAndEscapeNeverCloses)
         dlg->close();
         EXPECT_EQ(dlg->isVisible(), reply == IDNO);
     }
-    EXPECT_EQ(boxes.at(0), std::make_pair(QString("Vill du verkligen avsluta?"),
-                                          unsigned{MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2}));
+    EXPECT_EQ(boxes.at(0),
+              std::make_pair(QString("Vill du verkligen avsluta?"),
+                             unsigned{MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2}));
 }
 
 TEST_F(GameWindow, FailedSaveAtExitOffersRetryWhileTheWindowIsOpen)
@@ -134,7 +143,8 @@ TEST_F(GameWindow, UnreadableSettingsFileIsNamedAtStartAndNeverWritten)
     ASSERT_EQ(mkfifo(ini.c_str(), 0600), 0); // would hang a blocking read
     Start();
     ASSERT_EQ(boxes.size(), 1u);
-    for (const QString& part : {QString::fromStdString(ini), QString("inte en vanlig fil"), QString("skrivs inte över")})
+    for (const QString& part :
+         {QString::fromStdString(ini), QString("inte en vanlig fil"), QString("skrivs inte över")})
         EXPECT_TRUE(boxes[0].first.contains(part)) << part.toStdString();
     dlg->OnExit();
     EXPECT_EQ(boxes.size(), 1u);
@@ -182,7 +192,8 @@ TEST_F(GameWindow, PoliteEndsSaveLikeExit)
         boxes.clear();
         const CIniFile saved = CIniFile::Parse(ReadBytes(ini));
         EXPECT_EQ(saved.Get("HangMan", "name0").value_or("") + saved.Get("Settings", "TimeScrabble").value_or(""),
-                  "Anna45") << signal;
+                  "Anna45")
+            << signal;
     }
 }
 
@@ -246,7 +257,8 @@ TEST_F(GameWindow, QuickHelpAndReadmeAlwaysOpen)
     };
     readTextWindowLater();
     dlg->findChild<QAction*>(QString::number(ID_QUICK_HELP))->trigger();
-    EXPECT_TRUE(text.startsWith("Ordkamp " ORDKAMP_VERSION " är uppbyggt av tre olika ordlekar.")) << text.toStdString();
+    EXPECT_TRUE(text.startsWith("Ordkamp " ORDKAMP_VERSION " är uppbyggt av tre olika ordlekar."))
+        << text.toStdString();
     EXPECT_TRUE(wraps && text.contains("Hänga Gubbe: ") && !text.contains("orden..")) << text.toStdString();
 
     dlg->findChild<QAction*>(QString::number(ID_README))->trigger();

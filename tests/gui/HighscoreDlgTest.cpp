@@ -43,8 +43,9 @@ TEST_F(Highscores, PointsAndResettingTheShownTable)
         QTest::mouseClick(DialogControl<QPushButton>(window.get(), IDC_RESET_HIGHSCORE), Qt::LeftButton);
         EXPECT_EQ(Cell(0, 1), reply == IDNO ? "Anna" : "-");
     }
-    EXPECT_EQ(boxes[0], std::make_pair(QString("Vill du verkligen nollställa highscorelistan för Mixord?"),
-                                       unsigned{MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON3}));
+    EXPECT_EQ(boxes[0],
+              std::make_pair(QString("Vill du verkligen nollställa highscorelistan för Mixord?"),
+                             unsigned{MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON3}));
     EXPECT_EQ(game.m_highscores[GAME_MIXWORD][0].m_strName + game.m_highscores[GAME_ANAGRAM][0].m_strName, "-\xC5sa");
 }
 

@@ -10,10 +10,15 @@ namespace {
 TEST(LinkFallback, CutsAtThePlaceholderAndAppendsTheTarget)
 {
     const QString target = QStringLiteral("https://ordkamp.example.org/a b;c");
-    const struct { const char* registered; std::optional<QStringList> arguments; } cases[] = {
-        {"firefox-esr %u", QStringList{"firefox-esr", target}}, {"browser", QStringList{"browser", target}},
+    const struct {
+        const char* registered;
+        std::optional<QStringList> arguments;
+    } cases[] = {
+        {"firefox-esr %u", QStringList{"firefox-esr", target}},
+        {"browser", QStringList{"browser", target}},
         {"\"/opt/Min Webbläsare/browser\" \"%1\" -new", QStringList{"/opt/Min Webbläsare/browser", target}},
-        {"browser --a=\"x y\" %U", QStringList{"browser", "--a=x y", target}}, {"\"%1\"", std::nullopt},
+        {"browser --a=\"x y\" %U", QStringList{"browser", "--a=x y", target}},
+        {"\"%1\"", std::nullopt},
     };
     for (const auto& c : cases)
         EXPECT_EQ(FallbackArguments(QString::fromUtf8(c.registered), target), c.arguments) << c.registered;
@@ -67,8 +72,9 @@ TEST_F(Links, PressActivatesReleaseOpensVisitedAfterFocusLeaves)
     EXPECT_EQ(opened.size(), 3u);
     // To a screen reader: a link, reached with Tab, that says where it leads and opens.
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(link);
-    EXPECT_EQ(std::tuple(accessible->role(), accessible->text(QAccessible::Value), bool(link->focusPolicy() & Qt::TabFocus)),
-              std::tuple(QAccessible::Link, QStringLiteral("https://ordkamp.example.org/"), true));
+    EXPECT_EQ(
+        std::tuple(accessible->role(), accessible->text(QAccessible::Value), bool(link->focusPolicy() & Qt::TabFocus)),
+        std::tuple(QAccessible::Link, QStringLiteral("https://ordkamp.example.org/"), true));
     accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(opened.size(), 4u);
 }

@@ -92,9 +92,15 @@ TEST_F(Panels, RulesAreShownAsClampedAndCountTheAvailableWords)
     StartWith({});
     EXPECT_EQ(dlg->m_strAvailable, "Tillgängliga ord: 6");
     // The engine's clamps are its own tests; here, that the edits show them.
-    const struct { int id; const char* typed; int min, max, penalty, anagram; } cases[] = {
-        {IDC_MIN_LETTERS, "40", 35, 35, 4, 60}, {IDC_MAX_LETTERS, "4", 4, 4, 4, 60},
-        {IDC_PENALTY, "0", 4, 4, 1, 60}, {IDC_TIME_ANAGRAM, "1500", 4, 4, 1, 999},
+    const struct {
+        int id;
+        const char* typed;
+        int min, max, penalty, anagram;
+    } cases[] = {
+        {IDC_MIN_LETTERS, "40", 35, 35, 4, 60},
+        {IDC_MAX_LETTERS, "4", 4, 4, 4, 60},
+        {IDC_PENALTY, "0", 4, 4, 1, 60},
+        {IDC_TIME_ANAGRAM, "1500", 4, 4, 1, 999},
     };
     for (const auto& c : cases) {
         auto* spin = Control<QSpinBox>(c.id);

@@ -38,20 +38,24 @@ QStringList CutTexts(QWidget* window)
             QStyleOptionButton option;
             option.initFrom(button);
             option.text = button->text();
-            const int smallest = button->style()->sizeFromContents(QStyle::CT_PushButton, &option, QSize(1, 1), button).width();
+            const int smallest =
+                button->style()->sizeFromContents(QStyle::CT_PushButton, &option, QSize(1, 1), button).width();
             const int needed = button->sizeHint().width();
             check(control, button->text(), needed > smallest ? needed : 0, control->width());
         } else if ((label && !label->wordWrap() && !label->text().isEmpty()) || qobject_cast<QComboBox*>(control)) {
-            check(control, label ? label->text() : QStringLiteral("(items)"), control->sizeHint().width(), control->width());
+            check(control, label ? label->text() : QStringLiteral("(items)"), control->sizeHint().width(),
+                  control->width());
         } else if (auto* tree = qobject_cast<QTreeWidget*>(control)) {
             for (int column = 0; column < tree->columnCount(); ++column) {
-                const int room = tree->columnWidth(column) - 2 * tree->style()->pixelMetric(QStyle::PM_FocusFrameHMargin);
+                const int room =
+                    tree->columnWidth(column) - 2 * tree->style()->pixelMetric(QStyle::PM_FocusFrameHMargin);
                 const QString header = tree->headerItem()->text(column);
                 check(tree->header(), header, tree->header()->fontMetrics().horizontalAdvance(header), room);
                 for (int row = 0; row < tree->topLevelItemCount(); ++row) {
                     const QTreeWidgetItem* item = tree->topLevelItem(row);
-                    const QFont font = item->data(column, Qt::FontRole).isValid() ? item->font(column)
-                                                                                 : tree->font(); // a marked row is bold
+                    const QFont font = item->data(column, Qt::FontRole).isValid()
+                        ? item->font(column)
+                        : tree->font(); // a marked row is bold
                     check(tree, item->text(column), QFontMetrics(font).horizontalAdvance(item->text(column)), room);
                 }
             }
@@ -66,8 +70,9 @@ QStringList Overlaps(QWidget* window)
 {
     QStringList overlapping;
     const QList<QWidget*> controls = window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    const QStringList large = {QString::number(IDC_DISPLAY), QString::number(IDC_COUNTDOWN), QString::number(IDC_PROGRESS),
-                               QString::number(IDC_PLAYERS), QStringLiteral("LetterBoard")};
+    const QStringList large = {QString::number(IDC_DISPLAY), QString::number(IDC_COUNTDOWN),
+                               QString::number(IDC_PROGRESS), QString::number(IDC_PLAYERS),
+                               QStringLiteral("LetterBoard")};
     for (const QWidget* a : controls)
         for (const QWidget* b : controls)
             if (a != b && large.contains(a->objectName()) && a->isVisibleTo(window) && b->isVisibleTo(window)
@@ -76,7 +81,7 @@ QStringList Overlaps(QWidget* window)
     return overlapping;
 }
 
-struct TextFit : GameWindow {};
+struct TextFit : GameWindow { };
 
 TEST_F(TextFit, EveryWindowShowsItsTextsWhole)
 {
@@ -84,7 +89,8 @@ TEST_F(TextFit, EveryWindowShowsItsTextsWhole)
     CWordEngine game;
     game.m_words = {"bil", "katt"};
     for (unsigned i = 0; i < HIGHSCORE_PLACES; ++i) // the longest word in no time: the most points a place has
-        game.AddHighscore(i % GAME_COUNT, i / GAME_COUNT, "Annabella", "2026-12-07", 35, static_cast<int16_t>(i % 2 ? i : 0));
+        game.AddHighscore(i % GAME_COUNT, i / GAME_COUNT, "Annabella", "2026-12-07", 35,
+                          static_cast<int16_t>(i % 2 ? i : 0));
     game.m_nLastGameType = GAME_HANGMAN;
     game.m_nHighscoreRank = 1; // bold, and wider for it
     for (const char* family : {"DejaVu Sans", "Nimbus Sans"}) {
@@ -100,7 +106,8 @@ TEST_F(TextFit, EveryWindowShowsItsTextsWhole)
         dlg->RefreshPlayers();
         dlg->m_engine.m_nLengthCount[5] = 2'000'000;
         dlg->UpdateAvailableWords();
-        EXPECT_EQ((CutTexts(dlg.get()) + Overlaps(dlg.get())).join('\n').toStdString(), "") << family << ": game window";
+        EXPECT_EQ((CutTexts(dlg.get()) + Overlaps(dlg.get())).join('\n').toStdString(), "")
+            << family << ": game window";
 
         CWordListDlg editor;
         editor.m_pGameEngine = &game;

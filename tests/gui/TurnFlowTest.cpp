@@ -38,8 +38,8 @@ TEST_F(Turns, HangmanTurnAsTheWindowShowsIt)
     Type("a"); // only starts the turn
     EXPECT_EQ(dlg->m_strDisplay + Guess()->text() + Countdown(), "------\r\n\r\n60");
     EXPECT_EQ(Left(), 60);
-    for (const int id : {IDC_TIME_HANGMAN, IDC_TIME_ANAGRAM, IDC_TIME_MIXWORD, IDC_PENALTY,
-                         IDC_MIN_LETTERS, IDC_MAX_LETTERS, IDC_SPIN_PENALTY, IDC_GAME_TYPE})
+    for (const int id : {IDC_TIME_HANGMAN, IDC_TIME_ANAGRAM, IDC_TIME_MIXWORD, IDC_PENALTY, IDC_MIN_LETTERS,
+                         IDC_MAX_LETTERS, IDC_SPIN_PENALTY, IDC_GAME_TYPE})
         EXPECT_FALSE(Control(id)->isEnabled()) << id;
     EXPECT_TRUE(Action(ID_HINT)->isEnabled());
     EXPECT_TRUE(Bold(0));
@@ -60,8 +60,9 @@ TEST_F(Turns, HangmanTurnAsTheWindowShowsIt)
         cursor.setPosition(tried.position() + i + 1);
         return cursor.charFormat();
     };
-    EXPECT_EQ(std::tuple(formatAt(0).foreground().color(), formatAt(0).fontStrikeOut(), formatAt(1).foreground().color(),
-                         formatAt(1).fontStrikeOut()), std::tuple(QColor(0, 128, 0), false, QColor(200, 0, 0), true));
+    EXPECT_EQ(std::tuple(formatAt(0).foreground().color(), formatAt(0).fontStrikeOut(),
+                         formatAt(1).foreground().color(), formatAt(1).fontStrikeOut()),
+              std::tuple(QColor(0, 128, 0), false, QColor(200, 0, 0), true));
 
     QTest::keyClick(Guess(), Qt::Key_F3); // a hint: the k, for the penalty
     EXPECT_EQ(dlg->m_strDisplay, "ek---e\r\n\r\nekx");
@@ -85,7 +86,8 @@ TEST_F(Turns, HangmanTurnAsTheWindowShowsIt)
     EXPECT_EQ(dlg->m_strDisplay, "Tyvärr! Rätt svar: ekorre");
     EXPECT_EQ(Countdown(), "0");
     EXPECT_EQ(Left(), 0);
-    EXPECT_EQ(sounds, (std::vector<unsigned>{SOUND_WRONG_LETTER, SOUND_SOLVED, SOUND_TICK, SOUND_TICK, SOUND_TIME_OUT}));
+    EXPECT_EQ(sounds,
+              (std::vector<unsigned>{SOUND_WRONG_LETTER, SOUND_SOLVED, SOUND_TICK, SOUND_TICK, SOUND_TIME_OUT}));
 }
 
 // Paused, the puzzle is hidden and the clock stops; a key in "Gissa" goes
@@ -114,8 +116,13 @@ TEST_F(Turns, PauseHidesThePuzzleUntilAKey)
 
 TEST_F(Turns, HintLineAndHighscoreGreetingsKeptAtOnce)
 {
-    const struct { int entriesAbove; const char* greeting; } cases[] = {
-        {0, "\r\nGrattis, nytt highscore!"}, {9, "\r\nGrattis, ett top-tio-resultat!"}, {10, ""},
+    const struct {
+        int entriesAbove;
+        const char* greeting;
+    } cases[] = {
+        {0, "\r\nGrattis, nytt highscore!"},
+        {9, "\r\nGrattis, ett top-tio-resultat!"},
+        {10, ""},
     };
     for (const auto& c : cases) {
         StartWithPlayers(ManyWords(120), GAME_ANAGRAM);
@@ -142,7 +149,10 @@ TEST_F(Turns, HintLineAndHighscoreGreetingsKeptAtOnce)
 TEST_F(Turns, TheBoardPlaysAsTheKeysDo)
 {
     const std::unique_ptr<QPointingDevice> touchScreen(QTest::createTouchDevice()); // the test's to delete
-    const struct { unsigned game; const char *keys, *board; } cases[] = {
+    const struct {
+        unsigned game;
+        const char *keys, *board;
+    } cases[] = {
         {GAME_HANGMAN, "key:a key:e key:x key:e tick", "start tile:e tile:x tile:e tick"},
         {GAME_HANGMAN, "key:a key:x", "display tap:x"}, // one penalty for one tap
         {GAME_HANGMAN, "key:a pause key:k key:o", "start pause tile:k display tile:o"}, // nothing while paused
@@ -201,7 +211,8 @@ TEST_F(Turns, TheBoardPlaysAsTheKeysDo)
                 QTest::mouseClick(tile, Qt::LeftButton);
             else if (tile && step.startsWith("tap:")) {
                 QTest::touchEvent(dlg.get(), touchScreen.get()).press(0, tile->mapTo(dlg.get(), tile->rect().center()));
-                QTest::touchEvent(dlg.get(), touchScreen.get()).release(0, tile->mapTo(dlg.get(), tile->rect().center()));
+                QTest::touchEvent(dlg.get(), touchScreen.get())
+                    .release(0, tile->mapTo(dlg.get(), tile->rect().center()));
             }
         }
         return std::tuple(dlg->m_strDisplay.toStdString(), Guess()->text().toStdString(), Left(), sounds,
@@ -243,9 +254,11 @@ TEST_F(Turns, AMatchEndsWithItsResults)
         results = child->accessibleName() == "Matchens resultat" ? child : results;
     ASSERT_TRUE(results && results->isVisible());
     EXPECT_EQ(sounds.back(), unsigned{SOUND_MATCH_OVER});
-    EXPECT_EQ(results->accessibleDescription(), "Anna vann med 120 poäng. 2: Bo, 0 poäng, längsta serie 0.\n"
-                                                "Omgång 1: Anna 120, Bo 0");
-    EXPECT_EQ(Control(IDC_GUESS)->accessibleDescription().toStdString(), dlg->m_strDisplay.toStdString()); // told where the player is
+    EXPECT_EQ(results->accessibleDescription(),
+              "Anna vann med 120 poäng. 2: Bo, 0 poäng, längsta serie 0.\n"
+              "Omgång 1: Anna 120, Bo 0");
+    EXPECT_EQ(Control(IDC_GUESS)->accessibleDescription().toStdString(),
+              dlg->m_strDisplay.toStdString()); // told where the player is
     Type("a");
     EXPECT_EQ(dlg->m_turn.State(), TURN_WAITING); // no turn after the last
     EXPECT_TRUE(results->isVisible());

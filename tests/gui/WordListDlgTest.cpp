@@ -26,7 +26,10 @@ struct Editor : GameWindow {
         editor->show();
     }
     template <typename T = QWidget>
-    T* Ctl(int id) const { return DialogControl<T>(editor.get(), id); }
+    T* Ctl(int id) const
+    {
+        return DialogControl<T>(editor.get(), id);
+    }
     QStringList Shown() const
     {
         QStringList rows;
@@ -84,8 +87,9 @@ TEST_F(Editor, SavingAsksFirstAndKeepsAReadOnlyList)
         editor->OnSaveList();
         EXPECT_EQ(ReadBytes(list), reply == IDYES ? "bil\r\nkatt\r\n" : "gammal\r\n");
     }
-    EXPECT_EQ(boxes.at(0), std::make_pair(QString("Du kommer att skriva över standardordlistan. Vill du göra det?"),
-                                          unsigned{MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON3}));
+    EXPECT_EQ(boxes.at(0),
+              std::make_pair(QString("Du kommer att skriva över standardordlistan. Vill du göra det?"),
+                             unsigned{MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON3}));
     std::filesystem::permissions(list, std::filesystem::perms::owner_read);
     editor->OnSaveList();
     EXPECT_EQ(boxes.back().first, "Det gick inte att spara filen \"" + QString::fromStdString(list) + "\".");
@@ -105,9 +109,10 @@ TEST_F(Editor, SavingOverAListChangedElsewhereAsksFirst)
         });
         editor->OnSaveList();
         ASSERT_EQ(boxes.size(), 2u);
-        EXPECT_EQ(boxes[1].first, "Filen \"" + QString::fromStdString(list)
-                                      + "\" har ändrats av ett annat program sedan ordlistan lästes in. "
-                                        "Vill du skriva över den ändå?");
+        EXPECT_EQ(boxes[1].first,
+                  "Filen \"" + QString::fromStdString(list)
+                      + "\" har ändrats av ett annat program sedan ordlistan lästes in. "
+                        "Vill du skriva över den ändå?");
         EXPECT_EQ(ReadBytes(list), reply == IDYES ? "katt\r\n" : "gammal\r\nannan\r\n");
     }
     editor->OnSaveList(); // saved by this editor: it does not ask again
@@ -140,16 +145,25 @@ namespace {
 TEST_F(Editor, ImportAddsAFilesWordsAndWritesNothing)
 {
     WriteBytes(list, "katt\r\n");
-    const struct { const char *file, *bytes; QStringList shown; bool failed; } cases[] = {
-        {"djur.kvtml", "<?xml version=\"1.0\" encoding=\"UTF-8\"?><kvtml version=\"2.0\"><entries><entry><translation>"
-                       "<text>\xe4lg</text><comment>Skogens konung</comment></translation></entry><entry><translation>"
-                       "<text>hej d\xe5</text></translation></entry></entries></kvtml>",
-         {"katt", "älg"}, false},
+    const struct {
+        const char *file, *bytes;
+        QStringList shown;
+        bool failed;
+    } cases[] = {
+        {"djur.kvtml",
+         "<?xml version=\"1.0\" encoding=\"UTF-8\"?><kvtml version=\"2.0\"><entries><entry><translation>"
+         "<text>\xe4lg</text><comment>Skogens konung</comment></translation></entry><entry><translation>"
+         "<text>hej d\xe5</text></translation></entry></entries></kvtml>",
+         {"katt", "älg"},
+         false},
         {"ord.txt", "\xef\xbb\xbfH\xc3\xa4st  ko\tget\r\nsvan r2d2\n", {"get", "häst", "katt", "svan"}, false},
         {"ord.se", "h\xe4st\r\nren\r\n", {"häst", "katt", "ren"}, false},
         {"trasig.kvtml", "<kvtml><entries><entry>", {"katt"}, true},
         // A language whose letters the list cannot hold: not even its few words that fit.
-        {"ryska.txt", "\xd0\xba\xd0\xbe\xd1\x88\xd0\xba\xd0\xb0 \xd0\xbb\xd0\xb8\xd1\x81\xd0\xb0 taxi\n", {"katt"}, true},
+        {"ryska.txt",
+         "\xd0\xba\xd0\xbe\xd1\x88\xd0\xba\xd0\xb0 \xd0\xbb\xd0\xb8\xd1\x81\xd0\xb0 taxi\n",
+         {"katt"},
+         true},
         {"saknas.txt", nullptr, {"katt"}, true},
     };
     for (const auto& c : cases) {

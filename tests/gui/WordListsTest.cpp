@@ -27,7 +27,8 @@ struct Desktop : GameWindow {
         GameWindow::SetUp();
         qputenv("XDG_DATA_HOME", QByteArray::fromStdString(data.Path().string()));
         qputenv("XDG_DATA_DIRS", "/nowhere");
-        SetSystemWordListFoldersOverride(QString::fromStdString(data.File("registry")), QString::fromStdString(data.File("dict")));
+        SetSystemWordListFoldersOverride(QString::fromStdString(data.File("registry")),
+                                         QString::fromStdString(data.File("dict")));
     }
     void TearDown() override
     {
@@ -39,8 +40,9 @@ struct Desktop : GameWindow {
     void Vocabulary(const std::string& file, const std::string& title, const std::string& entries)
     {
         std::filesystem::create_directories(std::filesystem::path(data.File(file)).parent_path());
-        WriteBytes(data.File(file), "<?xml version=\"1.0\" encoding=\"UTF-8\"?><kvtml version=\"2.0\"><information><title>"
-                                        + title + "</title></information><entries>" + entries + "</entries></kvtml>");
+        WriteBytes(data.File(file),
+                   "<?xml version=\"1.0\" encoding=\"UTF-8\"?><kvtml version=\"2.0\"><information><title>" + title
+                       + "</title></information><entries>" + entries + "</entries></kvtml>");
     }
     static std::string Entry(const std::string& word, const std::string& hint = {})
     {
@@ -53,8 +55,9 @@ struct Desktop : GameWindow {
         emit menu->aboutToShow();
         QStringList shown;
         for (QAction* action : menu->actions())
-            shown << (action->isSeparator() || action->menu() ? "[" + action->text() + "]"
-                                                             : action->text() + (action->isEnabled() ? "" : " (grey)"));
+            shown << (action->isSeparator() || action->menu()
+                          ? "[" + action->text() + "]"
+                          : action->text() + (action->isEnabled() ? "" : " (grey)"));
         return shown;
     }
     QMenu* WordListMenu()
@@ -76,7 +79,8 @@ struct Desktop : GameWindow {
     {
         const QLabel* label = Control<QLabel>(IDC_AVAILABLE);
         const QString text = label->text();
-        return (label->toolTip().isEmpty() ? text : text.left(text.indexOf('(')) + "(" + label->toolTip() + ")").toStdString();
+        return (label->toolTip().isEmpty() ? text : text.left(text.indexOf('(')) + "(" + label->toolTip() + ")")
+            .toStdString();
     }
 };
 
@@ -95,8 +99,9 @@ TEST_F(Desktop, AListOfAnotherLanguageIsPlayedWithItsHintsAndKept)
     // The player's language first, its standard list, then its themes by
     // name, one too short for the rules greyed; other languages as menus,
     // read when they open; none whose letters the files cannot hold.
-    EXPECT_EQ(Menu(menu), (QStringList{"[svenska]", "Standardlistan (ordkamp.se)", "Bilar (2 ord) (grey)",
-                                       "Djur (2 ord, 1 överhoppade)", "[English]"}));
+    EXPECT_EQ(Menu(menu),
+              (QStringList{"[svenska]", "Standardlistan (ordkamp.se)", "Bilar (2 ord) (grey)",
+                           "Djur (2 ord, 1 överhoppade)", "[English]"}));
     QMenu* english = nullptr;
     for (QAction* action : menu->actions())
         english = action->menu() ? action->menu() : english;
@@ -105,7 +110,8 @@ TEST_F(Desktop, AListOfAnotherLanguageIsPlayedWithItsHintsAndKept)
     Choice("en/animals.kvtml")->trigger();
     EXPECT_EQ(Available(), "Tillgängliga ord: 2 (Animals, English)");
     EXPECT_TRUE(Choice("en/animals.kvtml")->isChecked());
-    EXPECT_EQ(QFileInfo(QFile::decodeName(dlg->OwnList().m_strFileName.c_str())).fileName(), "ordkamp.en"); // what the editor edits
+    EXPECT_EQ(QFileInfo(QFile::decodeName(dlg->OwnList().m_strFileName.c_str())).fileName(),
+              "ordkamp.en"); // what the editor edits
 
     AddPlayer("Anna");
     ChooseGame(GAME_MIXWORD); // two words of a length: too few for a mixword, as on any list
@@ -128,7 +134,8 @@ TEST_F(Desktop, AListOfAnotherLanguageIsPlayedWithItsHintsAndKept)
     Start(); // the list is gone: the standard list, with a word
     EXPECT_EQ(Available(), "Tillgängliga ord: 3");
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].first.toStdString(), "Ordlistan \"en/animals.kvtml\" kunde inte läsas in. Standardlistan används.");
+    EXPECT_EQ(boxes[0].first.toStdString(),
+              "Ordlistan \"en/animals.kvtml\" kunde inte läsas in. Standardlistan används.");
 }
 
 // The first start plays the interface language's standard list (this test
@@ -138,10 +145,15 @@ TEST_F(Desktop, FirstStartPlaysTheInterfaceLanguagesList)
 {
     const bool english = InstalledLanguage() == Language::English;
     Vocabulary("apps/kvtml/de/tiere.kvtml", "Tiere", Entry("Straße") + Entry("Bär") + Entry("Löwe"));
-    const struct { const char *list, *chosen, *available; bool welcome; } cases[] = {
+    const struct {
+        const char *list, *chosen, *available;
+        bool welcome;
+    } cases[] = {
         {"words", "", english ? "Available words: 2" : "Tillgängliga ord: 3", true},
-        {"words", "de/tiere.kvtml", english ? "Available words: 1 (Tiere, Deutsch)" : "Tillgängliga ord: 1 (Tiere, Deutsch)", true},
-        {"none", "de/tiere.kvtml", english ? "Available words: 1 (Tiere, Deutsch)" : "Tillgängliga ord: 1 (Tiere, Deutsch)", true},
+        {"words", "de/tiere.kvtml",
+         english ? "Available words: 1 (Tiere, Deutsch)" : "Tillgängliga ord: 1 (Tiere, Deutsch)", true},
+        {"none", "de/tiere.kvtml",
+         english ? "Available words: 1 (Tiere, Deutsch)" : "Tillgängliga ord: 1 (Tiere, Deutsch)", true},
         {"none", "", english ? "Available words: 0" : "Tillgängliga ord: 0", false},
     };
     for (const auto& c : cases) {
@@ -154,7 +166,8 @@ TEST_F(Desktop, FirstStartPlaysTheInterfaceLanguagesList)
         WriteBytes(folder.File("ordkamp.ini"), std::string("[Settings]\r\nWordList=") + c.chosen + "\r\n");
         SetAppPathOverride(folder.Path().string());
         Start();
-        EXPECT_EQ(std::pair(Available(), dlg->m_strDisplay == LoadString(IDS_WELCOME)), std::pair(std::string(c.available), c.welcome))
+        EXPECT_EQ(std::pair(Available(), dlg->m_strDisplay == LoadString(IDS_WELCOME)),
+                  std::pair(std::string(c.available), c.welcome))
             << c.list << " " << c.chosen;
         dlg->OnExit();
     }

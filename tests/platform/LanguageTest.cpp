@@ -8,14 +8,23 @@ namespace {
 // asks for it, anywhere in its list.
 TEST(Language, ChosenInTheGameElseTheDesktops)
 {
-    const struct { const char* setting; QStringList desktop; Language language; } cases[] = {
-        {"", {"sv-SE"}, Language::Swedish}, {"", {"de-DE", "sv-FI"}, Language::Swedish},
-        {"", {"en-GB"}, Language::English}, {"", {"C"}, Language::English}, {"", {}, Language::English},
-        {"sv", {"en-US"}, Language::Swedish}, {"en", {"sv-SE"}, Language::English},
+    const struct {
+        const char* setting;
+        QStringList desktop;
+        Language language;
+    } cases[] = {
+        {"", {"sv-SE"}, Language::Swedish},
+        {"", {"de-DE", "sv-FI"}, Language::Swedish},
+        {"", {"en-GB"}, Language::English},
+        {"", {"C"}, Language::English},
+        {"", {}, Language::English},
+        {"sv", {"en-US"}, Language::Swedish},
+        {"en", {"sv-SE"}, Language::English},
         {"fi", {"sv-SE"}, Language::Swedish}, // an unknown setting follows the desktop
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ChooseLanguage(c.setting, c.desktop), c.language) << c.setting << ' ' << c.desktop.join(',').toStdString();
+        EXPECT_EQ(ChooseLanguage(c.setting, c.desktop), c.language)
+            << c.setting << ' ' << c.desktop.join(',').toStdString();
 }
 
 } // namespace

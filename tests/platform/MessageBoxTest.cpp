@@ -13,7 +13,11 @@ namespace {
 // The real box, answered by pressing its default button as soon as it shows.
 TEST(MessageBox, ButtonsSpeakSwedishAndKeepTheirDefault)
 {
-    const struct { unsigned type; const char* buttons; int result; } cases[] = {
+    const struct {
+        unsigned type;
+        const char* buttons;
+        int result;
+    } cases[] = {
         {MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON3, "&Ja|&Nej|Avbryt|", IDCANCEL},
         {MB_YESNO | MB_DEFBUTTON2, "&Ja|&Nej|", IDNO},
         {MB_RETRYCANCEL | MB_ICONEXCLAMATION, "&Försök igen|Avbryt|", IDRETRY},
@@ -33,7 +37,8 @@ TEST(MessageBox, ButtonsSpeakSwedishAndKeepTheirDefault)
         });
         EXPECT_EQ(AppMessageBox(nullptr, QStringLiteral("?"), c.type), c.result) << c.buttons;
         // The order on screen is the style's; the texts are ours.
-        QStringList texts = shown.split('|', Qt::SkipEmptyParts), expected = QString::fromUtf8(c.buttons).split('|', Qt::SkipEmptyParts);
+        QStringList texts = shown.split('|', Qt::SkipEmptyParts),
+                    expected = QString::fromUtf8(c.buttons).split('|', Qt::SkipEmptyParts);
         texts.sort();
         expected.sort();
         EXPECT_EQ(texts, expected) << c.buttons;

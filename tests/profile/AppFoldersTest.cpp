@@ -61,7 +61,8 @@ TEST(AppFolders, FirstStartOnAFullDiskLeavesNoHalfList)
 
 TEST(AppFolders, DataHomeFollowsXdg)
 {
-    const std::optional<std::string> saved = getenv("XDG_DATA_HOME") ? std::optional(getenv("XDG_DATA_HOME")) : std::nullopt;
+    const std::optional<std::string> saved =
+        getenv("XDG_DATA_HOME") ? std::optional(getenv("XDG_DATA_HOME")) : std::nullopt;
     setenv("XDG_DATA_HOME", "/srv/data", 1);
     EXPECT_EQ(UserDataHome(), fs::path("/srv/data"));
     setenv("XDG_DATA_HOME", "relative/path", 1); // not absolute: ignored

@@ -165,4 +165,3 @@ TEST_F(Saves, TwoProcessesSavingAtOnceLoseNoPlace)
 }
 
 } // namespace
-

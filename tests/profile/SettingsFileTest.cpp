@@ -28,23 +28,28 @@ struct SettingsFile : ::testing::Test {
     }
 };
 
-void ExpectRules(const CWordEngine& e, unsigned min, unsigned max, unsigned penalty,
-                 unsigned t0, unsigned t1, unsigned t2, unsigned gameType)
+void ExpectRules(const CWordEngine& e, unsigned min, unsigned max, unsigned penalty, unsigned t0, unsigned t1,
+                 unsigned t2, unsigned gameType)
 {
     const std::vector<unsigned> read = {e.m_nMinLetters, e.m_nMaxLetters, e.m_nHangmanPenalty, e.m_nTime[0],
-                                        e.m_nTime[1], e.m_nTime[2], e.m_nGameTypeSetting};
+                                        e.m_nTime[1],    e.m_nTime[2],    e.m_nGameTypeSetting};
     EXPECT_EQ(read, (std::vector<unsigned>{min, max, penalty, t0, t1, t2, gameType}));
 }
 
 TEST_F(SettingsFile, RulesGoThroughTheClampsInFileOrder)
 {
-    const struct { std::string settings; unsigned min, max, penalty, t0, t1, t2, gameType; } cases[] = {
+    const struct {
+        std::string settings;
+        unsigned min, max, penalty, t0, t1, t2, gameType;
+    } cases[] = {
         {"Mini=12\r\nMax=8", 8, 8, 4, 60, 60, 60, 4},
         {"HangManTimeOff=90\r\nTimeHangMan=30", 5, 8, 60, 30, 60, 60, 4},
-        {"GameType=2", 5, 8, 4, 60, 60, 60, 2}, {"GameType=5", 5, 8, 4, 60, 60, 60, 4},
+        {"GameType=2", 5, 8, 4, 60, 60, 60, 2},
+        {"GameType=5", 5, 8, 4, 60, 60, 60, 4},
         {"GameType=x", 5, 8, 4, 60, 60, 60, 0},
         {"Mini=-5\r\nMax=99999999999\r\nHangManTimeOff=-1\r\nTimeHangMan=0\r\nTimeScrabble=1000000\r\n"
-         "TimeMixWord=-2147483649\r\nGameType=99", 35, 35, 60, 1, 999, 999, 4},
+         "TimeMixWord=-2147483649\r\nGameType=99",
+         35, 35, 60, 1, 999, 999, 4},
     };
     for (const auto& c : cases) {
         WriteBytes(path, "[Settings]\r\n" + c.settings + "\r\n");
@@ -55,16 +60,17 @@ TEST_F(SettingsFile, RulesGoThroughTheClampsInFileOrder)
 
 TEST_F(SettingsFile, WindowsStyleFileLoadsAndKeepsItsForeignLines)
 {
-    WriteBytes(path, "; Ordkamp\r\n[settings]\r\nMINI = 6\r\nmax=\"10\"\r\n; a comment of the player's\r\n"
-                     "gametype = 1\r\nExtra=kept\r\n\r\n[Scrabble]\r\nNAME0 = 'Anna'\r\nwordlength0=7\r\n"
-                     "timeused0=15\r\ndate0=2024-05-01\r\nwordlength1=6\r\ntimeused1=20\r\nwordlength2=0\r\n"
-                     "name3=stale\r\nwordlength3=9\r\n[Other program]\r\nx=y\r\n");
+    WriteBytes(path,
+               "; Ordkamp\r\n[settings]\r\nMINI = 6\r\nmax=\"10\"\r\n; a comment of the player's\r\n"
+               "gametype = 1\r\nExtra=kept\r\n\r\n[Scrabble]\r\nNAME0 = 'Anna'\r\nwordlength0=7\r\n"
+               "timeused0=15\r\ndate0=2024-05-01\r\nwordlength1=6\r\ntimeused1=20\r\nwordlength2=0\r\n"
+               "name3=stale\r\nwordlength3=9\r\n[Other program]\r\nx=y\r\n");
     CWordEngine engine = Loaded();
     ExpectRules(engine, 6, 10, 4, 60, 60, 60, GAME_ANAGRAM);
     const CHighscoreEntry* table = engine.m_highscores[GAME_ANAGRAM];
     EXPECT_EQ(table[0], (CHighscoreEntry{"Anna", "2024-05-01", 7, 15}));
     EXPECT_EQ(table[1], (CHighscoreEntry{"-", "-", 6, 20})); // name and date missing
-    EXPECT_EQ(table[3].m_strName, "-");                        // behind the end mark
+    EXPECT_EQ(table[3].m_strName, "-"); // behind the end mark
 
     engine.ResetHighscores(GAME_ANAGRAM);
     ASSERT_TRUE(SaveSettings(engine, "ordkamp.ini"));
@@ -96,7 +102,8 @@ TEST_F(SettingsFile, SessionsMergeTheirHighscoresAndTheLastSettingsWin)
 
     CWordEngine loaded = Loaded();
     const CHighscoreEntry* table = loaded.m_highscores[GAME_ANAGRAM];
-    EXPECT_EQ(table[0].m_strName + table[1].m_strName + table[2].m_strName + std::to_string(loaded.m_nMinLetters), "BoAnna-4");
+    EXPECT_EQ(table[0].m_strName + table[1].m_strName + table[2].m_strName + std::to_string(loaded.m_nMinLetters),
+              "BoAnna-4");
     // The window shows the merge, and its latest place moved.
     EXPECT_EQ(first.m_highscores[GAME_ANAGRAM][0].m_strName + std::to_string(first.m_nHighscoreRank), "Bo2");
 
@@ -104,21 +111,30 @@ TEST_F(SettingsFile, SessionsMergeTheirHighscoresAndTheLastSettingsWin)
     WriteBytes(path, "[Mixword]\r\nname0=Cissi\r\ndate0=2020-01-01\r\nwordlength0=9\r\ntimeused0=5\r\n");
     ASSERT_TRUE(secondFile.Save(second, true));
     loaded = Loaded();
-    EXPECT_EQ(loaded.m_highscores[GAME_MIXWORD][0].m_strName + loaded.m_highscores[GAME_ANAGRAM][0].m_strName, "CissiBo");
+    EXPECT_EQ(loaded.m_highscores[GAME_MIXWORD][0].m_strName + loaded.m_highscores[GAME_ANAGRAM][0].m_strName,
+              "CissiBo");
 }
 
 TEST_F(SettingsFile, OnlyAStoredZeroEndsATable)
 {
     // Numbers that do not fit the 16-bit fields mark their entry damaged: it
     // is skipped, and the entry after it is kept (and written back).
-    const struct { const char *length, *time; int16_t firstLength, firstTime; } cases[] = {
-        {"65536", "1", 5, 0}, {"65537", "65536", 5, 0}, {"32768", "-32769", 5, 0},
-        {"4294967296", "1", 5, 0}, {"7", "99999999999999999999", 5, 0},
-        {"32767", "-32768", 32767, -32768}, {"-5", "130", -5, 130},
+    const struct {
+        const char *length, *time;
+        int16_t firstLength, firstTime;
+    } cases[] = {
+        {"65536", "1", 5, 0},
+        {"65537", "65536", 5, 0},
+        {"32768", "-32769", 5, 0},
+        {"4294967296", "1", 5, 0},
+        {"7", "99999999999999999999", 5, 0},
+        {"32767", "-32768", 32767, -32768},
+        {"-5", "130", -5, 130},
     };
     for (const auto& c : cases) {
-        WriteBytes(path, std::string("[HangMan]\r\nwordlength0=") + c.length + "\r\ntimeused0=" + c.time
-                             + "\r\nwordlength1=5\r\n");
+        WriteBytes(path,
+                   std::string("[HangMan]\r\nwordlength0=") + c.length + "\r\ntimeused0=" + c.time
+                       + "\r\nwordlength1=5\r\n");
         CWordEngine engine;
         CSettingsFile file;
         ASSERT_TRUE(file.Load(engine, "ordkamp.ini"));
@@ -127,11 +143,11 @@ TEST_F(SettingsFile, OnlyAStoredZeroEndsATable)
         const CHighscoreEntry* reloaded = loaded.m_highscores[GAME_HANGMAN];
         const bool damaged = c.firstLength == 5;
         EXPECT_EQ(std::tuple(reloaded[0].m_nWordLength, reloaded[0].m_nTimeUsed, reloaded[1].m_nWordLength),
-                  std::tuple(c.firstLength, c.firstTime, static_cast<int16_t>(damaged ? 0 : 5))) << c.length;
+                  std::tuple(c.firstLength, c.firstTime, static_cast<int16_t>(damaged ? 0 : 5)))
+            << c.length;
         // What the session held is what the next start reads.
         EXPECT_EQ(engine.m_highscores[GAME_HANGMAN][0], reloaded[0]) << c.length;
     }
 }
 
 } // namespace
-

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace {
 
 std::string Latin1(const char* utf8)
@@ -17,18 +16,36 @@ std::string Latin1(const char* utf8)
 // (empty ones, two words, letters the game refuses).
 TEST(Vocabulary, TheDesktopsSwedishFilesLoad)
 {
-    const struct { const char *file, *title; std::size_t words; unsigned skipped; } cases[] = {
-        {"animals", "Djur", 45, 1}, {"clothing", "Kläder", 15, 2}, {"computers", "Datorer", 14, 0},
-        {"currencies", "Valutor", 15, 1}, {"easy", "Lätt", 43, 1}, {"fruits", "Frukter", 23, 1},
-        {"hard", "Svår", 43, 0}, {"inventions", "Uppfinningar och upptäckter", 26, 2}, {"medium", "Medel", 43, 0},
-        {"numbers", "Siffror", 29, 6}, {"objects", "Saker och ting", 24, 5}, {"people", "Historiska personer", 2, 15},
-        {"professions", "Arbeten", 38, 1}, {"space", "Rymden", 28, 1}, {"sports", "Sport", 26, 5},
-        {"transportation", "Färdsätt", 16, 4}, {"vegetables", "Grönsaker", 27, 2}, {"worldcapitals", "Huvudstäder", 52, 0},
+    const struct {
+        const char *file, *title;
+        std::size_t words;
+        unsigned skipped;
+    } cases[] = {
+        {"animals", "Djur", 45, 1},
+        {"clothing", "Kläder", 15, 2},
+        {"computers", "Datorer", 14, 0},
+        {"currencies", "Valutor", 15, 1},
+        {"easy", "Lätt", 43, 1},
+        {"fruits", "Frukter", 23, 1},
+        {"hard", "Svår", 43, 0},
+        {"inventions", "Uppfinningar och upptäckter", 26, 2},
+        {"medium", "Medel", 43, 0},
+        {"numbers", "Siffror", 29, 6},
+        {"objects", "Saker och ting", 24, 5},
+        {"people", "Historiska personer", 2, 15},
+        {"professions", "Arbeten", 38, 1},
+        {"space", "Rymden", 28, 1},
+        {"sports", "Sport", 26, 5},
+        {"transportation", "Färdsätt", 16, 4},
+        {"vegetables", "Grönsaker", 27, 2},
+        {"worldcapitals", "Huvudstäder", 52, 0},
     };
     for (const auto& c : cases) {
         const Vocabulary vocabulary = LoadVocabulary(QStringLiteral(ORDKAMP_KVTML_FOLDER "/%1.kvtml").arg(c.file));
-        EXPECT_EQ(std::tuple(int(vocabulary.error), vocabulary.title.toStdString(), vocabulary.words.size(), vocabulary.skipped),
-                  std::tuple(int(VocabularyError::None), std::string(c.title), c.words, c.skipped)) << c.file;
+        EXPECT_EQ(std::tuple(int(vocabulary.error), vocabulary.title.toStdString(), vocabulary.words.size(),
+                             vocabulary.skipped),
+                  std::tuple(int(VocabularyError::None), std::string(c.title), c.words, c.skipped))
+            << c.file;
     }
     // Declared UTF-8, written in Latin-1: read as it was written.
     const Vocabulary animals = LoadVocabulary(QStringLiteral(ORDKAMP_KVTML_FOLDER "/animals.kvtml"));
@@ -56,11 +73,12 @@ QByteArray Entry(const QByteArray& text, const QByteArray& comment = {})
 TEST(Vocabulary, ImperfectAndHostileDocuments)
 {
     const QByteArray nested = QByteArray("<kvtml>") + QByteArray("<a>").repeated(100'000);
-    const QByteArray laughs = "<?xml version=\"1.0\"?><!DOCTYPE kvtml [<!ENTITY a \"aaaaaaaaaa\">"
-                              "<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\"><!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\">"
-                              "<!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\"><!ENTITY e \"&d;&d;&d;&d;&d;&d;&d;&d;&d;&d;\">"
-                              "<!ENTITY f \"&e;&e;&e;&e;&e;&e;&e;&e;&e;&e;\"><!ENTITY g \"&f;&f;&f;&f;&f;&f;&f;&f;&f;&f;\">]>"
-                              "<kvtml><entries><entry><translation><text>&g;</text></translation></entry></entries></kvtml>";
+    const QByteArray laughs =
+        "<?xml version=\"1.0\"?><!DOCTYPE kvtml [<!ENTITY a \"aaaaaaaaaa\">"
+        "<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\"><!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\">"
+        "<!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\"><!ENTITY e \"&d;&d;&d;&d;&d;&d;&d;&d;&d;&d;\">"
+        "<!ENTITY f \"&e;&e;&e;&e;&e;&e;&e;&e;&e;&e;\"><!ENTITY g \"&f;&f;&f;&f;&f;&f;&f;&f;&f;&f;\">]>"
+        "<kvtml><entries><entry><translation><text>&g;</text></translation></entry></entries></kvtml>";
     const struct {
         const char* what;
         QByteArray bytes;
@@ -71,13 +89,15 @@ TEST(Vocabulary, ImperfectAndHostileDocuments)
     } cases[] = {
         {"valid", Document(Entry("Häst", " Ett  djur ") + Entry("katt")), VocabularyError::None,
          Latin1("häst:Ett djur katt: "), 0, "Djur"},
-        {"empty, two words, refused letters, twice", Document(Entry("") + "<entry/>" + Entry("hej då") + Entry("r2d2")
-             + Entry("ĳzer") + Entry("katt", "först") + Entry(" KATT ", "igen")),
+        {"empty, two words, refused letters, twice",
+         Document(Entry("") + "<entry/>" + Entry("hej då") + Entry("r2d2") + Entry("ĳzer") + Entry("katt", "först")
+                  + Entry(" KATT ", "igen")),
          VocabularyError::None, Latin1("katt:först "), 5, "Djur"},
         {"no title: the file's name", Document(Entry("katt"), ""), VocabularyError::None, "katt: ", 0, "djur"},
         {"Latin-1 bytes", Document(Entry("\xe4lg", "Stort djur i skogen, st\xf6rre \xe4n en h\xe4st")),
          VocabularyError::None, "\xe4lg:Stort djur i skogen, st\xf6rre \xe4n en h\xe4st ", 0, "Djur"},
-        {"not KVTML", "<?xml version=\"1.0\"?><html><body>katt</body></html>", VocabularyError::NotKvtml, "", 0, "djur"},
+        {"not KVTML", "<?xml version=\"1.0\"?><html><body>katt</body></html>", VocabularyError::NotKvtml, "", 0,
+         "djur"},
         {"empty file", "", VocabularyError::Malformed, "", 0, "djur"},
         {"binary", QByteArray("\x00\x01\xff\xfe<kvtml>\x00", 12), VocabularyError::Malformed, "", 0, "djur"},
         {"cut off", Document(Entry("katt")).left(120), VocabularyError::Malformed, "", 0, "djur"},
@@ -90,7 +110,8 @@ TEST(Vocabulary, ImperfectAndHostileDocuments)
         for (const VocabularyWord& word : vocabulary.words)
             words += word.word + ":" + word.hint + " ";
         EXPECT_EQ(std::tuple(int(vocabulary.error), words, vocabulary.skipped, vocabulary.title.toStdString()),
-                  std::tuple(int(c.error), c.words, c.skipped, std::string(c.title))) << c.what;
+                  std::tuple(int(c.error), c.words, c.skipped, std::string(c.title)))
+            << c.what;
     }
 }
 

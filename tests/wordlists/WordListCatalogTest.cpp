@@ -16,7 +16,8 @@ std::string Kvtml(const std::string& title, const std::string& words)
     std::string entries;
     for (std::size_t start = 0; start < words.size();) {
         const std::size_t end = std::min(words.find(' ', start), words.size());
-        entries += "<entry><translation id=\"0\"><text>" + words.substr(start, end - start) + "</text></translation></entry>";
+        entries +=
+            "<entry><translation id=\"0\"><text>" + words.substr(start, end - start) + "</text></translation></entry>";
         start = end + 1;
     }
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?><kvtml version=\"2.0\"><information><title>" + title
@@ -50,8 +51,9 @@ TEST(WordListCatalog, FindsEveryLanguagesListsAndJudgesTheirLetters)
     put("registry/wswedish", "Language: svenska (Swedish)\nHash-Name: swedish\n");
     put("registry/wngerman", "Language: deutsch (New German)\nHash-Name: fifo\n");
     put("registry/witalian", "Language: italiano (Italian)\nHash-Name: gone\n");
-    put("registry/wfrench", "Language: francais (French)\nHash-Name: folder\n\n"
-                            "Language: klingon\nHash-Name: klingon\n");
+    put("registry/wfrench",
+        "Language: francais (French)\nHash-Name: folder\n\n"
+        "Language: klingon\nHash-Name: klingon\n");
     put("registry/wrussian", "Language: русский (Russian)\nHash-Name: russian\nCoding-System: utf-8\n");
     put("registry/wevil", "Language: american (American English)\nHash-Name: ../../etc/passwd\n");
     put("dict/american-english", "Anna\nAnna's\nTV\nhouse\nhouse's\nmouse\nstreet\n");
@@ -127,7 +129,9 @@ TEST(WordListCatalog, FindsEveryLanguagesListsAndJudgesTheirLetters)
 // The languages as the desktop's registry and Qt's locales name them.
 TEST(WordListCatalog, LanguagesByTheirNames)
 {
-    const struct { const char *description, *code, *nativeName; } cases[] = {
+    const struct {
+        const char *description, *code, *nativeName;
+    } cases[] = {
         {"american (American English)", "en", "English"},
         {"british (British English)", "en", "English"},
         {"svenska (Swedish)", "sv", "svenska"},
@@ -147,7 +151,8 @@ TEST(WordListCatalog, LanguagesByTheirNames)
     for (const auto& c : cases) {
         const QString code = LanguageOfDescription(QString::fromUtf8(c.description));
         const QString name = code.isEmpty() ? QString() : NativeLanguageName(code);
-        EXPECT_EQ(std::pair(code.toStdString(), name.toStdString()), std::pair(std::string(c.code), std::string(c.nativeName)))
+        EXPECT_EQ(std::pair(code.toStdString(), name.toStdString()),
+                  std::pair(std::string(c.code), std::string(c.nativeName)))
             << c.description;
     }
     EXPECT_EQ(LanguageOfLocaleName("sr@latin").toStdString(), "sr");
