@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(cmake g++ libgtest-dev libbenchmark-dev wswedish dict-freedict-swe-eng wamerican dict-freedict-eng-swe dict-freedict-eng-spa kdeedu-kvtml-data qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-l10n-tools desktop-file-utils appstream lintian man-db xvfb xauth fonts-urw-base35
-          clang libclang-rt-14-dev)
+          clang clang-format libclang-rt-14-dev git)
 
 missing=()
 for package in "${packages[@]}"; do

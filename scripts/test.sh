@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds Ordkamp twice, plainly with g++ and with clang++ under
+# Checks the formatting, then builds Ordkamp twice, plainly with g++ and with clang++ under
 # AddressSanitizer and UndefinedBehaviorSanitizer, warnings as errors in
 # both, and runs every test in both builds; between the two, each fuzz
 # target runs for FUZZ_SECONDS (30 unless set).
@@ -7,6 +7,12 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
+
+# Every C++ file as .clang-format says.
+unformatted=$(git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run 2>&1 | grep 'warning:' | cut -d: -f1 | sort -u || true)
+if [ -n "$unformatted" ]; then
+  echo "not formatted (clang-format -i FILE):"; echo "$unformatted"; exit 1
+fi
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORDKAMP_WERROR=ON
 cmake --build build -j2
