@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <ctime>
 #include <string_view>
 #include <thread>
@@ -140,22 +141,39 @@ bool FlushFolder(const std::string& folder)
 
 } // namespace
 
-FileResult ReadRegularFile(const std::string& path, std::string& contents, std::uint64_t limit)
+namespace {
+
+// Opens a regular file of at most `limit` bytes for reading, and tells its
+// size. Non-blocking, so that a FIFO in the file's place cannot hang the game.
+FileResult OpenRegularFile(const std::string& path, std::uint64_t limit, std::unique_ptr<Descriptor>& file,
+                           std::uint64_t& size)
 {
-    // Non-blocking, so that a FIFO in the file's place cannot hang the game.
-    Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-    if (file.Get() < 0)
+    file = std::make_unique<Descriptor>(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (file->Get() < 0)
         return FromErrno();
     struct stat info { };
-    if (::fstat(file.Get(), &info) != 0)
+    if (::fstat(file->Get(), &info) != 0)
         return Failed(FileError::System, errno);
     if (!S_ISREG(info.st_mode))
         return Failed(FileError::NotRegular);
-    if (static_cast<std::uint64_t>(info.st_size) > limit)
+    size = static_cast<std::uint64_t>(info.st_size);
+    if (size > limit)
         return Failed(FileError::TooLarge);
+    return {};
+}
+
+} // namespace
+
+FileResult ReadRegularFile(const std::string& path, std::string& contents, std::uint64_t limit)
+{
+    std::unique_ptr<Descriptor> opened;
+    std::uint64_t size = 0;
+    if (const FileResult open = OpenRegularFile(path, limit, opened, size); !open)
+        return open;
+    const Descriptor& file = *opened;
 
     // The size is a first guess only: the file may grow while it is read.
-    std::string bytes(static_cast<std::size_t>(info.st_size) + 1, '\0');
+    std::string bytes(static_cast<std::size_t>(size) + 1, '\0');
     std::size_t used = 0;
     for (;;) {
         const ssize_t got = ::read(file.Get(), bytes.data() + used, bytes.size() - used);
@@ -179,17 +197,11 @@ FileResult ReadRegularFile(const std::string& path, std::string& contents, std::
 FileResult ReadFileSamples(const std::string& path, std::string& lines, unsigned count, std::size_t bytesEach,
                            std::uint64_t limit)
 {
-    Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-    if (file.Get() < 0)
-        return FromErrno();
-    struct stat info { };
-    if (::fstat(file.Get(), &info) != 0)
-        return Failed(FileError::System, errno);
-    if (!S_ISREG(info.st_mode))
-        return Failed(FileError::NotRegular);
-    const auto size = static_cast<std::uint64_t>(info.st_size);
-    if (size > limit)
-        return Failed(FileError::TooLarge);
+    std::unique_ptr<Descriptor> opened;
+    std::uint64_t size = 0;
+    if (const FileResult open = OpenRegularFile(path, limit, opened, size); !open)
+        return open;
+    const Descriptor& file = *opened;
 
     std::string samples, piece;
     for (unsigned i = 0; i < count; ++i) {
