@@ -75,9 +75,13 @@ void CLetterBoard::SetRows(const std::vector<TileRow>& rows, const std::function
     for (std::size_t r = 0; same && r < rows.size(); ++r)
         same = static_cast<qsizetype>(m_tiles[r].size()) == rows[r].letters.size();
     if (!same) {
+        // Later, not now: the tile pressed may be the one whose click
+        // brought these rows, and is still in its click.
         for (auto& row : m_tiles)
-            for (CTile* tile : row)
-                delete tile;
+            for (CTile* tile : row) {
+                tile->hide();
+                tile->deleteLater();
+            }
         m_tiles.assign(rows.size(), {});
         for (std::size_t r = 0; r < rows.size(); ++r)
             for (qsizetype i = 0; i < rows[r].letters.size(); ++i) {

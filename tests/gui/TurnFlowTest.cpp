@@ -167,7 +167,7 @@ TEST_F(Turns, TheBoardPlaysAsTheKeysDo)
     const auto tiles = [&] {
         std::vector<CTile*> found;
         for (QPushButton* button : dlg->findChild<QWidget*>("LetterBoard")->findChildren<QPushButton*>())
-            if (auto* tile = dynamic_cast<CTile*>(button))
+            if (auto* tile = dynamic_cast<CTile*>(button); tile && !tile->isHidden()) // not one on its way out
                 found.push_back(tile);
         return found;
     };
