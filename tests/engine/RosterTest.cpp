@@ -37,30 +37,6 @@ TEST(Roster, DeletingKeepsTheTurnOnASensiblePlayer)
     }
 }
 
-TEST(Roster, RoundsAndTheAlternatingGame)
-{
-    const struct {
-        unsigned setting, calls, round, game;
-    } cases[] = {
-        {GAME_ALTERNATING, 1, 0, GAME_HANGMAN},
-        {GAME_ALTERNATING, 4, 2, GAME_MIXWORD},
-        {GAME_ALTERNATING, 6, 3, GAME_HANGMAN},
-        {GAME_RANDOM, 6, 3, GAME_ANAGRAM},
-    };
-    for (const auto& c : cases) {
-        CWordEngine engine;
-        engine.AddPlayer("Anna");
-        engine.AddPlayer("Bo");
-        engine.m_nGameTypeSetting = c.setting;
-        engine.m_nGameType = c.setting == GAME_ALTERNATING ? GAME_HANGMAN : GAME_ANAGRAM;
-        for (unsigned i = 0; i < c.calls; ++i)
-            engine.NextPlayer();
-        EXPECT_EQ(engine.m_nRound, c.round);
-        EXPECT_EQ(engine.m_nGameType, c.game);
-        EXPECT_EQ(engine.m_nCurPlayer, c.calls % 2);
-    }
-}
-
 // A match keeps every player's points after each round, a late player's
 // from the round they joined, and their longest streak; equal points share
 // a place; a new match starts from nothing with the same players.

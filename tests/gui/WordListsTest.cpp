@@ -171,15 +171,6 @@ TEST_F(Desktop, FirstStartPlaysTheInterfaceLanguagesList)
             << c.list << " " << c.chosen;
         dlg->OnExit();
     }
-    // A German word's letters are typed and shown as they are.
-    WriteBytes(folder.File("ordkamp.ini"), "[Settings]\r\nWordList=de/tiere.kvtml\r\n");
-    Start();
-    AddPlayer("Anna");
-    ChooseGame(GAME_HANGMAN);
-    Type("a");
-    Type(QString::fromUtf8("ß"));
-    EXPECT_EQ(dlg->m_engine.m_strGuessed, "\xDF");
-    EXPECT_TRUE(Control<QPlainTextEdit>(IDC_DISPLAY)->toPlainText().contains(QString::fromUtf8("ß")));
 }
 
 // Another language's list in play: the editor edits the player's own list
