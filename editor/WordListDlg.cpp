@@ -37,8 +37,9 @@ void CountUnfitWords(const QString& text, unsigned& words, unsigned& unfit)
 {
     for (const QString& word : text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
         ++words;
-        unfit += std::any_of(word.begin(), word.end(),
-                             [](QChar c) { return ToWindows1252(QString(c)) == "?" && c != u'?'; });
+        bool lacking = false;
+        ToWindows1252(word, &lacking);
+        unfit += lacking;
     }
 }
 

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSet>
 
 #include <algorithm>
@@ -174,11 +175,13 @@ QStringList OrderLanguages(const std::vector<WordListSource>& lists, const QStri
     for (const QString& language : present)
         if (!ordered.contains(language))
             rest << language;
+    QHash<QString, QString> names; // each asked of Qt once, not at every comparison
+    for (const QString& language : rest)
+        names[language] = NativeLanguageName(language);
     QCollator collator{QLocale::c()};
     collator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::sort(rest.begin(), rest.end(), [&](const QString& a, const QString& b) {
-        return collator.compare(NativeLanguageName(a), NativeLanguageName(b)) < 0;
-    });
+    std::sort(rest.begin(), rest.end(),
+              [&](const QString& a, const QString& b) { return collator.compare(names[a], names[b]) < 0; });
     return ordered + rest;
 }
 
