@@ -10,6 +10,7 @@
 #include "profile/Profile.h"
 #include "res/GameTemplate.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -89,6 +90,15 @@ struct GameWindow : ::testing::Test {
     }
 
     QLineEdit* Guess() const { return Control<QLineEdit>(IDC_GUESS); }
+    QAction* Action(int command) const { return dlg->findChild<QAction*>(QString::number(command)); }
+    // A menu item without a command of its own, by its text.
+    QAction* ActionNamed(const QString& text) const
+    {
+        for (QAction* action : dlg->findChildren<QAction*>())
+            if (action->text() == text)
+                return action;
+        return nullptr;
+    }
 
     void AddPlayer(const QString& name)
     {

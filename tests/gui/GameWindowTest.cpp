@@ -9,6 +9,7 @@
 
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTimer>
 
 #include <csignal>
@@ -72,7 +73,7 @@ TEST_F(GameWindow, EveryShortcutWorksWhereverTheFocusIs)
     for (const Accelerator& accelerator : GameAccelerators()) {
         if (keys[accelerator.command]++ > 0)
             continue;
-        QAction* action = dlg->findChild<QAction*>(QString::number(accelerator.command));
+        QAction* action = Action(accelerator.command);
         QObject::disconnect(action, &QAction::triggered, nullptr, nullptr); // no dialogs, no turn's end
         QObject::connect(action, &QAction::triggered, [&triggered, &accelerator] { ++triggered[accelerator.command]; });
     }
@@ -256,12 +257,12 @@ TEST_F(GameWindow, QuickHelpAndReadmeAlwaysOpen)
         });
     };
     readTextWindowLater();
-    dlg->findChild<QAction*>(QString::number(ID_QUICK_HELP))->trigger();
+    Action(ID_QUICK_HELP)->trigger();
     EXPECT_TRUE(text.startsWith("Ordkamp " ORDKAMP_VERSION " är uppbyggt av tre olika ordlekar."))
         << text.toStdString();
     EXPECT_TRUE(wraps && text.contains("Hänga Gubbe: ") && !text.contains("orden..")) << text.toStdString();
 
-    dlg->findChild<QAction*>(QString::number(ID_README))->trigger();
+    Action(ID_README)->trigger();
     EXPECT_EQ(opened, std::vector<QString>{QString::fromStdString(folder.File("README.TXT"))}); // whatever its case
 
     // The desktop refuses: the readme is shown inside the game; without a readable one, the message.
@@ -283,11 +284,7 @@ TEST_F(GameWindow, LanguageChosenInTheMenuIsKept)
 {
     WriteWords({"ekorre"});
     Start();
-    QAction* english = nullptr;
-    for (QAction* action : dlg->findChildren<QAction*>())
-        english = action->text() == "English" ? action : english;
-    ASSERT_TRUE(english);
-    english->trigger();
+    ActionNamed("English")->trigger();
     EXPECT_EQ(boxes.at(0).first, LoadString(IDS_LANGUAGE_CHANGED));
     dlg->OnExit();
     EXPECT_EQ(GetIniString("Settings", "Language", "", "ordkamp.ini", true), "en");
@@ -301,9 +298,7 @@ TEST_F(GameWindow, LetterBoardShownOrHiddenAndKept)
     WriteWords({"ekorre"});
     Start();
     QWidget* board = dlg->findChild<QWidget*>("LetterBoard");
-    QAction* item = nullptr;
-    for (QAction* action : dlg->findChildren<QAction*>())
-        item = action->text() == "&Bokstavsbrickor" ? action : item;
+    QAction* item = ActionNamed("&Bokstavsbrickor");
     ASSERT_TRUE(board && item);
     EXPECT_TRUE(board->isVisible() && item->isChecked()); // shown where the screen holds it
     EXPECT_GE(board->geometry().top(), Control(IDC_GUESS)->geometry().bottom()); // below, never over the display
@@ -313,10 +308,7 @@ TEST_F(GameWindow, LetterBoardShownOrHiddenAndKept)
     EXPECT_EQ(GetIniString("Settings", "LetterTiles", "none", "ordkamp.ini", true), "none");
 
     Start();
-    item = nullptr;
-    for (QAction* action : dlg->findChildren<QAction*>())
-        item = action->text() == "&Bokstavsbrickor" ? action : item;
-    item->trigger();
+    ActionNamed("&Bokstavsbrickor")->trigger();
     board = dlg->findChild<QWidget*>("LetterBoard");
     EXPECT_FALSE(board->isVisible());
     const int boardRoom = shown.height() - dlg->height();
@@ -326,6 +318,46 @@ TEST_F(GameWindow, LetterBoardShownOrHiddenAndKept)
     EXPECT_EQ(GetIniString("Settings", "LetterTiles", "none", "ordkamp.ini", true), "0");
     Start();
     EXPECT_FALSE(dlg->findChild<QWidget*>("LetterBoard")->isVisible());
+}
+
+// Under any template, Enter presses the push button that has the focus, not
+// the window's default ("Lägg till", the name being typed).
+TEST_F(GameWindow, EnterPressesTheFocusedButton)
+{
+    WriteWords({"ekorre"});
+    answer = IDNO;
+    for (const int target : {IDC_SET_AS_NEXT, IDC_DELETE_PLAYER}) {
+        Start();
+        AddPlayer("Anna");
+        Select(0); // enables both
+        Control<QLineEdit>(IDC_NEW_PLAYER)->setText("Bo");
+        QSignalSpy pressed(Control<QPushButton>(target), &QPushButton::clicked);
+        dlg->show();
+        Control(target)->setFocus();
+        QTest::keyClick(Control(target), Qt::Key_Return);
+        EXPECT_EQ(std::pair(int(pressed.count()), Control<QLineEdit>(IDC_NEW_PLAYER)->text()),
+                  std::pair(1, QString("Bo")))
+            << target; // "Bo" not added
+    }
+}
+
+TEST_F(GameWindow, LjudTurnsSoundsOffAndIsKept)
+{
+    WriteWords({"ekorre"});
+    Start();
+    EXPECT_TRUE(Action(ID_SOUND)->isChecked()); // on by default
+    AddPlayer("Anna");
+    QTest::keyClick(Guess(), Qt::Key_M, Qt::ControlModifier);
+    EXPECT_FALSE(Action(ID_SOUND)->isChecked());
+    Type("a");
+    dlg->SubtractTime(1000);
+    EXPECT_TRUE(sounds.empty()); // silence
+
+    dlg->OnExit();
+    Start(); // kept in the settings file
+    EXPECT_FALSE(Action(ID_SOUND)->isChecked() || SoundOn());
+    Action(ID_SOUND)->trigger();
+    EXPECT_TRUE(SoundOn());
 }
 
 } // namespace

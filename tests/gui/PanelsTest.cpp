@@ -52,7 +52,7 @@ TEST_F(Panels, AddingPlayers)
 
     for (const int reply : {IDNO, IDYES}) { // resetting the scores asks first
         answer = reply;
-        dlg->findChild<QAction*>(QString::number(ID_RESET_SCORES))->trigger();
+        Action(ID_RESET_SCORES)->trigger();
         EXPECT_EQ(dlg->m_engine.m_players[0].m_nPoints, reply == IDNO ? 10u : 0u);
     }
     EXPECT_EQ(boxes.at(1).first, "Vill du verkligen nollställa alla poäng?");

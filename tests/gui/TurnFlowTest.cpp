@@ -7,7 +7,6 @@
 #include "profile/IniFile.h"
 #include "res/Strings.h"
 
-#include <QAction>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QTextBlock>
@@ -27,7 +26,6 @@ struct Turns : GameWindow {
     }
     int Left() const { return Control<QProgressBar>(IDC_PROGRESS)->value(); }
     QString Countdown() const { return Control<QLabel>(IDC_COUNTDOWN)->text(); }
-    QAction* Action(int command) const { return dlg->findChild<QAction*>(QString::number(command)); }
 };
 
 TEST_F(Turns, HangmanTurnAsTheWindowShowsIt)
@@ -257,11 +255,7 @@ TEST_F(Turns, AMatchEndsWithItsResults)
     EXPECT_FALSE(results->isVisible());
     EXPECT_EQ(std::tuple(Cell(0, 2), Cell(1, 2), Bold(0), dlg->windowTitle()),
               std::tuple(QString("0"), QString("0"), true, QString("Ordkamp - Omgång 1 av 1 ")));
-    QAction* three = nullptr;
-    for (QAction* action : dlg->findChildren<QAction*>())
-        three = action->text() == "3 omgångar" ? action : three;
-    ASSERT_TRUE(three);
-    three->trigger();
+    ActionNamed("3 omgångar")->trigger();
     EXPECT_EQ(dlg->windowTitle(), "Ordkamp - Omgång 1 av 3 ");
     dlg->OnExit();
     EXPECT_EQ(CIniFile::Parse(ReadBytes(folder.File("ordkamp.ini"))).Get("Settings", "MatchRounds"), "3");
