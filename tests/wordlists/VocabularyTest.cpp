@@ -13,46 +13,23 @@ std::string Latin1(const char* utf8)
 
 // Every Swedish vocabulary file of the desktop's package loads: its name,
 // how many words the game takes from it and how many entries it skips
-// (empty ones, two words, letters the game refuses).
+// (empty ones, two words, letters the game refuses). Some declare UTF-8 and
+// are written in Latin-1: read as written, their words count.
 TEST(Vocabulary, TheDesktopsSwedishFilesLoad)
 {
-    const struct {
-        const char *file, *title;
-        std::size_t words;
-        unsigned skipped;
-    } cases[] = {
-        {"animals", "Djur", 45, 1},
-        {"clothing", "Kläder", 15, 2},
-        {"computers", "Datorer", 14, 0},
-        {"currencies", "Valutor", 15, 1},
-        {"easy", "Lätt", 43, 1},
-        {"fruits", "Frukter", 23, 1},
-        {"hard", "Svår", 43, 0},
-        {"inventions", "Uppfinningar och upptäckter", 26, 2},
-        {"medium", "Medel", 43, 0},
-        {"numbers", "Siffror", 29, 6},
-        {"objects", "Saker och ting", 24, 5},
-        {"people", "Historiska personer", 2, 15},
-        {"professions", "Arbeten", 38, 1},
-        {"space", "Rymden", 28, 1},
-        {"sports", "Sport", 26, 5},
-        {"transportation", "Färdsätt", 16, 4},
-        {"vegetables", "Grönsaker", 27, 2},
-        {"worldcapitals", "Huvudstäder", 52, 0},
-    };
-    for (const auto& c : cases) {
-        const Vocabulary vocabulary = LoadVocabulary(QStringLiteral(ORDKAMP_KVTML_FOLDER "/%1.kvtml").arg(c.file));
-        EXPECT_EQ(std::tuple(int(vocabulary.error), vocabulary.title.toStdString(), vocabulary.words.size(),
-                             vocabulary.skipped),
-                  std::tuple(int(VocabularyError::None), std::string(c.title), c.words, c.skipped))
-            << c.file;
+    QStringList loaded;
+    for (const char* file :
+         {"animals", "clothing", "computers", "currencies", "easy", "fruits", "hard", "inventions", "medium", "numbers",
+          "objects", "people", "professions", "space", "sports", "transportation", "vegetables", "worldcapitals"}) {
+        const Vocabulary vocabulary = LoadVocabulary(QStringLiteral(ORDKAMP_KVTML_FOLDER "/%1.kvtml").arg(file));
+        EXPECT_EQ(vocabulary.error, VocabularyError::None) << file;
+        loaded << QStringLiteral("%1 %2/%3").arg(vocabulary.title).arg(vocabulary.words.size()).arg(vocabulary.skipped);
     }
-    // Declared UTF-8, written in Latin-1: read as it was written.
-    const Vocabulary animals = LoadVocabulary(QStringLiteral(ORDKAMP_KVTML_FOLDER "/animals.kvtml"));
-    const auto bear = std::find_if(animals.words.begin(), animals.words.end(),
-                                   [](const VocabularyWord& w) { return w.word == Latin1("björn"); });
-    ASSERT_NE(bear, animals.words.end());
-    EXPECT_EQ(bear->hint, Latin1("Stort tungt djur med tjock päls, finns även med vit päls på nordpolen"));
+    EXPECT_EQ(loaded.join(", ").toStdString(),
+              "Djur 45/1, Kläder 15/2, Datorer 14/0, Valutor 15/1, Lätt 43/1, Frukter 23/1, Svår 43/0, "
+              "Uppfinningar och upptäckter 26/2, Medel 43/0, Siffror 29/6, Saker och ting 24/5, "
+              "Historiska personer 2/15, Arbeten 38/1, Rymden 28/1, Sport 26/5, Färdsätt 16/4, Grönsaker 27/2, "
+              "Huvudstäder 52/0");
 }
 
 QByteArray Document(const QByteArray& entries, const QByteArray& title = "Djur")
