@@ -5,6 +5,7 @@
 // language in play.
 
 #include "GameFixture.h"
+#include "KvtmlDocument.h"
 
 #include "editor/WordListDlg.h"
 #include "res/EditorTemplates.h"
@@ -40,14 +41,7 @@ struct Desktop : GameWindow {
     void Vocabulary(const std::string& file, const std::string& title, const std::string& entries)
     {
         std::filesystem::create_directories(std::filesystem::path(data.File(file)).parent_path());
-        WriteBytes(data.File(file),
-                   "<?xml version=\"1.0\" encoding=\"UTF-8\"?><kvtml version=\"2.0\"><information><title>" + title
-                       + "</title></information><entries>" + entries + "</entries></kvtml>");
-    }
-    static std::string Entry(const std::string& word, const std::string& hint = {})
-    {
-        return "<entry><translation id=\"0\"><text>" + word + "</text>"
-            + (hint.empty() ? std::string() : "<comment>" + hint + "</comment>") + "</translation></entry>";
+        WriteBytes(data.File(file), KvtmlDocument(title, entries));
     }
     // What the menu shows, sections and menus in brackets, as it opens.
     QStringList Menu(QMenu* menu)
@@ -86,11 +80,12 @@ struct Desktop : GameWindow {
 
 TEST_F(Desktop, AListOfAnotherLanguageIsPlayedWithItsHintsAndKept)
 {
-    Vocabulary("apps/kvtml/sv/djur.kvtml", "Djur", Entry("ekorre") + Entry("vessla") + Entry("hej då"));
-    Vocabulary("apps/kvtml/sv/bilar.kvtml", "Bilar", Entry("saab") + Entry("audi"));
+    Vocabulary("apps/kvtml/sv/djur.kvtml", "Djur", KvtmlEntry("ekorre") + KvtmlEntry("vessla") + KvtmlEntry("hej då"));
+    Vocabulary("apps/kvtml/sv/bilar.kvtml", "Bilar", KvtmlEntry("saab") + KvtmlEntry("audi"));
     Vocabulary("apps/kvtml/en/animals.kvtml", "Animals",
-               Entry("badger", "Digs in the woods") + Entry("weasel", "Digs in the woods") + Entry("hello there"));
-    Vocabulary("apps/kvtml/ru/animals.kvtml", "Животные", Entry("кошка") + Entry("собака"));
+               KvtmlEntry("badger", "Digs in the woods") + KvtmlEntry("weasel", "Digs in the woods")
+                   + KvtmlEntry("hello there"));
+    Vocabulary("apps/kvtml/ru/animals.kvtml", "Животные", KvtmlEntry("кошка") + KvtmlEntry("собака"));
     WriteWords({"bilar", "katten", "huset"});
 
     Start();
@@ -144,7 +139,7 @@ TEST_F(Desktop, AListOfAnotherLanguageIsPlayedWithItsHintsAndKept)
 TEST_F(Desktop, FirstStartPlaysTheInterfaceLanguagesList)
 {
     const bool english = InstalledLanguage() == Language::English;
-    Vocabulary("apps/kvtml/de/tiere.kvtml", "Tiere", Entry("Straße") + Entry("Bär") + Entry("Löwe"));
+    Vocabulary("apps/kvtml/de/tiere.kvtml", "Tiere", KvtmlEntry("Straße") + KvtmlEntry("Bär") + KvtmlEntry("Löwe"));
     const struct {
         const char *list, *chosen, *available;
         bool welcome;
@@ -183,7 +178,7 @@ TEST_F(Desktop, TheEditorEditsThePlayersOwnListOfTheLanguageInPlay)
     WriteWords({"bilar", "katten", "huset", "stolen"});
     SetAppPathOverride({});
     SetAppFolders(folder.Path().string(), game.Path().string());
-    Vocabulary("apps/kvtml/en/animals.kvtml", "Animals", Entry("badger") + Entry("weasel"));
+    Vocabulary("apps/kvtml/en/animals.kvtml", "Animals", KvtmlEntry("badger") + KvtmlEntry("weasel"));
     Start();
     WordListMenu()->aboutToShow();
     for (QMenu* menu : WordListMenu()->findChildren<QMenu*>())

@@ -1,5 +1,7 @@
 #include "wordlists/Vocabulary.h"
 
+#include "KvtmlDocument.h"
+
 #include <QDir>
 
 #include <gtest/gtest.h>
@@ -32,25 +34,19 @@ TEST(Vocabulary, TheDesktopsSwedishFilesLoad)
               "Huvudstäder 52/0");
 }
 
-QByteArray Document(const QByteArray& entries, const QByteArray& title = "Djur")
+std::string Document(const std::string& entries, const std::string& title = "Djur")
 {
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<kvtml version=\"2.0\"><information><title>" + title
-        + "</title></information><entries>" + entries + "</entries></kvtml>";
-}
-
-QByteArray Entry(const QByteArray& text, const QByteArray& comment = {})
-{
-    return "<entry><translation id=\"0\"><text>" + text + "</text>"
-        + (comment.isEmpty() ? QByteArray() : "<comment>" + comment + "</comment>") + "</translation>"
-        + "<translation id=\"1\"><text>ignored</text></translation></entry>";
+    return KvtmlDocument(title, entries);
 }
 
 // Imperfect and hostile documents: what is valid is read, the rest skipped
 // or refused with its reason, in bounded time and memory.
 TEST(Vocabulary, ImperfectAndHostileDocuments)
 {
-    const QByteArray nested = QByteArray("<kvtml>") + QByteArray("<a>").repeated(100'000);
-    const QByteArray laughs =
+    std::string nested = "<kvtml>";
+    for (int i = 0; i < 100'000; ++i)
+        nested += "<a>";
+    const std::string laughs =
         "<?xml version=\"1.0\"?><!DOCTYPE kvtml [<!ENTITY a \"aaaaaaaaaa\">"
         "<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\"><!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\">"
         "<!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\"><!ENTITY e \"&d;&d;&d;&d;&d;&d;&d;&d;&d;&d;\">"
@@ -58,31 +54,32 @@ TEST(Vocabulary, ImperfectAndHostileDocuments)
         "<kvtml><entries><entry><translation><text>&g;</text></translation></entry></entries></kvtml>";
     const struct {
         const char* what;
-        QByteArray bytes;
+        std::string bytes;
         VocabularyError error;
         std::string words; // "word:hint " each
         unsigned skipped;
         const char* title;
     } cases[] = {
-        {"valid", Document(Entry("Häst", " Ett  djur ") + Entry("katt")), VocabularyError::None,
+        {"valid", Document(KvtmlEntry("Häst", " Ett  djur ") + KvtmlEntry("katt")), VocabularyError::None,
          Latin1("häst:Ett djur katt: "), 0, "Djur"},
         {"empty, two words, refused letters, twice",
-         Document(Entry("") + "<entry/>" + Entry("hej då") + Entry("r2d2") + Entry("ĳzer") + Entry("katt", "först")
-                  + Entry(" KATT ", "igen")),
+         Document(KvtmlEntry("") + "<entry/>" + KvtmlEntry("hej då") + KvtmlEntry("r2d2") + KvtmlEntry("ĳzer")
+                  + KvtmlEntry("katt", "först") + KvtmlEntry(" KATT ", "igen")),
          VocabularyError::None, Latin1("katt:först "), 5, "Djur"},
-        {"no title: the file's name", Document(Entry("katt"), ""), VocabularyError::None, "katt: ", 0, "djur"},
-        {"Latin-1 bytes", Document(Entry("\xe4lg", "Stort djur i skogen, st\xf6rre \xe4n en h\xe4st")),
+        {"no title: the file's name", Document(KvtmlEntry("katt"), ""), VocabularyError::None, "katt: ", 0, "djur"},
+        {"Latin-1 bytes", Document(KvtmlEntry("\xe4lg", "Stort djur i skogen, st\xf6rre \xe4n en h\xe4st")),
          VocabularyError::None, "\xe4lg:Stort djur i skogen, st\xf6rre \xe4n en h\xe4st ", 0, "Djur"},
         {"not KVTML", "<?xml version=\"1.0\"?><html><body>katt</body></html>", VocabularyError::NotKvtml, "", 0,
          "djur"},
         {"empty file", "", VocabularyError::Malformed, "", 0, "djur"},
-        {"binary", QByteArray("\x00\x01\xff\xfe<kvtml>\x00", 12), VocabularyError::Malformed, "", 0, "djur"},
-        {"cut off", Document(Entry("katt")).left(120), VocabularyError::Malformed, "", 0, "djur"},
+        {"binary", std::string("\x00\x01\xff\xfe<kvtml>\x00", 12), VocabularyError::Malformed, "", 0, "djur"},
+        {"cut off", Document(KvtmlEntry("katt")).substr(0, 120), VocabularyError::Malformed, "", 0, "djur"},
         {"nested deep", nested, VocabularyError::Malformed, "", 0, "djur"},
         {"entities expanding", laughs, VocabularyError::Malformed, "", 0, "djur"},
     };
     for (const auto& c : cases) {
-        const Vocabulary vocabulary = ReadVocabulary(c.bytes, QStringLiteral("/x/djur.kvtml"));
+        const Vocabulary vocabulary =
+            ReadVocabulary(QByteArray::fromStdString(c.bytes), QStringLiteral("/x/djur.kvtml"));
         std::string words;
         for (const VocabularyWord& word : vocabulary.words)
             words += word.word + ":" + word.hint + " ";

@@ -1,6 +1,7 @@
 #include "wordlists/LanguageNames.h"
 #include "wordlists/WordListCatalog.h"
 
+#include "KvtmlDocument.h"
 #include "TempFolder.h"
 
 #include <QString>
@@ -10,19 +11,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-std::string Kvtml(const std::string& title, const std::string& words)
-{
-    std::string entries;
-    for (std::size_t start = 0; start < words.size();) {
-        const std::size_t end = std::min(words.find(' ', start), words.size());
-        entries +=
-            "<entry><translation id=\"0\"><text>" + words.substr(start, end - start) + "</text></translation></entry>";
-        start = end + 1;
-    }
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?><kvtml version=\"2.0\"><information><title>" + title
-        + "</title></information><entries>" + entries + "</entries></kvtml>";
-}
 
 // A desktop of several languages: the player's own lists and the game's,
 // the player's vocabulary file over the system's of the same name, a
@@ -40,13 +28,13 @@ TEST(WordListCatalog, FindsEveryLanguagesListsAndJudgesTheirLetters)
     put("game/ordkamp.se", "gammal\r\n");
     put("game/ordkamp.en", "house\r\nmouse\r\n");
     put("game/ordkamp-alla.se", "allihop\r\nord\r\n");
-    put("home/apps/kvtml/en/animals.kvtml", Kvtml("My animals", "horse zebra"));
-    put("sys/apps/kvtml/en/animals.kvtml", Kvtml("Animals", "horse"));
-    put("sys/apps/kvtml/en_GB/animals.kvtml", Kvtml("Animals", "horse"));
-    put("sys/apps/kvtml/en_GB/colours.kvtml", Kvtml("Colours", "colour"));
-    put("sys/apps/kvtml/de/tiere.kvtml", Kvtml("Tiere", "Straße Bär Löwe"));
-    put("sys/apps/kvtml/ru/animals.kvtml", Kvtml("Животные", "кошка собака лиса"));
-    put("sys/apps/kvtml/pl/animals.kvtml", Kvtml("Zwierzęta", "żółw kot łoś pies ćma wąż"));
+    put("home/apps/kvtml/en/animals.kvtml", KvtmlOfWords("My animals", "horse zebra"));
+    put("sys/apps/kvtml/en/animals.kvtml", KvtmlOfWords("Animals", "horse"));
+    put("sys/apps/kvtml/en_GB/animals.kvtml", KvtmlOfWords("Animals", "horse"));
+    put("sys/apps/kvtml/en_GB/colours.kvtml", KvtmlOfWords("Colours", "colour"));
+    put("sys/apps/kvtml/de/tiere.kvtml", KvtmlOfWords("Tiere", "Straße Bär Löwe"));
+    put("sys/apps/kvtml/ru/animals.kvtml", KvtmlOfWords("Животные", "кошка собака лиса"));
+    put("sys/apps/kvtml/pl/animals.kvtml", KvtmlOfWords("Zwierzęta", "żółw kot łoś pies ćma wąż"));
     put("registry/wamerican", "Language: american (American English)\nHash-Name: american-english\n");
     put("registry/wswedish", "Language: svenska (Swedish)\nHash-Name: swedish\n");
     put("registry/wngerman", "Language: deutsch (New German)\nHash-Name: fifo\n");
@@ -119,7 +107,7 @@ TEST(WordListCatalog, FindsEveryLanguagesListsAndJudgesTheirLetters)
     // an earlier version names a Swedish theme.
     EXPECT_FALSE(StandardListOf("de", places).Found());
     EXPECT_EQ(OwnListPath("de", places).toStdString(), root.File("own/ordkamp.de"));
-    put("home/apps/kvtml/sv/djur.kvtml", Kvtml("Djur", "katten"));
+    put("home/apps/kvtml/sv/djur.kvtml", KvtmlOfWords("Djur", "katten"));
     EXPECT_EQ(FindWordList("djur.kvtml", places).key, "sv/djur.kvtml");
     EXPECT_FALSE(FindWordList("../ordkamp.ini", places).Found());
 }
