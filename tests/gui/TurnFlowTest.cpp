@@ -144,23 +144,16 @@ TEST_F(Turns, TheBoardPlaysAsTheKeysDo)
         {GAME_MIXWORD, "key:a key:bakar", "start word stale"}, // a click the turn could not follow: nothing
         {GAME_MIXWORD, "key:a key:bakar tick", "start word tick tile:b"},
     };
-    // The board's tiles, and its buttons in their order (Starta, Ledtråd, Ge upp, Paus, take back).
-    const auto tiles = [&] {
-        std::vector<CTile*> found;
-        for (QPushButton* button : dlg->findChild<QWidget*>("LetterBoard")->findChildren<QPushButton*>())
-            if (auto* tile = dynamic_cast<CTile*>(button); tile && !tile->isHidden()) // not one on its way out
-                found.push_back(tile);
-        return found;
-    };
-    const auto button = [&](int index) {
+    // The board's tiles, or its buttons in their order (Starta, Ledtråd, Ge upp, Paus, take back).
+    const auto board = [&](bool tiles) {
         std::vector<QPushButton*> found;
         for (QPushButton* button : dlg->findChild<QWidget*>("LetterBoard")->findChildren<QPushButton*>())
-            if (!dynamic_cast<CTile*>(button))
+            if ((dynamic_cast<CTile*>(button) != nullptr) == tiles && !button->isHidden()) // not a tile on its way out
                 found.push_back(button);
-        return found.at(static_cast<std::size_t>(index));
+        return found;
     };
-    const auto tileOf = [&](const QString& name) -> CTile* {
-        for (CTile* tile : tiles())
+    const auto tileOf = [&](const QString& name) -> QPushButton* {
+        for (QPushButton* tile : board(true))
             if (tile->isEnabled() && tile->accessibleName() == name)
                 return tile;
         return nullptr;
@@ -174,13 +167,13 @@ TEST_F(Turns, TheBoardPlaysAsTheKeysDo)
             if (step.startsWith("key:"))
                 Type(arg);
             else if (step == "start")
-                QTest::mouseClick(button(0), Qt::LeftButton);
+                QTest::mouseClick(board(false).at(0), Qt::LeftButton);
             else if (step == "display")
                 QTest::mouseClick(Control<QPlainTextEdit>(IDC_DISPLAY)->viewport(), Qt::LeftButton);
             else if (step == "pause")
                 QTest::keyClick(Guess(), Qt::Key_P, Qt::ControlModifier);
             else if (step == "back")
-                QTest::mouseClick(button(4), Qt::LeftButton);
+                QTest::mouseClick(board(false).at(4), Qt::LeftButton);
             else if (step == "tick")
                 Tick();
             else if (step == "stale")
@@ -188,7 +181,7 @@ TEST_F(Turns, TheBoardPlaysAsTheKeysDo)
             else if (step == "word")
                 for (const char letter : dlg->m_engine.m_strAnswer[0])
                     QTest::mouseClick(tileOf(QString(QChar(letter))), Qt::LeftButton);
-            else if (CTile* tile = tileOf(arg); tile && step.startsWith("tile:"))
+            else if (QPushButton* tile = tileOf(arg); tile && step.startsWith("tile:"))
                 QTest::mouseClick(tile, Qt::LeftButton);
             else if (tile && step.startsWith("tap:")) {
                 QTest::touchEvent(dlg.get(), touchScreen.get()).press(0, tile->mapTo(dlg.get(), tile->rect().center()));
@@ -209,7 +202,7 @@ TEST_F(Turns, TheBoardPlaysAsTheKeysDo)
     play(GAME_HANGMAN, "start tile:e tile:x");
     QStringList named;
     for (const QString letter : {"e", "x", "k"})
-        for (CTile* tile : tiles())
+        for (QPushButton* tile : board(true))
             if (tile->text() == letter)
                 named << tile->accessibleName();
     EXPECT_EQ(named, (QStringList{"e, rätt", "x, fel", "k"}));
