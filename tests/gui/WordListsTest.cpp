@@ -144,12 +144,10 @@ TEST_F(Desktop, FirstStartPlaysTheInterfaceLanguagesList)
         const char *list, *chosen, *available;
         bool welcome;
     } cases[] = {
-        {"words", "", english ? "Available words: 2" : "Tillgängliga ord: 3", true},
-        {"words", "de/tiere.kvtml",
-         english ? "Available words: 1 (Tiere, Deutsch)" : "Tillgängliga ord: 1 (Tiere, Deutsch)", true},
-        {"none", "de/tiere.kvtml",
-         english ? "Available words: 1 (Tiere, Deutsch)" : "Tillgängliga ord: 1 (Tiere, Deutsch)", true},
-        {"none", "", english ? "Available words: 0" : "Tillgängliga ord: 0", false},
+        {"words", "", english ? "2" : "3", true},
+        {"words", "de/tiere.kvtml", "1 (Tiere, Deutsch)", true},
+        {"none", "de/tiere.kvtml", "1 (Tiere, Deutsch)", true},
+        {"none", "", "0", false},
     };
     for (const auto& c : cases) {
         std::filesystem::remove(folder.File("ordkamp.se"));
@@ -161,8 +159,9 @@ TEST_F(Desktop, FirstStartPlaysTheInterfaceLanguagesList)
         WriteBytes(folder.File("ordkamp.ini"), std::string("[Settings]\r\nWordList=") + c.chosen + "\r\n");
         SetAppPathOverride(folder.Path().string());
         Start();
-        EXPECT_EQ(std::pair(Available(), dlg->m_strDisplay == LoadString(IDS_WELCOME)),
-                  std::pair(std::string(c.available), c.welcome))
+        EXPECT_EQ(
+            std::pair(Available(), dlg->m_strDisplay == LoadString(IDS_WELCOME)),
+            std::pair((english ? "Available words: " : "Tillgängliga ord: ") + std::string(c.available), c.welcome))
             << c.list << " " << c.chosen;
         dlg->OnExit();
     }
