@@ -68,7 +68,7 @@ void CWordGameDlg::BuildLetterBoard()
     m_displayViewport = DialogControl<QPlainTextEdit>(this, IDC_DISPLAY)->viewport();
     m_displayViewport->setAttribute(Qt::WA_AcceptTouchEvents);
 
-    QMenu* game = m_menuBar->actions().at(1)->menu();
+    QMenu* game = GameMenuInBar();
     m_boardAction = game->addAction(LoadString(IDS_LETTER_TILES_MENU));
     m_boardAction->setCheckable(true);
     connect(m_boardAction, &QAction::triggered, this, [this](bool shown) {
@@ -125,10 +125,7 @@ void CWordGameDlg::RefreshBoard()
         // Anagram: the puzzle's letters, each used once. Mixword: its three
         // rows, a word built a column at a time from the column's letters.
         const bool mixword = m_engine.m_nGameType == GAME_MIXWORD;
-        for (const QString& letters : FromWindows1252(m_engine.m_strPuzzle).split(QLatin1Char('\n')))
-            rows.push_back({letters,
-                            std::vector<TileMark>(static_cast<std::size_t>(letters.size()),
-                                                  mixword ? TileMark::Disabled : TileMark::Free)});
+        rows = PuzzleRows(mixword ? TileMark::Disabled : TileMark::Free);
         for (const auto& [row, index] : PlacedTiles(rows, guess))
             if (row >= 0)
                 rows[static_cast<std::size_t>(row)].marks[static_cast<std::size_t>(index)] = TileMark::Placed;
@@ -140,6 +137,14 @@ void CWordGameDlg::RefreshBoard()
     }
     m_board->SetRows(rows, TileName);
     m_boardBackspace->setEnabled(running && m_engine.m_nGameType != GAME_HANGMAN && !guess.isEmpty());
+}
+
+std::vector<TileRow> CWordGameDlg::PuzzleRows(TileMark mark) const
+{
+    std::vector<TileRow> rows;
+    for (const QString& letters : FromWindows1252(m_engine.m_strPuzzle).split(QLatin1Char('\n')))
+        rows.push_back({letters, std::vector<TileMark>(static_cast<std::size_t>(letters.size()), mark)});
+    return rows;
 }
 
 std::vector<std::pair<int, int>> CWordGameDlg::PlacedTiles(const std::vector<TileRow>& rows, const QString& guess) const
@@ -181,10 +186,7 @@ void CWordGameDlg::OnTile(int row, int index)
             guess->setText(letter);
         return;
     }
-    std::vector<TileRow> rows;
-    for (const QString& letters : FromWindows1252(m_engine.m_strPuzzle).split(QLatin1Char('\n')))
-        rows.push_back({letters, {}});
-    const std::vector<std::pair<int, int>> placed = PlacedTiles(rows, guess->text());
+    const std::vector<std::pair<int, int>> placed = PlacedTiles(PuzzleRows(TileMark::Free), guess->text());
     const auto at = std::find(placed.begin(), placed.end(), std::pair(row, index));
     QString text = guess->text();
     if (at == placed.end()) { // a free tile: its letter goes on the end

@@ -21,7 +21,7 @@
 
 void CWordGameDlg::BuildMatchMenu()
 {
-    QMenu* game = m_menuBar->actions().at(1)->menu();
+    QMenu* game = GameMenuInBar();
     m_matchMenu = game->addMenu(LoadString(IDS_MATCH_MENU));
     auto* lengths = new QActionGroup(m_matchMenu);
     for (const int rounds : {0, 3, 5, 10, -1}) {

@@ -137,17 +137,18 @@ void CWordGameDlg::EnsureWordListLoaded()
                                   : m_engine.m_wordFileResult.error == FileError::TooLarge ? IDS_LIST_TOO_LARGE
                                                                                            : IDS_LOAD_FAILED);
     UpdateData(false);
-    UpdateAvailableWords();
-    UpdateBoardLetters();
     // The list played last time, if it is still there; else the standard
-    // one. A list that plays is welcomed whatever became of the standard one.
-    if (const QString chosen = QFile::decodeName(m_settingsFile.WordList().c_str()); !chosen.isEmpty()) {
-        if (ChooseWordList(chosen)) {
-            m_strDisplay = LoadString(IDS_WELCOME);
-            UpdateData(false);
-        } else {
+    // one. A list that plays is welcomed whatever became of the standard one;
+    // its counts and letters are the only ones worked out.
+    const QString chosen = QFile::decodeName(m_settingsFile.WordList().c_str());
+    if (!chosen.isEmpty() && ChooseWordList(chosen)) {
+        m_strDisplay = LoadString(IDS_WELCOME);
+        UpdateData(false);
+    } else {
+        if (!chosen.isEmpty())
             m_settingsFile.SetWordList({});
-        }
+        UpdateAvailableWords();
+        UpdateBoardLetters();
     }
 
     QApplication::restoreOverrideCursor();

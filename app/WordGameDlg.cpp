@@ -134,9 +134,14 @@ void CWordGameDlg::BuildMenu()
             connect(action, &QAction::triggered, this, std::bind(handler, this));
 }
 
+QMenu* CWordGameDlg::GameMenuInBar() const
+{
+    return m_menuBar->actions().at(1)->menu();
+}
+
 void CWordGameDlg::BuildLanguageMenu()
 {
-    QMenu* languages = m_menuBar->actions().at(1)->menu()->addMenu(LoadString(IDS_LANGUAGE_MENU));
+    QMenu* languages = GameMenuInBar()->addMenu(LoadString(IDS_LANGUAGE_MENU));
     auto* choices = new QActionGroup(languages);
     // Each language in its own words, so that a player finds theirs
     // whichever is shown.

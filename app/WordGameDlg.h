@@ -20,6 +20,7 @@ class CMatchResults;
 class CUpDownEdit;
 class QPushButton;
 struct TileRow;
+enum class TileMark;
 class QAction;
 class QActionGroup;
 class QComboBox;
@@ -89,6 +90,8 @@ public:
     CWordEngine& OwnList();
     WordListPlaces Places() const;
     QString InterfaceLanguage() const;
+    // The key of the list in play, the interface language's standard list's too.
+    QString WordListKeyInPlay() const;
     // The interface's language, then the desktop's, as ISO 639 codes.
     QStringList PlayerLanguages() const;
     QString ListName(const WordListSource& source, const WordListContents& contents) const;
@@ -103,6 +106,8 @@ public:
     void OnTile(int row, int index);
     // Where each letter of a guess lies on the board's rows ({-1, -1}: on no tile).
     std::vector<std::pair<int, int>> PlacedTiles(const std::vector<TileRow>& rows, const QString& guess) const;
+    // The puzzle's rows of letters as tiles, all marked `mark`.
+    std::vector<TileRow> PuzzleRows(TileMark mark) const;
     // What a key in "Gissa" does while no turn runs: starts one, or goes on after a pause.
     void StartOrResume();
 
@@ -221,6 +226,8 @@ private:
     void CommitRule(unsigned rule);
     void EnableControl(int id, bool enable);
     QString SettingsPath() const;
+    // "Spel", where the menus the window adds to its template's go.
+    QMenu* GameMenuInBar() const;
 
     QMenuBar* m_menuBar = nullptr;
     bool m_bDestroyed = false;

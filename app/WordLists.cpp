@@ -58,6 +58,11 @@ QString CWordGameDlg::InterfaceLanguage() const
     return QString::fromLatin1(LanguageCode(InstalledLanguage()));
 }
 
+QString CWordGameDlg::WordListKeyInPlay() const
+{
+    return m_wordListKey.isEmpty() ? StandardListName(InterfaceLanguage()) : m_wordListKey;
+}
+
 QStringList CWordGameDlg::PlayerLanguages() const
 {
     QStringList languages{InterfaceLanguage()};
@@ -85,7 +90,7 @@ QString CWordGameDlg::ListName(const WordListSource& source, const WordListConte
 
 void CWordGameDlg::BuildWordListMenu()
 {
-    QMenu* game = m_menuBar->actions().at(1)->menu();
+    QMenu* game = GameMenuInBar();
     game->addSeparator();
     m_wordListMenu = game->addMenu(LoadString(IDS_WORD_LIST_MENU));
     // The lists are read when the menu first opens, not at start: most
@@ -194,8 +199,7 @@ void CWordGameDlg::GreyShortLists()
 
 void CWordGameDlg::CheckWordListMenu()
 {
-    // The standard list of the interface's language is kept as no choice.
-    const QString key = m_wordListKey.isEmpty() ? StandardListName(InterfaceLanguage()) : m_wordListKey;
+    const QString key = WordListKeyInPlay();
     for (QAction* action : m_wordListMenu->findChildren<QAction*>())
         if (action->isCheckable())
             action->setChecked(action->data().toString() == key);
@@ -207,9 +211,10 @@ bool CWordGameDlg::ChooseWordList(const QString& key)
     const WordListSource source =
         key.isEmpty() ? StandardListOf(InterfaceLanguage(), places) : FindWordList(key, places);
     // The list in play again: nothing to read, and nothing it holds is lost.
-    if (source.kind == m_wordListKind && source.language == m_wordListLanguage
-        && source.key == (m_wordListKey.isEmpty() ? StandardListName(InterfaceLanguage()) : m_wordListKey)) {
+    if (source.kind == m_wordListKind && source.language == m_wordListLanguage && source.key == WordListKeyInPlay()) {
         CheckWordListMenu();
+        UpdateAvailableWords(); // at the start, not yet worked out for it
+        UpdateBoardLetters();
         return true;
     }
     // A standard list kept for the editor comes back with what it changed.

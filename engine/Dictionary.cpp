@@ -1,12 +1,8 @@
 #include "engine/Dictionary.h"
 
-#include <algorithm>
+#include "engine/Letters.h"
 
-bool IsCapital(unsigned char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7) || c == 0x8A || c == 0x8C || c == 0x8E
-        || c == 0x9F;
-}
+#include <algorithm>
 
 std::string DictionaryLines(std::string_view text, DictionaryCounts& counts)
 {

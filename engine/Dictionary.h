@@ -6,10 +6,6 @@
 // A spelling dictionary (one word a line) or a dictd index (headword, tab,
 // offsets) as a source of words for the game.
 
-// A capital letter of Windows-1252: A-Z, À-Þ but the multiplication sign,
-// Š, Œ, Ž, Ÿ.
-bool IsCapital(unsigned char c);
-
 struct DictionaryCounts {
     unsigned lines = 0; // lines that name a word: those without a capital
     unsigned unfit = 0; // of those, lines with a letter Windows-1252 lacks

@@ -97,6 +97,11 @@ void LowerCaseWord(std::string& text)
         ch = static_cast<char>(kLower[static_cast<unsigned char>(ch)]);
 }
 
+bool IsCapital(unsigned char c)
+{
+    return kLower[c] != c;
+}
+
 unsigned CountDistinctChars(const std::string& text)
 {
     std::array<bool, 256> seen{};

@@ -30,6 +30,10 @@ void CleanWord(std::string& text);
 
 void LowerCaseWord(std::string& text);
 
+// A capital letter of Windows-1252 (one LowerCaseWord changes): A-Z, À-Þ
+// but the multiplication sign, Š, Œ, Ž, Ÿ.
+bool IsCapital(unsigned char c);
+
 unsigned CountDistinctChars(const std::string& text);
 
 // The word rules applied to an already cleaned, lower-cased text: 3 to 35

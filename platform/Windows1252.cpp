@@ -13,6 +13,12 @@ QString FromWindows1252(std::string_view bytes)
     return text;
 }
 
+QString FromFileText(std::string_view bytes)
+{
+    return IsUtf8Text(bytes) ? QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()))
+                             : FromWindows1252(bytes);
+}
+
 std::string ToWindows1252(const QString& text, bool* unfit)
 {
     std::string bytes;

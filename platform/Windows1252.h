@@ -14,3 +14,7 @@ QString FromWindows1252(std::string_view bytes);
 // `unfit`, when given, tells whether a character had no byte (a '?' of the
 // text's own is no such character).
 std::string ToWindows1252(const QString& text, bool* unfit = nullptr);
+
+// A file's text: UTF-8 when it is valid UTF-8 (IsUtf8Text decides, as for
+// every file the game reads), else the Windows-1252 it is taken to be.
+QString FromFileText(std::string_view bytes);

@@ -2,7 +2,6 @@
 
 #include "engine/Letters.h"
 #include "engine/SafeFile.h"
-#include "engine/TextEncoding.h"
 #include "platform/Windows1252.h"
 
 #include <QDir>
@@ -15,12 +14,6 @@ namespace {
 
 constexpr int kDeepest = 32; // KVTML nests six deep
 constexpr int kLongestHint = 300; // characters of a hint sentence kept
-
-QString Decode(const QByteArray& bytes)
-{
-    const std::string_view text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    return IsUtf8Text(text) ? QString::fromUtf8(bytes) : FromWindows1252(text);
-}
 
 // The text of the current element, whatever it holds; false on an error.
 bool ReadText(QXmlStreamReader& xml, QString& text)
@@ -54,7 +47,7 @@ QString NameOfUntitled(const QString& fileName)
 Vocabulary ReadVocabulary(const QByteArray& bytes, const QString& fileName)
 {
     Vocabulary vocabulary;
-    QXmlStreamReader xml(Decode(bytes));
+    QXmlStreamReader xml(FromFileText(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
     QSet<std::string> seen;
     bool inKvtml = false, firstTranslation = false;
     QString word, hint;

@@ -34,6 +34,13 @@ QString Suffix(const QString& language)
     return language == kSwedish ? QStringLiteral("se") : language;
 }
 
+// The language whose lists end in `suffix`; empty for no language's.
+QString LanguageOfSuffix(const QString& suffix)
+{
+    const QString language = suffix == QLatin1String("se") ? kSwedish : LanguageOfLocaleName(suffix);
+    return !language.isEmpty() && Suffix(language) == suffix ? language : QString();
+}
+
 QString AllWordsName(const QString& language)
 {
     return QStringLiteral("ordkamp-alla.") + Suffix(language);
@@ -103,9 +110,7 @@ std::vector<WordListSource> FindWordLists(const WordListPlaces& places)
     for (const QString& folder : {places.ownFolder, places.gameFolder})
         for (const QString& name : QDir(folder).entryList(
                  {QStringLiteral("ordkamp.*"), QStringLiteral("ordkamp-alla.*")}, QDir::Files, QDir::Name)) {
-            const QString suffix = QFileInfo(name).suffix();
-            const QString language = suffix == QLatin1String("se") ? kSwedish : LanguageOfLocaleName(suffix);
-            if (!language.isEmpty() && Suffix(language) == suffix)
+            if (const QString language = LanguageOfSuffix(QFileInfo(name).suffix()); !language.isEmpty())
                 languages.insert(language);
         }
     languages.insert(kSwedish); // the game's own language: its list is offered even when it is gone
@@ -150,9 +155,7 @@ WordListSource FindWordList(const QString& key, const WordListPlaces& places)
     if (!key.contains(QLatin1Char('/')) && key.endsWith(QLatin1String(".kvtml")))
         wanted = kSwedish + QLatin1Char('/') + key;
     if (wanted.startsWith(QLatin1String("ordkamp."))) { // a standard list, also one not yet made
-        const QString suffix = wanted.mid(8);
-        const QString language = suffix == QLatin1String("se") ? kSwedish : LanguageOfLocaleName(suffix);
-        if (!language.isEmpty() && StandardListName(language) == wanted)
+        if (const QString language = LanguageOfSuffix(wanted.mid(8)); !language.isEmpty())
             return StandardListOf(language, places);
     }
     for (const WordListSource& source : FindWordLists(places))

@@ -1,7 +1,7 @@
 #include "wordlists/WordListRegistry.h"
 
 #include "engine/SafeFile.h"
-#include "engine/TextEncoding.h"
+#include "platform/Windows1252.h"
 #include "wordlists/LanguageNames.h"
 
 #include <QDir>
@@ -11,12 +11,6 @@ namespace {
 
 // A registry file is a few hundred bytes.
 constexpr std::uint64_t kMaxRegistryBytes = 64 << 10;
-
-QString Decode(const std::string& bytes)
-{
-    return IsUtf8Text(bytes) ? QString::fromStdString(bytes)
-                             : QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
 
 } // namespace
 
@@ -39,7 +33,7 @@ std::vector<SystemWordList> ReadWordListRegistry(const QString& registryFolder, 
             }
             list = SystemWordList{};
         };
-        for (const QString& line : Decode(bytes).split(QLatin1Char('\n'))) {
+        for (const QString& line : FromFileText(bytes).split(QLatin1Char('\n'))) {
             if (line.trimmed().isEmpty()) {
                 finish();
                 continue;

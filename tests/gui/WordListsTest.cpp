@@ -145,6 +145,7 @@ TEST_F(Desktop, FirstStartPlaysTheInterfaceLanguagesList)
         bool welcome;
     } cases[] = {
         {"words", "", english ? "2" : "3", true},
+        {"words", english ? "ordkamp.en" : "ordkamp.se", english ? "2" : "3", true}, // chosen under the other language
         {"words", "de/tiere.kvtml", "1 (Tiere, Deutsch)", true},
         {"none", "de/tiere.kvtml", "1 (Tiere, Deutsch)", true},
         {"none", "", "0", false},
