@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QSignalBlocker>
 
 #include <algorithm>
 
@@ -205,8 +206,16 @@ void CWordGameDlg::StartOrResume()
 {
     if (m_turn.State() != TURN_WAITING && !m_turn.Paused())
         return;
-    m_strGuess.clear(); // a key only starts the turn, or goes on with it
+    // A key only starts the turn, or goes on with it: cleared from the field
+    // too, at once, for the turn disables the rule edits, and one losing the
+    // focus reads every control back.
+    m_strGuess.clear();
+    auto* guess = DialogControl<QLineEdit>(this, IDC_GUESS);
+    {
+        const QSignalBlocker quiet(guess);
+        guess->clear();
+    }
     EnsureWordListLoaded();
     ShowTurn(m_turn.Paused() ? m_turn.Resume() : m_turn.Start());
-    DialogControl(this, IDC_GUESS)->setFocus(); // where the keys go
+    guess->setFocus(); // where the keys go
 }

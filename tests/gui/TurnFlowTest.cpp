@@ -126,7 +126,8 @@ TEST_F(Turns, HintLineAndHighscoreGreetingsKeptAtOnce)
 // Script steps: key:TEXT typed, tile:L clicked (the free tile L), tap:L
 // touched, word (the answer's tiles in turn), start (the Starta button),
 // display (a click on it), pause and back (the board's buttons), tick,
-// stale (a click on the first tile arriving after the turn moved on).
+// stale (a click on the first tile arriving after the turn moved on), rule
+// (the focus in a rule's edit, which the turn disables).
 TEST_F(Turns, TheBoardPlaysAsTheKeysDo)
 {
     const std::unique_ptr<QPointingDevice> touchScreen(QTest::createTouchDevice()); // the test's to delete
@@ -140,6 +141,7 @@ TEST_F(Turns, TheBoardPlaysAsTheKeysDo)
         {GAME_ANAGRAM, "key:a key:ekorre", "start word"},
         {GAME_ANAGRAM, "key:a key:e", "start tap:e"}, // placed once, not placed and taken back
         {GAME_ANAGRAM, "key:a key:ek", "start tile:e tile:k tile:o back"},
+        {GAME_ANAGRAM, "key:a key:ek", "rule start tile:e tile:k"}, // the start's prompt gone from "Gissa"
         {GAME_MIXWORD, "key:a key:bakar", "start word"},
         {GAME_MIXWORD, "key:a key:bakar", "start word stale"}, // a click the turn could not follow: nothing
         {GAME_MIXWORD, "key:a key:bakar tick", "start word tick tile:b"},
@@ -174,7 +176,10 @@ TEST_F(Turns, TheBoardPlaysAsTheKeysDo)
                 QTest::keyClick(Guess(), Qt::Key_P, Qt::ControlModifier);
             else if (step == "back")
                 QTest::mouseClick(board(false).at(4), Qt::LeftButton);
-            else if (step == "tick")
+            else if (step == "rule") {
+                dlg->show();
+                Control(IDC_PENALTY)->setFocus();
+            } else if (step == "tick")
                 Tick();
             else if (step == "stale")
                 dlg->OnTile(0, 0);
