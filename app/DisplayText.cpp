@@ -106,7 +106,7 @@ int LargestFitting(int guess, int lo, int hi, Fits&& fits)
 // start, smaller. Their room is kept through the result pause, so that the
 // answer keeps its size when the pause ends.
 struct DisplayParts {
-    QString heading, text, sentence, nextPlayer, hint, letters;
+    QString heading, text, hintLine, sentence, nextPlayer, hint, letters;
     QString measuredNext; // the line of whose turn comes, measured before it shows
     QString reservedHint; // the hint line's room, kept through the result pause
     bool reserveFooter = false;
@@ -117,6 +117,7 @@ struct DisplayParts {
     {
         return QStringList{heading,
                            text,
+                           hintLine,
                            sentence,
                            nextPlayer,
                            hint,
@@ -166,6 +167,12 @@ DisplayParts Compose(const CWordGameDlg& window)
         parts.letters = parts.text.section('\n', -1);
         parts.text = parts.text.section('\n', 0, 0);
     }
+    // An anagram's or a mixword's hint line under the puzzle, in the smaller
+    // size: a long one would otherwise shrink the puzzle to its width.
+    if (puzzleShown && engine.m_nGameType != GAME_HANGMAN && turn.HintLevel() > 0 && parts.text.contains('\n')) {
+        parts.hintLine = parts.text.section('\n', -1);
+        parts.text = parts.text.section('\n', 0, -2);
+    }
     // A themed list's hint sentence, once taken as a hint, under the puzzle.
     if (puzzleShown && turn.SentenceShown())
         parts.sentence = FromWindows1252(engine.HintSentence());
@@ -207,10 +214,12 @@ DisplayFonts Fit(DisplayParts& parts, QSize room, const QFont& applicationFont)
             parts.hangmanLetters ? std::max(oneLine, LaidOutHeight(parts.letters, secondary, room.width())) : 0;
         const int sentenceHeight =
             parts.sentence.isEmpty() ? 0 : LaidOutHeight(parts.sentence, sentenceAt(pixels), room.width());
-        if (main < 0 || hintHeight < 0 || lettersHeight < 0 || sentenceHeight < 0)
+        const int hintLineHeight =
+            parts.hintLine.isEmpty() ? 0 : LaidOutHeight(parts.hintLine, secondary, room.width());
+        if (main < 0 || hintHeight < 0 || lettersHeight < 0 || sentenceHeight < 0 || hintLineHeight < 0)
             return false;
-        return (parts.heading.isEmpty() ? 0 : oneLine) + main + sentenceHeight + (parts.reserveFooter ? oneLine : 0)
-            + hintHeight + lettersHeight
+        return (parts.heading.isEmpty() ? 0 : oneLine) + main + hintLineHeight + sentenceHeight
+            + (parts.reserveFooter ? oneLine : 0) + hintHeight + lettersHeight
             <= room.height();
     };
     // The guess: the main text's lines unwrapped, scaled from 100 pixels to
@@ -221,8 +230,8 @@ DisplayFonts Fit(DisplayParts& parts, QSize room, const QFont& applicationFont)
     int widest = 1;
     for (const QString& line : lines)
         widest = std::max(widest, at100.horizontalAdvance(line));
-    const int smallLines = !parts.heading.isEmpty() + !parts.sentence.isEmpty() + parts.reserveFooter
-        + !parts.reservedHint.isEmpty() + parts.hangmanLetters;
+    const int smallLines = !parts.heading.isEmpty() + !parts.hintLine.isEmpty() + !parts.sentence.isEmpty()
+        + parts.reserveFooter + !parts.reservedHint.isEmpty() + parts.hangmanLetters;
     const double linesHigh = lines.size() + 0.4 * smallLines;
     const int guess = static_cast<int>(
         std::min(100.0 * room.width() / widest, 100.0 * room.height() / (at100.lineSpacing() * linesHigh)));
@@ -246,7 +255,7 @@ QStringList Draw(QPlainTextEdit* display, const DisplayParts& parts, const Displ
         blocks << parts.heading;
     if (!parts.text.isEmpty())
         blocks << parts.text;
-    for (const QString& footer : {parts.sentence, parts.nextPlayer, parts.hint})
+    for (const QString& footer : {parts.hintLine, parts.sentence, parts.nextPlayer, parts.hint})
         if (!footer.isEmpty())
             blocks << footer;
     if (parts.hangmanLetters)
@@ -276,8 +285,12 @@ QStringList Draw(QPlainTextEdit* display, const DisplayParts& parts, const Displ
             footer = footer.previous();
         }
     }
-    if (!parts.sentence.isEmpty())
+    if (!parts.sentence.isEmpty()) {
         setFont(footer, fonts.sentence);
+        footer = footer.previous();
+    }
+    if (!parts.hintLine.isEmpty())
+        setFont(footer, fonts.small);
     if (parts.hangmanLetters) {
         const QTextBlock letters = document->lastBlock();
         const std::string& tried = engine.m_strGuessed;

@@ -193,6 +193,12 @@ TEST_F(TextFit, TheDisplayShowsItsTextWholeAndThePuzzleLargest)
                 if (size == opening) {
                     EXPECT_GE(puzzle.largest, 2 * applicationPixels) << where;
                 }
+                // The hint line is no rival to the puzzle (but for the smallest
+                // window, where no line is smaller than the application's font).
+                dlg->OnHint();
+                const DisplayLook hinted = LookAt(display);
+                EXPECT_EQ(hinted.cut.join('\n').toStdString(), "") << where;
+                EXPECT_GE(hinted.largest, size == sizes[0] ? 1 : puzzle.largest * 3 / 4) << where;
 
                 dlg->OnGiveUp();
                 const DisplayLook result = LookAt(display);
