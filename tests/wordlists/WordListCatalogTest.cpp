@@ -112,23 +112,19 @@ TEST(WordListCatalog, FindsEveryLanguagesListsAndJudgesTheirLetters)
     EXPECT_FALSE(FindWordList("../ordkamp.ini", places).Found());
 }
 
-// The languages as the desktop's registry and Qt's locales name them.
+// The languages as the desktop's registry and Qt's locales name them (the
+// catalogue's own test has English, Swedish, German, French and none).
 TEST(WordListCatalog, LanguagesByTheirNames)
 {
     const struct {
         const char *description, *code, *nativeName;
     } cases[] = {
-        {"american (American English)", "en", "English"},
-        {"svenska (Swedish)", "sv", "svenska"},
-        {"deutsch (New German)", "de", "Deutsch"},
         {"castellano (Spanish)", "es", "español"},
-        {"francais (French)", "fr", "français"},
         {"danish (Den Store Danske Ordliste)", "da", "dansk"},
         {"bokmål (Bokmål Norwegian)", "nb", "norsk bokmål"},
         {"portugues europeu (European Portuguese)", "pt", "português"},
         {"polski (Polish)", "pl", "polski"},
         {"български (Bulgarian)", "bg", "български"},
-        {"klingon", "", ""},
     };
     for (const auto& c : cases) {
         const QString code = LanguageOfDescription(QString::fromUtf8(c.description));
