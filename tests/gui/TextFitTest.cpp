@@ -1,5 +1,6 @@
 // With the fonts of a Linux desktop, at any scale, no text of a window built
-// from a template is cut. Run once as it comes and once at QT_SCALE_FACTOR=2.
+// from a template is cut, and every control a player reaches has a name for
+// screen readers. Run once as it comes and once at QT_SCALE_FACTOR=2.
 
 #include "GameFixture.h"
 
@@ -9,6 +10,8 @@
 #include "res/Strings.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QAccessible>
+#include <QGroupBox>
 #include <QMenuBar>
 #include <QHeaderView>
 #include <QPlainTextEdit>
@@ -64,6 +67,23 @@ QStringList CutTexts(QWidget* window)
     return cut;
 }
 
+// The controls a player can reach without a name for a screen reader, or
+// with its mnemonic's '&' in it. Texts and frames name themselves.
+QStringList Unnamed(QWidget* window)
+{
+    QStringList unnamed;
+    for (QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (qobject_cast<QMenuBar*>(control) || qobject_cast<QGroupBox*>(control) || control->isHidden()
+            || (qobject_cast<QLabel*>(control) && control->focusPolicy() == Qt::NoFocus))
+            continue;
+        const QString name = QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+        if (name.isEmpty() || name.contains('&'))
+            unnamed << QStringLiteral("%1 %2 named \"%3\"")
+                           .arg(control->metaObject()->className(), control->objectName(), name);
+    }
+    return unnamed;
+}
+
 // The game window's large parts (the display, the clock and its bar, the
 // players list, the letter board) that lie over any other control.
 QStringList Overlaps(QWidget* window)
@@ -83,7 +103,7 @@ QStringList Overlaps(QWidget* window)
 
 struct TextFit : GameWindow { };
 
-TEST_F(TextFit, EveryWindowShowsItsTextsWhole)
+TEST_F(TextFit, EveryWindowShowsItsTextsWholeAndNamesItsControls)
 {
     const QFont desktopFont = QApplication::font();
     CWordEngine game;
@@ -106,7 +126,7 @@ TEST_F(TextFit, EveryWindowShowsItsTextsWhole)
         dlg->RefreshPlayers();
         dlg->m_engine.m_nLengthCount[5] = 2'000'000;
         dlg->UpdateAvailableWords();
-        EXPECT_EQ((CutTexts(dlg.get()) + Overlaps(dlg.get())).join('\n').toStdString(), "")
+        EXPECT_EQ((CutTexts(dlg.get()) + Overlaps(dlg.get()) + Unnamed(dlg.get())).join('\n').toStdString(), "")
             << family << ": game window";
 
         CWordListDlg editor;
@@ -114,18 +134,20 @@ TEST_F(TextFit, EveryWindowShowsItsTextsWhole)
         editor.show();
         editor.m_strWordCount = FormatString(IDS_WORD_COUNT, {QStringLiteral("2000000")});
         editor.UpdateData(false);
-        EXPECT_EQ(CutTexts(&editor).join('\n').toStdString(), "") << family << ": word-list editor";
+        EXPECT_EQ((CutTexts(&editor) + Unnamed(&editor)).join('\n').toStdString(), "")
+            << family << ": word-list editor";
 
         CHighscoreDlg highscores;
         highscores.m_pEngine = &game;
         highscores.OnInitDialog();
         highscores.show();
-        EXPECT_EQ(CutTexts(&highscores).join('\n').toStdString(), "") << family << ": highscore window";
+        EXPECT_EQ((CutTexts(&highscores) + Unnamed(&highscores)).join('\n').toStdString(), "")
+            << family << ": highscore window";
 
         CAboutDlg about;
         about.OnInitDialog();
         about.show();
-        EXPECT_EQ(CutTexts(&about).join('\n').toStdString(), "") << family << ": About";
+        EXPECT_EQ((CutTexts(&about) + Unnamed(&about)).join('\n').toStdString(), "") << family << ": About";
     }
     QApplication::setFont(desktopFont);
 }
