@@ -1,3 +1,4 @@
+#include "engine/MixRows.h"
 #include "engine/WordEngine.h"
 
 #include "EngineFixtures.h"
@@ -87,6 +88,30 @@ TEST(Puzzle, StaleCountsPickNoWordPastTheList)
     engine.AddWord(extra);
     engine.DeleteWords({0, 1, 2});
     EXPECT_EQ(engine.PickWord(3, 35), "");
+}
+
+// The fixed arrangement the random passes fall back on (the passes
+// themselves are the puzzle tests').
+TEST(MixRows, MixableTriplesGetEveryRowMovedWithinItsColumns)
+{
+    const struct {
+        std::string words[3];
+        bool mixable;
+    } triples[] = {
+        {{"bakar", "hakar", "lakar"}, false}, // only the first letters differ
+        {{"bakar", "hakar", "lakor"}, false}, // one column, two letters alike
+        {{"bakar", "hikar", "lokar"}, true}, // one column with three letters
+        {{"bakar", "hakor", "lakur"}, true},  {{"bakar", "hakar", "lokor"}, true}, // one odd row in two columns
+        {{"abc", "xbc", "ybd"}, false},       {{"bakar", "hakar", "lakare"}, false},
+    };
+    for (const auto& t : triples) {
+        EXPECT_EQ(CanMixRows(t.words), t.mixable) << t.words[0] << ' ' << t.words[1] << ' ' << t.words[2];
+        if (!t.mixable)
+            continue;
+        std::string rows[3];
+        ForceRowsApart(rows, t.words);
+        EXPECT_TRUE(ValidArrangement(rows, t.words)) << rows[0] << ' ' << rows[1] << ' ' << rows[2];
+    }
 }
 
 } // namespace

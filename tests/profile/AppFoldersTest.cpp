@@ -21,42 +21,30 @@ TEST(AppFolders, BuildFolderAndPortableCopyKeepEverythingBesideTheProgram)
     }
 }
 
+// A first start on a full disk leaves no half list, and the next start copies
+// it whole; copied once, the player's own list is never replaced.
 TEST(AppFolders, InstalledProgramUsesThePlayersDataFolder)
 {
     TempFolder prefix;
-    fs::create_directories(prefix.Path() / "bin");
-    fs::create_directories(prefix.Path() / "share" / "ordkamp");
-    WriteBytes((prefix.Path() / "share" / "ordkamp" / "ordkamp.se").string(), "hus\r\n");
-    const fs::path data = prefix.Path() / "home" / ".local" / "share";
-
-    const AppFolders first = DecideAppFolders(prefix.Path() / "bin", data);
-    EXPECT_EQ(first.files, data / "ordkamp");
-    EXPECT_EQ(first.docs, prefix.Path() / "share" / "ordkamp");
-    EXPECT_EQ(first.error, "");
-    EXPECT_EQ(ReadBytes((data / "ordkamp" / "ordkamp.se").string()), "hus\r\n");
-
-    // Copied once: the player's own list is never replaced.
-    WriteBytes((data / "ordkamp" / "ordkamp.se").string(), "egen\r\n");
-    const AppFolders second = DecideAppFolders(prefix.Path() / "bin", data);
-    EXPECT_EQ(second.files, data / "ordkamp");
-    EXPECT_EQ(ReadBytes((data / "ordkamp" / "ordkamp.se").string()), "egen\r\n");
-
-    WriteBytes(prefix.File("not-a-folder"), "");
-    EXPECT_EQ(DecideAppFolders(prefix.Path() / "bin", prefix.Path() / "not-a-folder").error,
-              (prefix.Path() / "not-a-folder" / "ordkamp").string());
-}
-
-TEST(AppFolders, FirstStartOnAFullDiskLeavesNoHalfList)
-{
-    TempFolder prefix;
-    fs::create_directories(prefix.Path() / "bin");
-    fs::create_directories(prefix.Path() / "share" / "ordkamp");
-    WriteBytes((prefix.Path() / "share" / "ordkamp" / "ordkamp.se").string(), std::string(64 * 1024, 'a'));
-    const fs::path data = prefix.Path() / "data";
-
-    EXPECT_TRUE(OnAFullDisk([&] { return !DecideAppFolders(prefix.Path() / "bin", data).error.empty(); }))
+    const fs::path bin = prefix.Path() / "bin", share = prefix.Path() / "share" / "ordkamp",
+                   data = prefix.Path() / "data", copy = data / "ordkamp" / "ordkamp.se";
+    fs::create_directories(bin);
+    fs::create_directories(share);
+    WriteBytes((share / "ordkamp.se").string(), std::string(64 * 1024, 'a'));
+    EXPECT_TRUE(OnAFullDisk([&] { return !DecideAppFolders(bin, data).error.empty(); }))
         << "the failed copy was not reported";
     EXPECT_TRUE(fs::is_empty(data / "ordkamp"));
+
+    const AppFolders first = DecideAppFolders(bin, data);
+    EXPECT_EQ(std::tuple(first.files, first.docs, first.error), std::tuple(data / "ordkamp", share, ""));
+    EXPECT_EQ(ReadBytes(copy.string()), std::string(64 * 1024, 'a'));
+    WriteBytes(copy.string(), "egen\r\n");
+    EXPECT_EQ(DecideAppFolders(bin, data).files, data / "ordkamp");
+    EXPECT_EQ(ReadBytes(copy.string()), "egen\r\n");
+
+    WriteBytes(prefix.File("not-a-folder"), "");
+    EXPECT_EQ(DecideAppFolders(bin, prefix.Path() / "not-a-folder").error,
+              (prefix.Path() / "not-a-folder" / "ordkamp").string());
 }
 
 TEST(AppFolders, DataHomeFollowsXdg)

@@ -7,13 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <functional>
 #include <random>
 #include <set>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
