@@ -44,40 +44,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const Player before = playing < engine.m_players.size() ? engine.m_players[playing] : Player{};
         TurnEvent event;
         bool abandoned = false;
-        switch (op) {
-        case 0:
-            event = turn.Start();
-            break;
-        case 1:
-            event = turn.Guess(std::string(1, letters[arg % (sizeof letters - 1)]));
-            break;
-        case 2:
-            event = turn.Guess(engine.m_strAnswer[arg % 3]);
-            break;
-        case 3:
-            event = turn.Tick();
-            break;
-        case 4:
-            event = turn.Hint();
-            break;
-        case 5:
-            event = turn.GiveUp();
-            break;
-        case 6:
-            event = turn.TakeTime(arg);
-            break;
-        default: { // players: the window abandons the turn when the current one goes or another is chosen
-            const unsigned index = arg / 3 % std::max<std::size_t>(engine.m_players.size(), 1);
-            if (arg % 3 == 0 || engine.m_players.empty()) {
-                if (engine.m_players.size() < 5)
-                    engine.AddPlayer("Bo");
-            } else {
-                abandoned = arg % 3 == 2 || index == engine.m_nCurPlayer;
-                arg % 3 == 1 ? engine.DeletePlayer(index) : void(engine.m_nCurPlayer = index);
-                if (abandoned)
-                    event = turn.Abandon();
-            }
-        }
+        if (op < 7) {
+            event = op == 0 ? turn.Start()
+                : op == 1   ? turn.Guess(std::string(1, letters[arg % (sizeof letters - 1)]))
+                : op == 2   ? turn.Guess(engine.m_strAnswer[arg % 3])
+                : op == 3   ? turn.Tick()
+                : op == 4   ? turn.Hint()
+                : op == 5   ? turn.GiveUp()
+                            : turn.TakeTime(arg);
+        } else if (arg % 3 == 0 || engine.m_players.empty()) {
+            if (engine.m_players.size() < 5)
+                engine.AddPlayer("Bo");
+        } else { // the window abandons the turn when the current player goes or another is chosen
+            const unsigned index = arg / 3 % engine.m_players.size();
+            abandoned = arg % 3 == 2 || index == engine.m_nCurPlayer;
+            arg % 3 == 1 ? engine.DeletePlayer(index) : void(engine.m_nCurPlayer = index);
+            if (abandoned)
+                event = turn.Abandon();
         }
 
         Check(turn.SecondsLeft() >= 0 && turn.SecondsLeft() <= turn.Seconds());

@@ -7,8 +7,8 @@
 #include "engine/WordEngine.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 #include <unistd.h>
 
@@ -41,11 +41,7 @@ void CheckWordList(const CWordEngine& engine, int mode)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static const std::string path = "/tmp/ordkamp-fuzz-" + std::to_string(getpid()) + ".se";
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file)
-        return 0;
-    std::fwrite(data, 1, size, file);
-    std::fclose(file);
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(data), std::streamsize(size));
 
     CWordEngine engine;
     engine.m_strFileName = path;
