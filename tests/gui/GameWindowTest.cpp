@@ -277,46 +277,39 @@ TEST_F(GameWindow, QuickHelpAndReadmeAlwaysOpen)
     EXPECT_EQ(boxes.at(0).first, "Det gick inte att öppna ReadMe-filen.");
 }
 
-// Chosen in the menu, the language is said to change at the next start and
-// kept in the settings for it.
-TEST_F(GameWindow, LanguageChosenInTheMenuIsKept)
-{
-    WriteWords({"ekorre"});
-    Start();
-    ActionNamed("English")->trigger();
-    EXPECT_EQ(boxes.at(0).first, LoadString(IDS_LANGUAGE_CHANGED));
-    dlg->OnExit();
-    EXPECT_EQ(GetIniString("Settings", "Language", "", "ordkamp.ini", true), "en");
-}
-
-// "Bokstavsbrickor" shows or hides the letter board below the window's
-// controls; hidden, the window is as it was without one. The choice is kept,
-// and only once made.
-TEST_F(GameWindow, LetterBoardShownOrHiddenAndKept)
+// "Ljud", "Bokstavsbrickor" and the language, chosen in the menu, are kept
+// for the next start, and only once chosen (the language is said to change
+// then). The letter board lies below the window's controls; hidden, the
+// window is as it was without one.
+TEST_F(GameWindow, MenuChoicesAreKept)
 {
     WriteWords({"ekorre"});
     Start();
     QWidget* board = dlg->findChild<QWidget*>("LetterBoard");
-    QAction* item = ActionNamed("&Bokstavsbrickor");
-    ASSERT_TRUE(board && item);
-    EXPECT_TRUE(board->isVisible() && item->isChecked()); // shown where the screen holds it
-    EXPECT_GE(board->geometry().top(), Control(IDC_GUESS)->geometry().bottom()); // below, never over the display
+    EXPECT_TRUE(board->isVisible() && Action(ID_SOUND)->isChecked()); // both on by default
+    EXPECT_GE(board->geometry().top(), Control(IDC_GUESS)->geometry().bottom()); // never over the display
     EXPECT_GE(board->geometry().top(), Control(IDC_COUNTDOWN)->geometry().bottom()); // or the clock
     const QSize shown = dlg->size(), smallest = dlg->minimumSize();
     dlg->OnExit();
     EXPECT_EQ(GetIniString("Settings", "LetterTiles", "none", "ordkamp.ini", true), "none");
 
     Start();
+    AddPlayer("Anna");
+    QTest::keyClick(Guess(), Qt::Key_M, Qt::ControlModifier);
     ActionNamed("&Bokstavsbrickor")->trigger();
-    board = dlg->findChild<QWidget*>("LetterBoard");
-    EXPECT_FALSE(board->isVisible());
-    const int boardRoom = shown.height() - dlg->height();
-    EXPECT_EQ(smallest.height() - dlg->minimumHeight(), boardRoom);
-    EXPECT_GT(boardRoom, 40);
+    ActionNamed("English")->trigger();
+    EXPECT_EQ(boxes.at(0).first, LoadString(IDS_LANGUAGE_CHANGED));
+    EXPECT_EQ(smallest.height() - dlg->minimumHeight(), shown.height() - dlg->height());
+    EXPECT_GT(shown.height() - dlg->height(), 40);
+    Type("a");
+    dlg->SubtractTime(1000);
+    EXPECT_TRUE(sounds.empty()); // silence
     dlg->OnExit();
-    EXPECT_EQ(GetIniString("Settings", "LetterTiles", "none", "ordkamp.ini", true), "0");
     Start();
-    EXPECT_FALSE(dlg->findChild<QWidget*>("LetterBoard")->isVisible());
+    EXPECT_FALSE(Action(ID_SOUND)->isChecked() || SoundOn() || dlg->findChild<QWidget*>("LetterBoard")->isVisible());
+    EXPECT_EQ(GetIniString("Settings", "Language", "", "ordkamp.ini", true), "en");
+    Action(ID_SOUND)->trigger();
+    EXPECT_TRUE(SoundOn());
 }
 
 // Under any template, Enter presses the push button that has the focus, not
@@ -338,25 +331,6 @@ TEST_F(GameWindow, EnterPressesTheFocusedButton)
                   std::pair(1, QString("Bo")))
             << target; // "Bo" not added
     }
-}
-
-TEST_F(GameWindow, LjudTurnsSoundsOffAndIsKept)
-{
-    WriteWords({"ekorre"});
-    Start();
-    EXPECT_TRUE(Action(ID_SOUND)->isChecked()); // on by default
-    AddPlayer("Anna");
-    QTest::keyClick(Guess(), Qt::Key_M, Qt::ControlModifier);
-    EXPECT_FALSE(Action(ID_SOUND)->isChecked());
-    Type("a");
-    dlg->SubtractTime(1000);
-    EXPECT_TRUE(sounds.empty()); // silence
-
-    dlg->OnExit();
-    Start(); // kept in the settings file
-    EXPECT_FALSE(Action(ID_SOUND)->isChecked() || SoundOn());
-    Action(ID_SOUND)->trigger();
-    EXPECT_TRUE(SoundOn());
 }
 
 } // namespace
