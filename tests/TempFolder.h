@@ -2,12 +2,14 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 
 #include <csignal>
 #include <functional>
 #include <stdlib.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -32,6 +34,36 @@ public:
 
     std::string File(const std::string& name) const { return (m_path / name).string(); }
     const std::filesystem::path& Path() const { return m_path; }
+
+    // Writes a file, and the folders on its way.
+    void Put(const std::string& name, const std::string& bytes) const
+    {
+        std::filesystem::create_directories(std::filesystem::path(File(name)).parent_path());
+        std::ofstream(File(name), std::ios::binary) << bytes;
+    }
+
+    // Lays out entries separated by spaces: "f:name=bytes" a file, "r:name=bytes"
+    // a read-only one, "d:name" a folder, "p:name" a FIFO, "l:name=target" a
+    // link as written, "L:name=target" a link to the target's full path.
+    void Lay(const std::string& spec) const
+    {
+        std::istringstream entries(spec);
+        for (std::string entry; entries >> entry;) {
+            const std::size_t equals = entry.find('=');
+            const std::string name = entry.substr(2, equals - 2);
+            const std::string value = equals == std::string::npos ? "" : entry.substr(equals + 1);
+            if (entry[0] == 'd')
+                std::filesystem::create_directories(File(name));
+            else if (entry[0] == 'p')
+                mkfifo(File(name).c_str(), 0600);
+            else if (entry[0] == 'l' || entry[0] == 'L')
+                std::filesystem::create_symlink(entry[0] == 'L' ? File(value) : value, File(name));
+            else
+                Put(name, value);
+            if (entry[0] == 'r')
+                std::filesystem::permissions(File(name), std::filesystem::perms::owner_read);
+        }
+    }
 
 private:
     std::filesystem::path m_path;

@@ -4,10 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <optional>
 #include <set>
-#include <sys/stat.h>
 #include <sys/time.h>
 
 namespace {
@@ -28,48 +26,23 @@ TEST(SafeFile, ReplaceWritesThroughLinksOntoRegularFilesOnly)
 {
     const struct {
         const char* what;
-        std::function<void(const TempFolder&)> layOut;
+        const char* layout; // as TempFolder::Lay reads it
         FileError expected;
         const char* whereTheBytesLand; // nullptr: nowhere, and nothing new appears
     } cases[] = {
-        {"a new file", [](const TempFolder&) {}, FileError::None, "ordkamp.ini"},
-        {"a link into a synced folder",
-         [](const TempFolder& f) {
-             fs::create_directory(f.File("sync"));
-             WriteBytes(f.File("sync/ordkamp.ini"), "old");
-             fs::create_symlink("sync/ordkamp.ini", f.File("ordkamp.ini"));
-         },
-         FileError::None, "sync/ordkamp.ini"},
-        {"a chain of links, the last one dangling",
-         [](const TempFolder& f) {
-             fs::create_symlink(f.File("middle"), f.File("ordkamp.ini"));
-             fs::create_symlink("target", f.File("middle"));
-         },
-         FileError::None, "target"},
-        {"a read-only file",
-         [](const TempFolder& f) {
-             WriteBytes(f.File("ordkamp.ini"), "old");
-             fs::permissions(f.File("ordkamp.ini"), fs::perms::owner_read | fs::perms::group_read);
-         },
-         FileError::ReadOnly, nullptr},
-        {"a folder", [](const TempFolder& f) { fs::create_directory(f.File("ordkamp.ini")); }, FileError::NotRegular,
-         nullptr},
-        {"a link to a FIFO",
-         [](const TempFolder& f) {
-             ::mkfifo(f.File("fifo").c_str(), 0600);
-             fs::create_symlink("fifo", f.File("ordkamp.ini"));
-         },
-         FileError::NotRegular, nullptr},
-        {"a link planted at the old temporary name",
-         [](const TempFolder& f) {
-             WriteBytes(f.File("victim"), "old");
-             fs::create_symlink("victim", f.File("ordkamp.ini.tmp"));
-         },
-         FileError::None, "ordkamp.ini"},
+        {"a new file", "", FileError::None, "ordkamp.ini"},
+        {"a link into a synced folder", "f:sync/ordkamp.ini=old l:ordkamp.ini=sync/ordkamp.ini", FileError::None,
+         "sync/ordkamp.ini"},
+        {"a chain of links, the last one dangling", "L:ordkamp.ini=middle l:middle=target", FileError::None, "target"},
+        {"a read-only file", "r:ordkamp.ini=old", FileError::ReadOnly, nullptr},
+        {"a folder", "d:ordkamp.ini", FileError::NotRegular, nullptr},
+        {"a link to a FIFO", "p:fifo l:ordkamp.ini=fifo", FileError::NotRegular, nullptr},
+        {"a link planted at the old temporary name", "f:victim=old l:ordkamp.ini.tmp=victim", FileError::None,
+         "ordkamp.ini"},
     };
     for (const auto& c : cases) {
         TempFolder folder;
-        c.layOut(folder);
+        folder.Lay(c.layout);
         const std::set<std::string> before = Names(folder.Path());
         EXPECT_EQ(ReplaceFile(folder.File("ordkamp.ini"), "new").error, c.expected) << c.what;
         std::set<std::string> expected = before;
@@ -113,8 +86,7 @@ TEST(SafeFile, ReplaceKeepsTheModeAndCleansUpOnlyOldLeftoversOfItsOwn)
 TEST(SafeFile, LockIsOneHolderAtATimeSharedThroughLinks)
 {
     TempFolder folder;
-    fs::create_directory(folder.File("real"));
-    fs::create_symlink(folder.File("real/ordkamp.ini"), folder.File("ordkamp.ini")); // not made yet
+    folder.Lay("d:real L:ordkamp.ini=real/ordkamp.ini"); // the file not made yet
     std::optional<CFileLock> first(std::in_place, folder.File("real/ordkamp.ini"), 0);
     EXPECT_TRUE(first->Held());
     EXPECT_FALSE(CFileLock(folder.File("ordkamp.ini"), 30).Held()); // the same file through its link
@@ -131,12 +103,8 @@ TEST(SafeFile, LockIsOneHolderAtATimeSharedThroughLinks)
 TEST(SafeFile, ReadRefusesWhatIsNotARegularFileOrTooLarge)
 {
     TempFolder folder;
-    ::mkfifo(folder.File("fifo").c_str(), 0600); // a blocking read would hang forever
-    fs::create_symlink("fifo", folder.File("link-to-fifo"));
-    fs::create_directory(folder.File("folder"));
-    WriteBytes(folder.File("sparse"), "");
+    folder.Lay("p:fifo l:link-to-fifo=fifo d:folder f:sparse f:small=huset"); // a FIFO would hang a blocking read
     fs::resize_file(folder.File("sparse"), std::uintmax_t{300} << 20);
-    WriteBytes(folder.File("small"), "hus\r\n");
     const struct {
         const char* name;
         std::uint64_t limit;
@@ -153,7 +121,7 @@ TEST(SafeFile, ReadRefusesWhatIsNotARegularFileOrTooLarge)
     for (const auto& c : cases) {
         std::string contents = "untouched";
         EXPECT_EQ(ReadRegularFile(folder.File(c.name), contents, c.limit).error, c.expected) << c.name;
-        EXPECT_EQ(contents, c.expected == FileError::None ? "hus\r\n" : "untouched") << c.name;
+        EXPECT_EQ(contents, c.expected == FileError::None ? "huset" : "untouched") << c.name;
     }
 }
 

@@ -40,8 +40,7 @@ struct Desktop : GameWindow {
     }
     void Vocabulary(const std::string& file, const std::string& title, const std::string& entries)
     {
-        std::filesystem::create_directories(std::filesystem::path(data.File(file)).parent_path());
-        WriteBytes(data.File(file), KvtmlDocument(title, entries));
+        data.Put(file, KvtmlDocument(title, entries));
     }
     // What the menu shows, sections and menus in brackets, as it opens.
     QStringList Menu(QMenu* menu)

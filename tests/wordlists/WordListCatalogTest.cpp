@@ -8,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 namespace {
 
 // A desktop of several languages: the player's own lists and the game's,
@@ -19,38 +17,32 @@ namespace {
 TEST(WordListCatalog, FindsEveryLanguagesListsAndJudgesTheirLetters)
 {
     TempFolder root;
-    const auto put = [&](const std::string& name, const std::string& bytes) {
-        std::filesystem::create_directories(std::filesystem::path(root.File(name)).parent_path());
-        WriteBytes(root.File(name), bytes);
-    };
-    put("own/ordkamp.se", "katten\r\nhunden\r\n");
-    put("own/ordkamp.ini", "[Settings]\r\n");
-    put("game/ordkamp.se", "gammal\r\n");
-    put("game/ordkamp.en", "house\r\nmouse\r\n");
-    put("game/ordkamp-alla.se", "allihop\r\nord\r\n");
-    put("home/apps/kvtml/en/animals.kvtml", KvtmlOfWords("My animals", "horse zebra"));
-    put("sys/apps/kvtml/en/animals.kvtml", KvtmlOfWords("Animals", "horse"));
-    put("sys/apps/kvtml/en_GB/animals.kvtml", KvtmlOfWords("Animals", "horse"));
-    put("sys/apps/kvtml/en_GB/colours.kvtml", KvtmlOfWords("Colours", "colour"));
-    put("sys/apps/kvtml/de/tiere.kvtml", KvtmlOfWords("Tiere", "Straße Bär Löwe"));
-    put("sys/apps/kvtml/ru/animals.kvtml", KvtmlOfWords("Животные", "кошка собака лиса"));
-    put("sys/apps/kvtml/pl/animals.kvtml", KvtmlOfWords("Zwierzęta", "żółw kot łoś pies ćma wąż"));
-    put("registry/wamerican", "Language: american (American English)\nHash-Name: american-english\n");
-    put("registry/wswedish", "Language: svenska (Swedish)\nHash-Name: swedish\n");
-    put("registry/wngerman", "Language: deutsch (New German)\nHash-Name: fifo\n");
-    put("registry/witalian", "Language: italiano (Italian)\nHash-Name: gone\n");
-    put("registry/wfrench",
-        "Language: francais (French)\nHash-Name: folder\n\n"
-        "Language: klingon\nHash-Name: klingon\n");
-    put("registry/wrussian", "Language: русский (Russian)\nHash-Name: russian\nCoding-System: utf-8\n");
-    put("registry/wevil", "Language: american (American English)\nHash-Name: ../../etc/passwd\n");
-    put("dict/american-english", "Anna\nAnna's\nTV\nhouse\nhouse's\nmouse\nstreet\n");
-    put("dict/swedish", "katt\n");
-    put("dict/russian", "кошка\nсобака\nдом\n");
-    put("dict/klingon", "qapla\n");
-    std::filesystem::create_directories(root.File("dict/folder"));
-    ASSERT_EQ(mkfifo(root.File("dict/fifo").c_str(), 0600), 0);
-    ASSERT_EQ(mkfifo(root.File("registry/wfifo").c_str(), 0600), 0);
+    root.Put("own/ordkamp.se", "katten\r\nhunden\r\n");
+    root.Put("own/ordkamp.ini", "[Settings]\r\n");
+    root.Put("game/ordkamp.se", "gammal\r\n");
+    root.Put("game/ordkamp.en", "house\r\nmouse\r\n");
+    root.Put("game/ordkamp-alla.se", "allihop\r\nord\r\n");
+    root.Put("home/apps/kvtml/en/animals.kvtml", KvtmlOfWords("My animals", "horse zebra"));
+    root.Put("sys/apps/kvtml/en/animals.kvtml", KvtmlOfWords("Animals", "horse"));
+    root.Put("sys/apps/kvtml/en_GB/animals.kvtml", KvtmlOfWords("Animals", "horse"));
+    root.Put("sys/apps/kvtml/en_GB/colours.kvtml", KvtmlOfWords("Colours", "colour"));
+    root.Put("sys/apps/kvtml/de/tiere.kvtml", KvtmlOfWords("Tiere", "Straße Bär Löwe"));
+    root.Put("sys/apps/kvtml/ru/animals.kvtml", KvtmlOfWords("Животные", "кошка собака лиса"));
+    root.Put("sys/apps/kvtml/pl/animals.kvtml", KvtmlOfWords("Zwierzęta", "żółw kot łoś pies ćma wąż"));
+    root.Put("registry/wamerican", "Language: american (American English)\nHash-Name: american-english\n");
+    root.Put("registry/wswedish", "Language: svenska (Swedish)\nHash-Name: swedish\n");
+    root.Put("registry/wngerman", "Language: deutsch (New German)\nHash-Name: fifo\n");
+    root.Put("registry/witalian", "Language: italiano (Italian)\nHash-Name: gone\n");
+    root.Put("registry/wfrench",
+             "Language: francais (French)\nHash-Name: folder\n\n"
+             "Language: klingon\nHash-Name: klingon\n");
+    root.Put("registry/wrussian", "Language: русский (Russian)\nHash-Name: russian\nCoding-System: utf-8\n");
+    root.Put("registry/wevil", "Language: american (American English)\nHash-Name: ../../etc/passwd\n");
+    root.Put("dict/american-english", "Anna\nAnna's\nTV\nhouse\nhouse's\nmouse\nstreet\n");
+    root.Put("dict/swedish", "katt\n");
+    root.Put("dict/russian", "кошка\nсобака\nдом\n");
+    root.Put("dict/klingon", "qapla\n");
+    root.Lay("d:dict/folder p:dict/fifo p:registry/wfifo");
 
     WordListPlaces places;
     places.ownFolder = QString::fromStdString(root.File("own"));
@@ -107,7 +99,7 @@ TEST(WordListCatalog, FindsEveryLanguagesListsAndJudgesTheirLetters)
     // an earlier version names a Swedish theme.
     EXPECT_FALSE(StandardListOf("de", places).Found());
     EXPECT_EQ(OwnListPath("de", places).toStdString(), root.File("own/ordkamp.de"));
-    put("home/apps/kvtml/sv/djur.kvtml", KvtmlOfWords("Djur", "katten"));
+    root.Put("home/apps/kvtml/sv/djur.kvtml", KvtmlOfWords("Djur", "katten"));
     EXPECT_EQ(FindWordList("djur.kvtml", places).key, "sv/djur.kvtml");
     EXPECT_FALSE(FindWordList("../ordkamp.ini", places).Found());
 }
