@@ -91,27 +91,10 @@ TEST_F(GameWindow, EveryShortcutWorksWhereverTheFocusIs)
             << QKeySequence(accelerator.keys).toString().toStdString();
 }
 
-TEST_F(GameWindow, ClosingAsksOnlyWhenPlayersExistAndEscapeNeverCloses)
-{
-    WriteWords({"ekorre"});
-    Start();
-    QTest::keyClick(Guess(), Qt::Key_Escape);
-    EXPECT_TRUE(dlg->isVisible());
-    dlg->OnExit(); // nobody plays: no question
-    EXPECT_TRUE(boxes.empty());
-    Start();
-    AddPlayer("Anna");
-    for (const int reply : {IDNO, IDYES}) {
-        answer = reply;
-        dlg->close();
-        EXPECT_EQ(dlg->isVisible(), reply == IDNO);
-    }
-    EXPECT_EQ(boxes.at(0),
-              std::make_pair(QString("Vill du verkligen avsluta?"),
-                             unsigned{MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2}));
-}
-
-TEST_F(GameWindow, FailedSaveAtExitOffersRetryWhileTheWindowIsOpen)
+// A settings file that cannot be written: at exit, a retry is offered while
+// the window is open. One that cannot be read is named at start and never
+// written.
+TEST_F(GameWindow, SettingsFileThatCannotBeWrittenOrRead)
 {
     WriteWords({"ekorre"});
     const std::string ini = folder.File("ordkamp.ini");
@@ -135,13 +118,8 @@ TEST_F(GameWindow, FailedSaveAtExitOffersRetryWhileTheWindowIsOpen)
         EXPECT_EQ(ReadBytes(ini).find("Mini=5") != std::string::npos, freeRoomThenRetry);
         fs::remove(ini);
     }
-}
-
-TEST_F(GameWindow, UnreadableSettingsFileIsNamedAtStartAndNeverWritten)
-{
-    WriteWords({"ekorre"});
-    const std::string ini = folder.File("ordkamp.ini");
     ASSERT_EQ(mkfifo(ini.c_str(), 0600), 0); // would hang a blocking read
+    boxes.clear();
     Start();
     ASSERT_EQ(boxes.size(), 1u);
     for (const QString& part :
@@ -152,11 +130,27 @@ TEST_F(GameWindow, UnreadableSettingsFileIsNamedAtStartAndNeverWritten)
     EXPECT_TRUE(fs::is_fifo(ini));
 }
 
-// A shutdown, a closed terminal, Ctrl+C or QCoreApplication::quit() end the
+// Closing asks only when players exist, and Escape never closes. A
+// shutdown, a closed terminal, Ctrl+C or QCoreApplication::quit() end the
 // game as "Avsluta" does and keep what the session won.
-TEST_F(GameWindow, PoliteEndsSaveLikeExit)
+TEST_F(GameWindow, ClosingAsksOnlyWithPlayersAndPoliteEndsSaveLikeExit)
 {
     WriteWords({"ekorre"});
+    Start();
+    QTest::keyClick(Guess(), Qt::Key_Escape);
+    EXPECT_TRUE(dlg->isVisible());
+    dlg->OnExit(); // nobody plays: no question
+    EXPECT_TRUE(boxes.empty());
+    Start();
+    AddPlayer("Anna");
+    answer = IDNO;
+    dlg->close();
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_EQ(boxes.at(0),
+              std::make_pair(QString("Vill du verkligen avsluta?"),
+                             unsigned{MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2}));
+    answer = IDYES;
+    boxes.clear();
     const std::string ini = folder.File("ordkamp.ini");
     for (const int signal : {SIGTERM, SIGHUP, SIGINT, 0}) {
         fs::remove(ini);
