@@ -46,26 +46,19 @@ struct Links : GameWindow {
     }
 };
 
-TEST_F(Links, PressActivatesReleaseOpensVisitedAfterFocusLeaves)
+// A press and a release on the link open it; released off it, nothing opens.
+TEST_F(Links, ReleaseOnTheLinkOpensIt)
 {
     dialog.show();
     QApplication::setActiveWindow(&dialog);
     link->SetLink(QStringLiteral("URL:https://ordkamp.example.org/"));
-    auto* other = new QLineEdit(&dialog);
-    other->show();
-    const QColor teal(0, 128, 128), purple(128, 0, 128);
-    QTest::mousePress(link, Qt::LeftButton);
-    EXPECT_EQ(link->CtlColor(), teal); // active
-    // Dragged off the link and released elsewhere: nothing opens.
     const QPoint off(link->width() + 20, link->height() / 2);
+    QTest::mousePress(link, Qt::LeftButton);
     QTest::mouseMove(link, off);
     QTest::mouseRelease(link, Qt::LeftButton, {}, off);
     EXPECT_TRUE(opened.empty());
     QTest::mouseClick(link, Qt::LeftButton);
     EXPECT_EQ(opened, std::vector<QString>{"https://ordkamp.example.org/"}); // without the URL: wrapper
-    EXPECT_EQ(link->CtlColor(), teal); // active beats visited while focused
-    other->setFocus();
-    EXPECT_EQ(link->CtlColor(), purple); // visited
     link->setFocus();
     QTest::keyClick(link, Qt::Key_Space);
     QTest::keyClick(link, Qt::Key_Return);
