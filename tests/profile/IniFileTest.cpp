@@ -9,24 +9,10 @@ namespace {
 
 TEST(IniFile, ReadsLikeTheWindowsProfileFunctions)
 {
-    const std::string file = "top=before any section\r\n"
-                             "  [ Settings ]  trailing text\r\n"
-                             "Mini = 6\r\n"
-                             "  MAX\t=\t9  \r\n"
-                             "#hash=1\r\n"
-                             ";Mini=1\r\n"
-                             "   ; GameType=2\r\n"
-                             "semi=a;b\r\n"
-                             "dq=\" quoted \"\r\n"
-                             "sq='x'\r\n"
-                             "odd=\"unmatched\r\n"
-                             "mixed=\"x'\r\n"
-                             "empty=\r\n"
-                             "just a line\r\n"
-                             "mini=7\r\n"
-                             "[settings]\n"
-                             "Other=1\n"
-                             "[Crlf]\rcr=1\rlf=2\nlast=3";
+    const std::string file = "top=before any section\r\n  [ Settings ]  trailing text\r\nMini = 6\r\n  MAX\t=\t9  \r\n"
+                             "#hash=1\r\n;Mini=1\r\n   ; GameType=2\r\nsemi=a;b\r\ndq=\" quoted \"\r\nsq='x'\r\n"
+                             "odd=\"unmatched\r\nmixed=\"x'\r\nempty=\r\njust a line\r\nmini=7\r\n"
+                             "[settings]\nOther=1\n[Crlf]\rcr=1\rlf=2\nlast=3";
     const CIniFile ini = CIniFile::Parse(file);
     const struct {
         const char* section;
