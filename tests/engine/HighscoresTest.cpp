@@ -28,7 +28,9 @@ struct HighscoreTurn : ::testing::Test {
     }
 };
 
-TEST_F(HighscoreTurn, PlacesInAnEmptyTableAndTies)
+// Places in an empty table, ties below the earlier entry, and a full table
+// pushed down, dropping its last entry.
+TEST_F(HighscoreTurn, PlacesInAnEmptyAndAFullTable)
 {
     EXPECT_EQ(Solve(GAME_MIXWORD, 6, 50), 1u); // (120 - 10) * 6 = 660
     const CHighscoreEntry& entry = engine.m_highscores[GAME_MIXWORD][0];
@@ -39,6 +41,17 @@ TEST_F(HighscoreTurn, PlacesInAnEmptyTableAndTies)
     EXPECT_EQ(Solve(GAME_MIXWORD, 8, 60), 1u); // 960
     EXPECT_EQ(Solve(GAME_MIXWORD, 5, 0), 5u); // no time left counts as one second: 445
     EXPECT_EQ(engine.m_highscores[GAME_MIXWORD][4].m_nTimeUsed, 59);
+
+    for (unsigned i = 0; i < HIGHSCORE_PLACES; ++i) // scores 1000, 990, ..., 10
+        engine.AddHighscore(GAME_HANGMAN, i, std::string("P").append(std::to_string(i)), "2020-01-01", 10,
+                            static_cast<int16_t>(20 + i));
+    // 505 beats entry 50 (500) and ties nothing: place 51.
+    engine.m_nTime[GAME_HANGMAN] = 120;
+    EXPECT_EQ(Solve(GAME_HANGMAN, 5, 101), 51u);
+    const CHighscoreEntry* table = engine.m_highscores[GAME_HANGMAN];
+    EXPECT_EQ(table[50].m_strName + table[51].m_strName + table[99].m_strName, "AnnaP50P98");
+    EXPECT_EQ(Solve(GAME_HANGMAN, 1, 20), 0u); // 20 only ties the last entry
+    EXPECT_EQ(table[99].m_strName, "P98");
 }
 
 TEST_F(HighscoreTurn, NoEntryWhenTheResultCannotCount)
@@ -54,31 +67,11 @@ TEST_F(HighscoreTurn, NoEntryWhenTheResultCannotCount)
         {"120 seconds used", 100, 4, 150, GAME_ANAGRAM, 30, 0},
     };
     for (const auto& c : cases) {
-        CWordEngine fresh;
-        FillWords(fresh, ManyWords(c.available));
-        fresh.AddPlayer("Bo");
-        fresh.m_nHangmanPenalty = c.penalty;
-        fresh.m_nTime[c.game] = c.time;
-        fresh.m_nGameType = c.game;
-        fresh.m_strAnswer[0] = "ekorre";
-        fresh.RecordSolve(c.secondsLeft);
-        EXPECT_EQ(fresh.m_nHighscoreRank, c.rank) << c.what;
+        FillWords(engine, ManyWords(c.available));
+        engine.m_nHangmanPenalty = c.penalty;
+        engine.m_nTime[c.game] = c.time;
+        EXPECT_EQ(Solve(c.game, 6, c.secondsLeft), c.rank) << c.what;
     }
-}
-
-TEST_F(HighscoreTurn, FullTablePushesEntriesDownAndDropsTheLast)
-{
-    for (unsigned i = 0; i < HIGHSCORE_PLACES; ++i) // scores 1000, 990, ..., 10
-        engine.AddHighscore(GAME_HANGMAN, i, std::string("P").append(std::to_string(i)), "2020-01-01", 10,
-                            static_cast<int16_t>(20 + i));
-    // 505 beats entry 50 (500) and ties nothing: place 51.
-    engine.m_nTime[GAME_HANGMAN] = 120;
-    EXPECT_EQ(Solve(GAME_HANGMAN, 5, 101), 51u);
-    const CHighscoreEntry* table = engine.m_highscores[GAME_HANGMAN];
-    EXPECT_EQ(table[50].m_strName + table[51].m_strName + table[99].m_strName, "AnnaP50P98");
-
-    EXPECT_EQ(Solve(GAME_HANGMAN, 1, 20), 0u); // 20 only ties the last entry
-    EXPECT_EQ(table[99].m_strName, "P98");
 }
 
 // Entries by a letter: the name, a length of 5 and seconds used so that
