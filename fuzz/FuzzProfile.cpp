@@ -4,6 +4,7 @@
 
 #include "profile/IniFile.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -12,14 +13,10 @@ namespace {
 
 std::string Expected(std::string value)
 {
-    for (char& ch : value)
-        if (ch == '\r' || ch == '\n')
-            ch = ' ';
-    const auto blank = [](char ch) { return ch == ' ' || ch == '\t'; };
-    while (!value.empty() && blank(value.front()))
-        value.erase(value.begin());
-    while (!value.empty() && blank(value.back()))
-        value.pop_back();
+    std::replace_if(
+        value.begin(), value.end(), [](char ch) { return ch == '\r' || ch == '\n'; }, ' ');
+    const std::size_t first = value.find_first_not_of(" \t"), last = value.find_last_not_of(" \t");
+    value = first == std::string::npos ? std::string() : value.substr(first, last - first + 1);
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
         value = value.substr(1, value.size() - 2);
     return value;
