@@ -133,34 +133,29 @@ TEST(Turn, ResultPauseShowsTheFinishedTurn)
     // Alternating, one player finishes a round every turn, so the game
     // changes at each hand-over; the pause must still show the game played.
     for (const unsigned setting : {GAME_ALTERNATING, GAME_RANDOM}) {
-        for (const bool solve : {false, true}) {
-            CWordEngine engine;
-            engine.m_random.Seed(7);
-            FillWords(engine, {"ekorre", "bakar", "filar", "m\xE5ste", "vaxar"});
-            engine.SetRule(RULE_MIN_LETTERS, 5);
-            engine.AddPlayer("Anna");
-            engine.m_nGameTypeSetting = setting;
-            CTurn turn(engine);
-            bool played[GAME_COUNT] = {};
-            for (uint32_t round = 0; round < 12; ++round) {
-                ASSERT_EQ(turn.Start().shows, TurnShows::NewPuzzle);
-                const unsigned game = engine.m_nGameType;
-                played[game] = true;
-                const std::string answer = game == GAME_MIXWORD
-                    ? engine.m_strAnswer[0] + ", " + engine.m_strAnswer[1] + ", " + engine.m_strAnswer[2]
-                    : engine.m_strAnswer[0];
-                TurnEvent result = solve ? turn.Guess(engine.m_strAnswer[0]) : turn.GiveUp();
-                for (std::size_t i = 1; turn.State() == TURN_RUNNING && i < answer.size(); ++i)
-                    result = turn.Guess(answer.substr(i, 1)); // hangman takes a letter at a time
-                EXPECT_EQ(std::tuple(int(result.shows), result.answer, result.points > 0, engine.m_nRound,
-                                     engine.m_nGameType),
-                          std::tuple(int(solve ? TurnShows::Right : TurnShows::Wrong), answer, solve, round, game))
-                    << "setting " << setting << ", round " << round;
-                EXPECT_EQ(turn.Tick().shows, TurnShows::NextPlayer);
-                EXPECT_EQ(engine.m_nRound, round + 1);
-            }
-            EXPECT_TRUE(played[GAME_HANGMAN] && played[GAME_ANAGRAM] && played[GAME_MIXWORD]) << setting;
+        CWordEngine engine;
+        engine.m_random.Seed(7);
+        FillWords(engine, {"ekorre", "bakar", "filar", "m\xE5ste", "vaxar"});
+        engine.SetRule(RULE_MIN_LETTERS, 5);
+        engine.AddPlayer("Anna");
+        engine.m_nGameTypeSetting = setting;
+        CTurn turn(engine);
+        bool played[GAME_COUNT] = {};
+        for (uint32_t round = 0; round < 12; ++round) {
+            ASSERT_EQ(turn.Start().shows, TurnShows::NewPuzzle);
+            const unsigned game = engine.m_nGameType;
+            played[game] = true;
+            const std::string answer = game == GAME_MIXWORD
+                ? engine.m_strAnswer[0] + ", " + engine.m_strAnswer[1] + ", " + engine.m_strAnswer[2]
+                : engine.m_strAnswer[0];
+            const TurnEvent result = turn.GiveUp();
+            EXPECT_EQ(std::tuple(int(result.shows), result.answer, engine.m_nRound, engine.m_nGameType),
+                      std::tuple(int(TurnShows::Wrong), answer, round, game))
+                << "setting " << setting << ", round " << round;
+            EXPECT_EQ(turn.Tick().shows, TurnShows::NextPlayer);
+            EXPECT_EQ(engine.m_nRound, round + 1);
         }
+        EXPECT_TRUE(played[GAME_HANGMAN] && played[GAME_ANAGRAM] && played[GAME_MIXWORD]) << setting;
     }
 }
 
