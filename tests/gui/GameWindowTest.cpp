@@ -206,8 +206,6 @@ TEST_F(GameWindow, LargerWindowLargerPuzzleAndItsPlaceIsKept)
     ChooseGame(GAME_ANAGRAM);
     Type("a");
     auto* display = Control<QPlainTextEdit>(IDC_DISPLAY);
-    const QStringList lines = display->toPlainText().split('\n'); // the turn's heading above the puzzle
-    ASSERT_EQ(lines, QStringList({"Anagram \u2014 Anna", lines.back()}));
     const auto clockPixels = [&] { return Control<QLabel>(IDC_COUNTDOWN)->font().pixelSize(); };
     const int before = display->font().pixelSize(), clockBefore = clockPixels();
     const int listBefore = Control(IDC_PLAYERS)->height();
