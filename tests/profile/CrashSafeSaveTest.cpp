@@ -2,7 +2,6 @@
 
 #include "EngineFixtures.h"
 #include "TempFolder.h"
-#include "profile/IniFile.h"
 #include "profile/Profile.h"
 
 #include <gtest/gtest.h>
