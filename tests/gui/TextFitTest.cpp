@@ -1,6 +1,6 @@
 // With the fonts of a Linux desktop, at any scale, no text of a window built
 // from a template is cut, and every control a player reaches has a name for
-// screen readers. Run once as it comes and once at QT_SCALE_FACTOR=2.
+// screen readers. Run in both languages, as it comes and at QT_SCALE_FACTOR=2.
 
 #include "GameFixture.h"
 
