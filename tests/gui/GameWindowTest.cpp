@@ -13,7 +13,6 @@
 #include <QTimer>
 
 #include <csignal>
-#include <functional>
 #include <map>
 
 #include <sys/stat.h>
@@ -26,36 +25,33 @@ TEST_F(GameWindow, WordListLoadsOrNamesWhyNot)
 {
     const std::string list = folder.File("ordkamp.se");
     const struct {
-        const char* what;
-        std::function<void()> make;
+        const char* layout; // as TempFolder::Lay reads it
+        std::uintmax_t size;
         unsigned text;
     } cases[] = {
-        {"a list of one short word", [&] { WriteBytes(list, "hus\r\n"); }, IDS_WELCOME},
-        {"a FIFO", [&] { ::mkfifo(list.c_str(), 0600); }, IDS_LOAD_FAILED},
-        {"a 300 MB file",
-         [&] {
-             WriteBytes(list, "hus\r\n");
-             fs::resize_file(list, std::uintmax_t{300} << 20);
-         },
-         IDS_LIST_TOO_LARGE},
+        {"f:ordkamp.se=hus", 0, IDS_WELCOME}, // a list of one short word
+        {"p:ordkamp.se", 0, IDS_LOAD_FAILED},
+        {"f:ordkamp.se=hus", std::uintmax_t{300} << 20, IDS_LIST_TOO_LARGE},
     };
     for (const auto& c : cases) {
         fs::remove(list);
-        c.make();
+        folder.Lay(c.layout);
+        if (c.size > 0)
+            fs::resize_file(list, c.size);
         const fs::file_type type = fs::status(list).type();
         // The window is painted, with the loading text, before the list is
         // read: the first paint starts the reading.
         dlg = std::make_unique<CWordGameDlg>();
         ASSERT_TRUE(dlg->OnInitDialog());
-        EXPECT_EQ(dlg->m_strDisplay, LoadString(IDS_LOADING)) << c.what;
+        EXPECT_EQ(dlg->m_strDisplay, LoadString(IDS_LOADING)) << c.layout;
         for (int i = 0; i < 1000 && dlg->m_strDisplay == LoadString(IDS_LOADING); ++i)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        EXPECT_EQ(dlg->m_strDisplay, LoadString(c.text)) << c.what;
+        EXPECT_EQ(dlg->m_strDisplay, LoadString(c.text)) << c.layout;
         AddPlayer("Anna");
         Type("x"); // no words: no turn
-        EXPECT_EQ(dlg->m_strDisplay, LoadString(IDS_TOO_FEW_WORDS)) << c.what;
+        EXPECT_EQ(dlg->m_strDisplay, LoadString(IDS_TOO_FEW_WORDS)) << c.layout;
         dlg->OnExit();
-        EXPECT_EQ(fs::status(list).type(), type) << c.what; // nothing written in its place
+        EXPECT_EQ(fs::status(list).type(), type) << c.layout; // nothing written in its place
     }
     EXPECT_EQ(fs::file_size(list), std::uintmax_t{300} << 20);
 }
