@@ -2,11 +2,11 @@
 // them reads back as the Windows reading rules say, and nothing else that
 // could be read changes.
 
+#include "Check.h"
 #include "profile/IniFile.h"
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 
 namespace {
@@ -40,11 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     const CIniFile reread = CIniFile::Parse(written);
     const auto readBack = reread.Get(section, "NAME7");
-    if (!readBack || *readBack != Expected(value))
-        std::abort();
-    if (section != "Settings" && reread.Get("Settings", "Mini") != otherBefore)
-        std::abort();
-    if (CIniFile::Parse(reread.Serialize()).Serialize() != reread.Serialize())
-        std::abort(); // a written file is stable
+    Check(readBack && *readBack == Expected(value));
+    Check(section == "Settings" || reread.Get("Settings", "Mini") == otherBefore);
+    Check(CIniFile::Parse(reread.Serialize()).Serialize() == reread.Serialize()); // a written file is stable
     return 0;
 }

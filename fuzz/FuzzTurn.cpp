@@ -4,23 +4,13 @@
 // a time-out clears the bonus, a running turn always has a puzzle and a
 // player, and a hangman puzzle shows only the answer's letters.
 
+#include "Check.h"
 #include "engine/Turn.h"
 #include "engine/WordEngine.h"
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
-
-namespace {
-
-void Check(bool holds)
-{
-    if (!holds)
-        std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -2,12 +2,12 @@
 // the list loads, and what it holds keeps the word rules, the order of the
 // mode, no adjacent duplicates and, after a length sort, the right counts.
 
+#include "Check.h"
 #include "engine/Letters.h"
 #include "engine/TextEncoding.h"
 #include "engine/WordEngine.h"
 
 #include <cstdint>
-#include <cstdlib>
 #include <fstream>
 #include <string>
 #include <unistd.h>
@@ -21,19 +21,16 @@ void CheckWordList(const CWordEngine& engine, int mode)
         const std::string word(engine.m_words[i]);
         std::string lowered = word;
         LowerCaseWord(lowered);
-        if (!IsValidWord(word) || lowered != word)
-            std::abort();
+        Check(IsValidWord(word) && lowered == word);
         ++counts[word.size()];
         const std::string_view previous = i == 0 ? std::string_view(word) : engine.m_words[i - 1];
         // Stored words are lower case: byte order is the collation.
-        if (i > 0
-            && !(mode == SORT_BY_LENGTH && previous.size() != word.size() ? previous.size() < word.size()
-                                                                          : previous < word))
-            std::abort();
+        Check(i == 0
+              || (mode == SORT_BY_LENGTH && previous.size() != word.size() ? previous.size() < word.size()
+                                                                           : previous < word));
     }
     for (unsigned n = 0; n < 36; ++n)
-        if (engine.m_nLengthCount[n] != (mode == SORT_BY_LENGTH ? counts[n] : 0))
-            std::abort();
+        Check(engine.m_nLengthCount[n] == (mode == SORT_BY_LENGTH ? counts[n] : 0));
 }
 
 } // namespace
@@ -45,8 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     CWordEngine engine;
     engine.m_strFileName = path;
-    if (!engine.LoadWordList())
-        std::abort();
+    Check(engine.LoadWordList());
     CheckWordList(engine, SORT_BY_LENGTH);
     // The load's one-pass cleaning keeps exactly the words a full clean of
     // every line keeps (UTF-8 files are converted first, so they differ).
@@ -54,15 +50,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (!IsUtf8Text(text)) {
         CWordEngine cleaned;
         cleaned.AddWordsFromText(text, SORT_BY_LENGTH);
-        if (!(cleaned.m_words == engine.m_words))
-            std::abort();
+        Check(cleaned.m_words == engine.m_words);
     }
 
     const int mode = size > 0 && data[0] % 2 ? SORT_BY_LENGTH : SORT_ALPHABETICAL;
     const std::size_t before = engine.m_words.size();
     engine.AddWordsFromText(text, mode);
-    if (engine.m_words.size() < before)
-        std::abort();
+    Check(engine.m_words.size() >= before);
     CheckWordList(engine, mode);
     return 0;
 }
