@@ -59,14 +59,10 @@ TEST(Roster, AMatchRoundByRound)
     EXPECT_FALSE(engine.MatchOver());
     round({30, 40, 30}, {0, 1, 1});
     EXPECT_TRUE(engine.MatchOver());
-    const std::vector<MatchLine>& lines = engine.m_match.m_lines;
-    ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(std::tuple(lines[0].joined, lines[0].points, lines[0].longestStreak),
-              std::tuple(0u, std::vector<uint32_t>{10, 20, 30}, 2u));
-    EXPECT_EQ(std::tuple(lines[1].joined, lines[1].points, lines[1].longestStreak),
-              std::tuple(0u, std::vector<uint32_t>{5, 5, 40}, 1u));
-    EXPECT_EQ(std::tuple(lines[2].joined, lines[2].points, lines[2].longestStreak),
-              std::tuple(1u, std::vector<uint32_t>{0, 30}, 1u));
+    std::vector<std::tuple<unsigned, std::vector<uint32_t>, uint32_t>> lines; // joined, points, longest streak
+    for (const MatchLine& line : engine.m_match.m_lines)
+        lines.emplace_back(line.joined, line.points, line.longestStreak);
+    EXPECT_EQ(lines, (decltype(lines){{0, {10, 20, 30}, 2}, {0, {5, 5, 40}, 1}, {1, {0, 30}, 1}}));
 
     const struct {
         std::vector<uint32_t> points;
