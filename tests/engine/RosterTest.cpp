@@ -4,14 +4,6 @@
 
 namespace {
 
-std::vector<std::string> Names(const CWordEngine& engine)
-{
-    std::vector<std::string> names;
-    for (const Player& player : engine.m_players)
-        names.push_back(player.m_strName);
-    return names;
-}
-
 TEST(Roster, DeletingKeepsTheTurnOnASensiblePlayer)
 {
     const struct {
@@ -31,9 +23,10 @@ TEST(Roster, DeletingKeepsTheTurnOnASensiblePlayer)
         engine.m_nCurPlayer = c.current;
         engine.m_nRound = c.round;
         engine.DeletePlayer(c.removed);
-        EXPECT_EQ(Names(engine), c.left);
-        EXPECT_EQ(engine.m_nCurPlayer, c.nowCurrent);
-        EXPECT_EQ(engine.m_nRound, c.nowRound);
+        std::vector<std::string> left;
+        for (const Player& player : engine.m_players)
+            left.push_back(player.m_strName);
+        EXPECT_EQ(std::tuple(left, engine.m_nCurPlayer, engine.m_nRound), std::tuple(c.left, c.nowCurrent, c.nowRound));
     }
 }
 
