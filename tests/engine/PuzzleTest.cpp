@@ -11,12 +11,6 @@ namespace {
 
 using Words = std::vector<std::string>;
 
-std::string Sorted(std::string text)
-{
-    std::sort(text.begin(), text.end());
-    return text;
-}
-
 TEST(Puzzle, AnagramIsAnotherArrangementOfTheWord)
 {
     CWordEngine engine;
@@ -27,7 +21,8 @@ TEST(Puzzle, AnagramIsAnotherArrangementOfTheWord)
         engine.m_random.Seed(seed);
         ASSERT_FALSE(engine.NewPuzzle());
         EXPECT_NE(engine.m_strPuzzle, engine.m_strAnswer[0]);
-        EXPECT_EQ(Sorted(engine.m_strPuzzle), Sorted(engine.m_strAnswer[0]));
+        EXPECT_TRUE(std::is_permutation(engine.m_strPuzzle.begin(), engine.m_strPuzzle.end(),
+                                        engine.m_strAnswer[0].begin(), engine.m_strAnswer[0].end()));
         EXPECT_EQ(engine.GetAnswerText(), engine.m_strAnswer[0]);
     }
 }

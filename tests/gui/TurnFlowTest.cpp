@@ -25,7 +25,6 @@ struct Turns : GameWindow {
         AddPlayer("Bo");
         ChooseGame(game);
     }
-    int Left() const { return Control<QProgressBar>(IDC_PROGRESS)->value(); }
     QString Countdown() const { return Control<QLabel>(IDC_COUNTDOWN)->text(); }
 };
 
@@ -192,8 +191,8 @@ TEST_F(Turns, TheBoardPlaysAsTheKeysDo)
                     .release(0, tile->mapTo(dlg.get(), tile->rect().center()));
             }
         }
-        return std::tuple(dlg->m_strDisplay.toStdString(), Guess()->text().toStdString(), Left(), sounds,
-                          dlg->m_engine.m_players[0].m_nPoints);
+        return std::tuple(dlg->m_strDisplay.toStdString(), Guess()->text().toStdString(),
+                          Control<QProgressBar>(IDC_PROGRESS)->value(), sounds, dlg->m_engine.m_players[0].m_nPoints);
     };
     for (const auto& c : cases) {
         const auto byKeys = play(c.game, c.keys);
