@@ -139,7 +139,6 @@ TEST_F(Turns, TheBoardPlaysAsTheKeysDo)
         {GAME_ANAGRAM, "key:a key:e", "start tap:e"}, // placed once, not placed and taken back
         {GAME_ANAGRAM, "key:a key:ek", "start tile:e tile:k tile:o back"},
         {GAME_ANAGRAM, "key:a key:ek", "rule start tile:e tile:k"}, // the start's prompt gone from "Gissa"
-        {GAME_MIXWORD, "key:a key:bakar", "start word"},
         {GAME_MIXWORD, "key:a key:bakar", "start word stale"}, // a click the turn could not follow: nothing
         {GAME_MIXWORD, "key:a key:bakar tick", "start word tick tile:b"},
     };
