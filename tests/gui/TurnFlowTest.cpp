@@ -224,7 +224,7 @@ TEST_F(Turns, AMatchEndsWithItsResults)
     Type("a");
     QTest::keyClick(Guess(), Qt::Key_F6);
     Tick();
-    QWidget* results = dlg->findChild<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    QWidget* results = nullptr;
     for (QWidget* child : dlg->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         results = child->accessibleName() == "Matchens resultat" ? child : results;
     ASSERT_TRUE(results && results->isVisible());
