@@ -49,8 +49,8 @@ TEST(Turn, EventsStateClockSoundsAndScore)
         TurnShows shows; // by the last event
         uint32_t points, bonus; // Anna's, who starts with a bonus of 2: (letters - shortest + bonus) a second
         unsigned current; // the player whose turn it is, or whose result shows
-        bool withSentence = false, sentenceShown = false; // the words have a hint sentence; it was shown
         unsigned rounds = 0; // of the match; 0, the endless game
+        bool withSentence = false, sentenceShown = false; // the words have a hint sentence; it was shown
     } cases[] = {
         {"start", GAME_HANGMAN, "", TURN_RUNNING, 60, NewPuzzle, 0, 2, 0},
         {"guess=e tick hint giveup pause resume", GAME_HANGMAN, "", TURN_WAITING, 0, Unchanged, 0, 2,
@@ -78,9 +78,9 @@ TEST(Turn, EventsStateClockSoundsAndScore)
         {"start hint*5 hint", GAME_ANAGRAM, "R", TURN_RUNNING, 40, Unchanged, 0, 2, 0},
         {"start hint*3 hint", GAME_MIXWORD, "R", TURN_RUNNING, 48, Unchanged, 0, 2, 0},
         // A hint sentence is the first hint, for the same cost; then the letters as before.
-        {"start hint", GAME_ANAGRAM, "", TURN_RUNNING, 56, Puzzle, 0, 2, 0, true, true},
-        {"start hint*6 hint", GAME_ANAGRAM, "R", TURN_RUNNING, 36, Unchanged, 0, 2, 0, true, true},
-        {"start hint*4 hint", GAME_HANGMAN, "R", TURN_RUNNING, 44, Unchanged, 0, 2, 0, true, true},
+        {"start hint", GAME_ANAGRAM, "", TURN_RUNNING, 56, Puzzle, 0, 2, 0, 0, true, true},
+        {"start hint*6 hint", GAME_ANAGRAM, "R", TURN_RUNNING, 36, Unchanged, 0, 2, 0, 0, true, true},
+        {"start hint*4 hint", GAME_HANGMAN, "R", TURN_RUNNING, 44, Unchanged, 0, 2, 0, 0, true, true},
         {"start hint guess=answer1", GAME_ANAGRAM, "S", TURN_RESULT, 56, Right, 3 * 56, 3, 0},
         {"start abandon", GAME_ANAGRAM, "", TURN_WAITING, 60, Unchanged, 0, 2, 0},
         // Paused, nothing counts but going on, with the seconds that were left.
@@ -92,15 +92,10 @@ TEST(Turn, EventsStateClockSoundsAndScore)
         {"start pause abandon start tick", GAME_ANAGRAM, "", TURN_RUNNING, 59, Unchanged, 0, 2, 0},
         {"start giveup abandon start", GAME_ANAGRAM, "O", TURN_RUNNING, 60, NewPuzzle, 0, 0,
          0}, // chosen anew: no hand-over
-        // A match of one round: over after the last player's result pause, and no turn after it.
-        {"start guess=ekorre tick start", GAME_ANAGRAM, "S", TURN_RUNNING, 60, NewPuzzle, 3 * 60, 3, 1, false, false,
-         1},
-        {"start guess=ekorre tick start giveup tick", GAME_ANAGRAM, "SOM", TURN_WAITING, 0, MatchOver, 3 * 60, 3, 0,
-         false, false, 1},
-        {"start guess=ekorre tick start giveup tick start", GAME_ANAGRAM, "SOM", TURN_WAITING, 0, MatchOver, 3 * 60, 3,
-         0, false, false, 1},
-        {"start guess=ekorre tick start giveup tick start", GAME_ANAGRAM, "SO", TURN_RUNNING, 60, NewPuzzle, 3 * 60, 3,
-         0, false, false, 2},
+        // A match of one round is over after the last player's result pause; one of two goes on.
+        {"start guess=ekorre tick start", GAME_ANAGRAM, "S", TURN_RUNNING, 60, NewPuzzle, 3 * 60, 3, 1, 1},
+        {"start guess=ekorre tick start giveup tick", GAME_ANAGRAM, "SOM", TURN_WAITING, 0, MatchOver, 3 * 60, 3, 0, 1},
+        {"start guess=ekorre tick start giveup tick", GAME_ANAGRAM, "SO", TURN_WAITING, 0, NextPlayer, 3 * 60, 3, 0, 2},
     };
     for (const auto& c : cases) {
         CWordEngine engine;
