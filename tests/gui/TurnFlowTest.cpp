@@ -121,10 +121,10 @@ TEST_F(Turns, HintLineAndHighscoreGreetingsKeptAtOnce)
 // The same turn by keys and by the letter board: a tile, a tap, the board's
 // buttons and a click on the display make the same turn events as keys.
 // Script steps: key:TEXT typed, tile:L clicked (the free tile L), tap:L
-// touched, word (the answer's tiles in turn), start (the Starta button),
-// display (a click on it), pause and back (the board's buttons), tick,
-// stale (a click on the first tile arriving after the turn moved on), rule
-// (the focus in a rule's edit, which the turn disables).
+// touched, word (the answer's tiles in turn), start, paus and back (the
+// board's buttons), pause (Ctrl+P), display (a click on it), tick, stale (a
+// click on the first tile arriving after the turn moved on), rule (the
+// focus in a rule's edit, which the turn disables).
 TEST_F(Turns, TheBoardPlaysAsTheKeysDo)
 {
     const std::unique_ptr<QPointingDevice> touchScreen(QTest::createTouchDevice()); // the test's to delete
@@ -134,7 +134,7 @@ TEST_F(Turns, TheBoardPlaysAsTheKeysDo)
     } cases[] = {
         {GAME_HANGMAN, "key:a key:e key:x key:e tick", "start tile:e tile:x tile:e tick"},
         {GAME_HANGMAN, "key:a key:x", "display tap:x"}, // one penalty for one tap
-        {GAME_HANGMAN, "key:a pause key:k key:o", "start pause tile:k display tile:o"}, // nothing while paused
+        {GAME_HANGMAN, "key:a pause key:k key:o", "start paus tile:k display tile:o"}, // nothing while paused
         {GAME_ANAGRAM, "key:a key:ekorre", "start word"},
         {GAME_ANAGRAM, "key:a key:e", "start tap:e"}, // placed once, not placed and taken back
         {GAME_ANAGRAM, "key:a key:ek", "start tile:e tile:k tile:o back"},
@@ -142,7 +142,7 @@ TEST_F(Turns, TheBoardPlaysAsTheKeysDo)
         {GAME_MIXWORD, "key:a key:bakar", "start word stale"}, // a click the turn could not follow: nothing
         {GAME_MIXWORD, "key:a key:bakar tick", "start word tick tile:b"},
     };
-    // The board's tiles, or its buttons in their order (Starta, Ledtråd, Ge upp, Paus, take back).
+    // The board's tiles, or its buttons.
     const auto board = [&](bool tiles) {
         std::vector<QPushButton*> found;
         for (QPushButton* button : dlg->findChild<QWidget*>("LetterBoard")->findChildren<QPushButton*>())
@@ -156,6 +156,7 @@ TEST_F(Turns, TheBoardPlaysAsTheKeysDo)
                 return tile;
         return nullptr;
     };
+    const QStringList buttons = {"start", "hint", "giveup", "paus", "back"}; // in the board's order
     const auto play = [&](unsigned game, const QString& script) {
         StartWithPlayers({"ekorre", "bakar", "filar", "m\xE5ste"}, static_cast<int>(game));
         dlg->m_engine.m_random.Seed(1);
@@ -164,14 +165,12 @@ TEST_F(Turns, TheBoardPlaysAsTheKeysDo)
             const QString arg = step.section(':', 1);
             if (step.startsWith("key:"))
                 Type(arg);
-            else if (step == "start")
-                QTest::mouseClick(board(false).at(0), Qt::LeftButton);
+            else if (buttons.contains(step))
+                QTest::mouseClick(board(false).at(buttons.indexOf(step)), Qt::LeftButton);
             else if (step == "display")
                 QTest::mouseClick(Control<QPlainTextEdit>(IDC_DISPLAY)->viewport(), Qt::LeftButton);
             else if (step == "pause")
                 QTest::keyClick(Guess(), Qt::Key_P, Qt::ControlModifier);
-            else if (step == "back")
-                QTest::mouseClick(board(false).at(4), Qt::LeftButton);
             else if (step == "rule") {
                 dlg->show();
                 Control(IDC_PENALTY)->setFocus();
