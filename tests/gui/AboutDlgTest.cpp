@@ -4,8 +4,6 @@
 #include "controls/LinkFallback.h"
 #include "res/AboutTemplate.h"
 
-#include <QAccessible>
-
 namespace {
 
 constexpr double kPi = 3.141592653589793;

@@ -7,14 +7,18 @@
 #include "platform/Language.h"
 #include "platform/MessageBox.h"
 #include "platform/Shell.h"
+#include "profile/IniFile.h"
 #include "profile/Profile.h"
 #include "res/GameTemplate.h"
+#include "res/Strings.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>

@@ -3,11 +3,7 @@
 #include "Version.h"
 #include "app/PoliteEnd.h"
 #include "controls/TextWindow.h"
-#include "profile/IniFile.h"
-#include "profile/Profile.h"
-#include "res/Strings.h"
 
-#include <QPlainTextEdit>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTimer>

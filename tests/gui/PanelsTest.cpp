@@ -1,9 +1,5 @@
 #include "GameFixture.h"
 
-#include "res/Strings.h"
-
-#include <QPlainTextEdit>
-
 namespace {
 
 struct Panels : GameWindow {

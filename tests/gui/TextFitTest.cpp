@@ -7,14 +7,11 @@
 #include "controls/AboutDlg.h"
 #include "editor/HighscoreDlg.h"
 #include "editor/WordListDlg.h"
-#include "res/Strings.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QAccessible>
 #include <QGroupBox>
 #include <QMenuBar>
 #include <QHeaderView>
-#include <QPlainTextEdit>
 #include <QScreen>
 #include <QTextBlock>
 #include <QTextLayout>

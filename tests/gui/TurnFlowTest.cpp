@@ -4,11 +4,6 @@
 
 #include "controls/LetterBoard.h"
 
-#include "profile/IniFile.h"
-#include "res/Strings.h"
-
-#include <QAccessible>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QTextBlock>
 #include <QTextCursor>

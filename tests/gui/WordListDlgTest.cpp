@@ -4,7 +4,6 @@
 #include "res/EditorTemplates.h"
 
 #include <QListView>
-#include <QPlainTextEdit>
 
 namespace {
 

@@ -9,12 +9,9 @@
 
 #include "editor/WordListDlg.h"
 #include "res/EditorTemplates.h"
-#include "res/Strings.h"
 #include "wordlists/WordListCatalog.h"
 
-#include <QAction>
 #include <QMenu>
-#include <QPlainTextEdit>
 
 namespace {
 
