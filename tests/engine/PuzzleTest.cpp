@@ -1,5 +1,4 @@
 #include "engine/MixRows.h"
-#include "engine/WordEngine.h"
 
 #include "EngineFixtures.h"
 

@@ -2,8 +2,6 @@
 
 #include "KvtmlDocument.h"
 
-#include <QDir>
-
 #include <gtest/gtest.h>
 
 namespace {

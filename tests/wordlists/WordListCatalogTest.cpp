@@ -4,8 +4,6 @@
 #include "KvtmlDocument.h"
 #include "TempFolder.h"
 
-#include <QString>
-
 #include <gtest/gtest.h>
 
 namespace {
