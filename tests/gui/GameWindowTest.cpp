@@ -191,32 +191,28 @@ TEST_F(GameWindow, LargerWindowLargerPuzzleAndItsPlaceIsKept)
     WriteWords({"ekorre", "katten"});
     WriteBytes(folder.File("ordkamp.ini"), "[Settings]\r\nLetterTiles=0\r\n"); // the window without the letter board
     Start();
-    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
     const QSize smallest = dlg->minimumSize();
     dlg->resize(smallest);
     AddPlayer("Anna");
     ChooseGame(GAME_ANAGRAM);
     Type("a");
-    auto* display = Control<QPlainTextEdit>(IDC_DISPLAY);
-    const auto clockPixels = [&] { return Control<QLabel>(IDC_COUNTDOWN)->font().pixelSize(); };
-    const int before = display->font().pixelSize(), clockBefore = clockPixels();
-    const int listBefore = Control(IDC_PLAYERS)->height();
-    dlg->resize(smallest.width() + 300, smallest.height() + 200);
-    EXPECT_GT(display->font().pixelSize(), before);
-    EXPECT_GT(clockPixels(), clockBefore); // read from across the room
-    EXPECT_EQ(Control(IDC_PLAYERS)->height(), listBefore + 200); // the rules keep their size
+    QWidget *display = Control(IDC_DISPLAY), *clock = Control(IDC_COUNTDOWN);
+    const int puzzle = display->font().pixelSize(), clockPixels = clock->font().pixelSize();
+    const int list = Control(IDC_PLAYERS)->height();
+    dlg->resize(smallest + QSize(300, 200));
+    EXPECT_GT(display->font().pixelSize(), puzzle);
+    EXPECT_GT(clock->font().pixelSize(), clockPixels); // read from across the room
+    EXPECT_EQ(Control(IDC_PLAYERS)->height(), list + 200); // the rules keep their size
+    EXPECT_NE(clock->palette().color(QPalette::WindowText), QColor(Qt::red));
+    dlg->SubtractTime(60 - CTurn::kLastSeconds); // the last seconds show red
+    EXPECT_EQ(clock->palette().color(QPalette::WindowText), QColor(Qt::red));
 
-    // The last seconds show red.
-    const auto colour = [&] { return Control<QLabel>(IDC_COUNTDOWN)->palette().color(QPalette::WindowText); };
-    EXPECT_NE(colour(), QColor(Qt::red));
-    dlg->SubtractTime(60 - CTurn::kLastSeconds);
-    EXPECT_EQ(colour(), QColor(Qt::red));
-
-    const int wider = std::min(60, available.width() - 16 - smallest.width()); // within the screen
-    dlg->resize(smallest.width() + wider, smallest.height() + 50);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QSize kept = smallest + QSize(std::min(60, screen.width() - 16 - smallest.width()), 50); // on the screen
+    dlg->resize(kept);
     dlg->OnExit(); // with a player: the question is answered yes
     Start();
-    EXPECT_EQ(dlg->size(), QSize(smallest.width() + wider, smallest.height() + 50));
+    EXPECT_EQ(dlg->size(), kept);
 }
 
 TEST_F(GameWindow, QuickHelpAndReadmeAlwaysOpen)
