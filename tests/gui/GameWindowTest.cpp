@@ -243,9 +243,8 @@ TEST_F(GameWindow, QuickHelpAndReadmeAlwaysOpen)
     shellResult = 31;
     readTextWindowLater();
     dlg->OnReadme();
-    EXPECT_EQ(text, "Hjälp\nmer");
-    EXPECT_FALSE(wraps); // its lines as written: wrapping them again would orphan words
-    EXPECT_TRUE(boxes.empty());
+    // Its lines as written: wrapping them again would orphan words.
+    EXPECT_EQ(std::tuple(text, wraps, boxes.size()), std::tuple(QString("Hjälp\nmer"), false, std::size_t{0}));
     fs::remove(folder.File("README.TXT"));
     ::mkfifo(folder.File("README.TXT").c_str(), 0600); // a blocking read would hang the game
     dlg->OnReadme();

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
-
 namespace {
 
 namespace fs = std::filesystem;
@@ -45,18 +43,6 @@ TEST(AppFolders, InstalledProgramUsesThePlayersDataFolder)
     WriteBytes(prefix.File("not-a-folder"), "");
     EXPECT_EQ(DecideAppFolders(bin, prefix.Path() / "not-a-folder").error,
               (prefix.Path() / "not-a-folder" / "ordkamp").string());
-}
-
-TEST(AppFolders, DataHomeFollowsXdg)
-{
-    const std::optional<std::string> saved =
-        getenv("XDG_DATA_HOME") ? std::optional(getenv("XDG_DATA_HOME")) : std::nullopt;
-    setenv("XDG_DATA_HOME", "/srv/data", 1);
-    EXPECT_EQ(UserDataHome(), fs::path("/srv/data"));
-    setenv("XDG_DATA_HOME", "relative/path", 1); // not absolute: ignored
-    setenv("HOME", getenv("HOME") ? getenv("HOME") : "/root", 1);
-    EXPECT_EQ(UserDataHome(), fs::path(getenv("HOME")) / ".local" / "share");
-    saved ? setenv("XDG_DATA_HOME", saved->c_str(), 1) : unsetenv("XDG_DATA_HOME");
 }
 
 } // namespace
