@@ -71,22 +71,18 @@ TEST(MessageBox, ButtonsSpeakSwedishAndKeepTheirDefault)
     };
     SetMessageBoxHook({});
     for (const auto& c : cases) {
-        QString shown;
+        QStringList shown;
         QTimer::singleShot(0, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             ASSERT_NE(box, nullptr);
             for (QAbstractButton* button : box->buttons())
                 if (box->standardButton(button) != QMessageBox::NoButton)
-                    shown += button->text() + '|';
+                    shown << button->text();
             box->defaultButton()->click();
         });
         EXPECT_EQ(AppMessageBox(nullptr, QStringLiteral("?"), c.type), c.result) << c.buttons;
-        // The order on screen is the style's; the texts are ours.
-        QStringList texts = shown.split('|', Qt::SkipEmptyParts),
-                    expected = QString::fromUtf8(c.buttons).split('|', Qt::SkipEmptyParts);
-        texts.sort();
-        expected.sort();
-        EXPECT_EQ(texts, expected) << c.buttons;
+        shown.sort(); // the order on screen is the style's; the texts are ours
+        EXPECT_EQ(shown.join('|') + '|', QString::fromUtf8(c.buttons));
     }
 }
 
