@@ -74,9 +74,8 @@ TEST_F(GameWindow, EveryShortcutWorksWhereverTheFocusIs)
         QWidget* control = Control(id);
         control->setEnabled(true);
         control->setFocus();
-        for (const Accelerator& accelerator : GameAccelerators()) {
+        for (const Accelerator& accelerator : GameAccelerators())
             QTest::keyClick(QApplication::focusWidget(), accelerator.keys.key(), accelerator.keys.keyboardModifiers());
-        }
     }
     for (const Accelerator& accelerator : GameAccelerators())
         EXPECT_EQ(triggered[accelerator.command], keys[accelerator.command] * int(std::size(controls)))
