@@ -89,27 +89,22 @@ TEST_F(Turns, HangmanTurnAsTheWindowShowsAndTellsIt)
 
 TEST_F(Turns, HintLineAndHighscoreGreetingsKeptAtOnce)
 {
-    const struct {
-        int entriesAbove;
-        const char* greeting;
-    } cases[] = {
-        {0, "\r\nGrattis, nytt highscore!"},
-        {9, "\r\nGrattis, ett top-tio-resultat!"},
-        {10, ""},
-    };
-    for (const auto& c : cases) {
+    for (const auto& [entriesAbove, greeting] :
+         {std::pair(0, "\r\nGrattis, nytt highscore!"), std::pair(9, "\r\nGrattis, ett top-tio-resultat!"),
+          std::pair(10, "")}) {
         StartWithPlayers(ManyWords(120), GAME_ANAGRAM);
-        for (int i = 0; i < c.entriesAbove; ++i)
+        for (int i = 0; i < entriesAbove; ++i)
             dlg->m_engine.AddHighscore(GAME_ANAGRAM, static_cast<unsigned>(i), "X", "2020-01-01", 35, 0);
         Type("a");
         const QString answer = QString::fromLatin1(dlg->m_engine.m_strAnswer[0].c_str());
         dlg->OnHint();
         EXPECT_TRUE(dlg->m_strDisplay.endsWith("\r\nLedtråd: " + answer.left(1) + "…"));
         Type(answer);
-        EXPECT_EQ(dlg->m_strDisplay, "Rätt, 56 poäng! (" + answer + ")" + c.greeting);
+        EXPECT_EQ(dlg->m_strDisplay, "Rätt, 56 poäng! (" + answer + ")" + greeting);
         // On disk at once, before any exit: a crash cannot take it.
-        const CIniFile ini = CIniFile::Parse(ReadBytes(folder.File("ordkamp.ini")));
-        EXPECT_EQ(ini.Get("Scrabble", std::string("name").append(std::to_string(c.entriesAbove))), "Anna");
+        EXPECT_EQ(CIniFile::Parse(ReadBytes(folder.File("ordkamp.ini")))
+                      .Get("Scrabble", "name" + std::to_string(entriesAbove)),
+                  "Anna");
     }
 }
 
