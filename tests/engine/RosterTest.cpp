@@ -57,20 +57,18 @@ TEST(Roster, AMatchRoundByRound)
         lines.emplace_back(line.joined, line.points, line.longestStreak);
     EXPECT_EQ(lines, (decltype(lines){{0, {10, 20, 30}, 2}, {0, {5, 5, 40}, 1}, {1, {0, 30}, 1}}));
 
-    const struct {
-        std::vector<uint32_t> points;
-        std::vector<std::pair<unsigned, unsigned>> standings;
-    } cases[] = {
+    using Places = std::vector<std::pair<unsigned, unsigned>>; // player, place
+    const std::pair<std::vector<uint32_t>, Places> cases[] = {
         {{30, 40, 30}, {{1, 1}, {0, 2}, {2, 2}}},
         {{7, 7, 7}, {{0, 1}, {1, 1}, {2, 1}}},
         {{1, 9, 5, 9}, {{1, 1}, {3, 1}, {2, 3}, {0, 4}}},
         {{}, {}},
     };
-    for (const auto& c : cases) {
-        std::vector<std::pair<unsigned, unsigned>> got;
-        for (const Standing& standing : Standings(c.points))
+    for (const auto& [points, places] : cases) {
+        Places got;
+        for (const Standing& standing : Standings(points))
             got.emplace_back(standing.player, standing.place);
-        EXPECT_EQ(got, c.standings);
+        EXPECT_EQ(got, places);
     }
 
     engine.m_nCurPlayer = 1;

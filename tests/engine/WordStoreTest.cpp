@@ -15,10 +15,8 @@ using Words = CWordList;
 TEST(WordStore, AddWordAcceptsOnlyCleanWords)
 {
     const std::string longest = std::string(35, 'a').replace(0, 3, "xyz");
-    const struct {
-        std::string in;
-        std::string stored;
-    } cases[] = {
+    const std::pair<std::string, std::string> cases[] = {
+        // in, stored
         // Octal escapes where a letter follows: a hex escape would take it in.
         {" \tbil\r\n", "bil"},
         {"B\305TAR", "b\345tar"},
@@ -34,11 +32,11 @@ TEST(WordStore, AddWordAcceptsOnlyCleanWords)
         {"ab\237cd", ""}, // inner blanked byte becomes a space
         {"\345\327\344\366", ""}, // × is no letter
     };
-    for (const auto& c : cases) {
+    for (const auto& [in, stored] : cases) {
         CWordEngine engine;
-        std::string word = c.in;
+        std::string word = in;
         engine.AddWord(word);
-        EXPECT_EQ(engine.m_words, c.stored.empty() ? Words{} : Words{c.stored}) << c.in;
+        EXPECT_EQ(engine.m_words, stored.empty() ? Words{} : Words{stored}) << in;
     }
 }
 
@@ -152,20 +150,18 @@ TEST(WordStore, SetRuleClampsInOrder)
 
 TEST(WordStore, DeletingWordsClosesTheGapAndLeavesTheCounts)
 {
-    const struct {
-        std::vector<std::size_t> rows;
-        Words left;
-    } cases[] = {
+    const std::pair<std::vector<std::size_t>, Words> cases[] = {
+        // rows deleted, words left
         {{0}, {"hus", "katt", "b\xE5tar"}},        {{3, 1, 3}, {"bil", "katt"}}, {{0, 1, 2, 3}, {}},
         {{7}, {"bil", "hus", "katt", "b\xE5tar"}}, // outside the list: nothing happens
         {{}, {"bil", "hus", "katt", "b\xE5tar"}},
     };
-    for (const auto& c : cases) {
+    for (const auto& [rows, left] : cases) {
         CWordEngine engine;
         engine.m_words = {"bil", "hus", "katt", "b\xE5tar"};
         engine.SortWords(SORT_BY_LENGTH);
-        engine.DeleteWords(c.rows);
-        EXPECT_EQ(engine.m_words, c.left);
+        engine.DeleteWords(rows);
+        EXPECT_EQ(engine.m_words, left);
         EXPECT_EQ(engine.CountWords(0, 35), 4u);
     }
 }

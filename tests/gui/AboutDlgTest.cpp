@@ -11,18 +11,16 @@ constexpr double kPi = 3.141592653589793;
 TEST(LinkFallback, CutsAtThePlaceholderAndAppendsTheTarget)
 {
     const QString target = QStringLiteral("https://ordkamp.example.org/a b;c");
-    const struct {
-        const char* registered;
-        std::optional<QStringList> arguments;
-    } cases[] = {
+    const std::pair<const char*, std::optional<QStringList>> cases[] = {
+        // registered, arguments
         {"firefox-esr %u", QStringList{"firefox-esr", target}},
         {"browser", QStringList{"browser", target}},
         {"\"/opt/Min Webbläsare/browser\" \"%1\" -new", QStringList{"/opt/Min Webbläsare/browser", target}},
         {"browser --a=\"x y\" %U", QStringList{"browser", "--a=x y", target}},
         {"\"%1\"", std::nullopt},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(FallbackArguments(QString::fromUtf8(c.registered), target), c.arguments) << c.registered;
+    for (const auto& [registered, arguments] : cases)
+        EXPECT_EQ(FallbackArguments(QString::fromUtf8(registered), target), arguments) << registered;
     EXPECT_EQ(FallbackArguments("/usr/bin/" + QString(480, 'x') + " %u", target), std::nullopt);
 }
 
