@@ -28,33 +28,29 @@ struct SettingsFile : ::testing::Test {
     }
 };
 
-void ExpectRules(const CWordEngine& e, unsigned min, unsigned max, unsigned penalty, unsigned t0, unsigned t1,
-                 unsigned t2, unsigned gameType)
+// Shortest and longest word, penalty, the three games' times, game type.
+std::vector<unsigned> Rules(const CWordEngine& e)
 {
-    const std::vector<unsigned> read = {e.m_nMinLetters, e.m_nMaxLetters, e.m_nHangmanPenalty, e.m_nTime[0],
-                                        e.m_nTime[1],    e.m_nTime[2],    e.m_nGameTypeSetting};
-    EXPECT_EQ(read, (std::vector<unsigned>{min, max, penalty, t0, t1, t2, gameType}));
+    return {e.m_nMinLetters, e.m_nMaxLetters, e.m_nHangmanPenalty, e.m_nTime[0],
+            e.m_nTime[1],    e.m_nTime[2],    e.m_nGameTypeSetting};
 }
 
 TEST_F(SettingsFile, RulesGoThroughTheClampsInFileOrder)
 {
-    const struct {
-        std::string settings;
-        unsigned min, max, penalty, t0, t1, t2, gameType;
-    } cases[] = {
-        {"Mini=12\r\nMax=8", 8, 8, 4, 60, 60, 60, 4},
-        {"HangManTimeOff=90\r\nTimeHangMan=30", 5, 8, 60, 30, 60, 60, 4},
-        {"GameType=2", 5, 8, 4, 60, 60, 60, 2},
-        {"GameType=5", 5, 8, 4, 60, 60, 60, 4},
-        {"GameType=x", 5, 8, 4, 60, 60, 60, 0},
+    const std::pair<std::string, std::vector<unsigned>> cases[] = {
+        // settings, rules read
+        {"Mini=12\r\nMax=8", {8, 8, 4, 60, 60, 60, 4}},
+        {"HangManTimeOff=90\r\nTimeHangMan=30", {5, 8, 60, 30, 60, 60, 4}},
+        {"GameType=2", {5, 8, 4, 60, 60, 60, 2}},
+        {"GameType=5", {5, 8, 4, 60, 60, 60, 4}},
+        {"GameType=x", {5, 8, 4, 60, 60, 60, 0}},
         {"Mini=-5\r\nMax=99999999999\r\nHangManTimeOff=-1\r\nTimeHangMan=0\r\nTimeScrabble=1000000\r\n"
          "TimeMixWord=-2147483649\r\nGameType=99",
-         35, 35, 60, 1, 999, 999, 4},
+         {35, 35, 60, 1, 999, 999, 4}},
     };
-    for (const auto& c : cases) {
-        WriteBytes(path, "[Settings]\r\n" + c.settings + "\r\n");
-        SCOPED_TRACE(c.settings);
-        ExpectRules(Loaded(), c.min, c.max, c.penalty, c.t0, c.t1, c.t2, c.gameType);
+    for (const auto& [settings, rules] : cases) {
+        WriteBytes(path, "[Settings]\r\n" + settings + "\r\n");
+        EXPECT_EQ(Rules(Loaded()), rules) << settings;
     }
 }
 
@@ -66,7 +62,7 @@ TEST_F(SettingsFile, WindowsStyleFileLoadsAndKeepsItsForeignLines)
                "timeused0=15\r\ndate0=2024-05-01\r\nwordlength1=6\r\ntimeused1=20\r\nwordlength2=0\r\n"
                "name3=stale\r\nwordlength3=9\r\n[Other program]\r\nx=y\r\n");
     CWordEngine engine = Loaded();
-    ExpectRules(engine, 6, 10, 4, 60, 60, 60, GAME_ANAGRAM);
+    EXPECT_EQ(Rules(engine), (std::vector<unsigned>{6, 10, 4, 60, 60, 60, GAME_ANAGRAM}));
     const CHighscoreEntry* table = engine.m_highscores[GAME_ANAGRAM];
     EXPECT_EQ(table[0], (CHighscoreEntry{"Anna", "2024-05-01", 7, 15}));
     EXPECT_EQ(table[1], (CHighscoreEntry{"-", "-", 6, 20})); // name and date missing
