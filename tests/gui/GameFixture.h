@@ -124,12 +124,7 @@ struct GameWindow : ::testing::Test {
             dlg->OnTimer();
     }
 
-    void Select(int row)
-    {
-        QTreeWidget* list = Control<QTreeWidget>(IDC_PLAYERS);
-        list->setCurrentItem(list->topLevelItem(row));
-        list->topLevelItem(row)->setSelected(true);
-    }
+    void Select(int row) { Control<QTreeWidget>(IDC_PLAYERS)->setCurrentItem(Row(row)); }
 
     QTreeWidgetItem* Row(int row) const { return Control<QTreeWidget>(IDC_PLAYERS)->topLevelItem(row); }
     QString Cell(int row, int column) const { return Row(row)->text(column); }

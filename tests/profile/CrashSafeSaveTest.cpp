@@ -42,8 +42,7 @@ TEST_F(Saves, KilledSavesLeaveTheOldOrTheNewFile)
     // Every settings file that whole saves of the two engines can leave, in
     // any order: a save keeps the keys it does not own, so a short table
     // saved after a long one leaves the long one's higher places behind.
-    using Save = std::function<bool()>;
-    const Save saves[] = {
+    const std::function<bool()> saves[] = {
         [&] { return SaveSettings(first, "ordkamp.ini"); },
         [&] { return SaveSettings(second, "ordkamp.ini"); },
         [&] { return SaveHighscores(first, "ordkamp.ini"); },
@@ -54,7 +53,7 @@ TEST_F(Saves, KilledSavesLeaveTheOldOrTheNewFile)
     while (!unexplored.empty()) {
         const std::string from = unexplored.back();
         unexplored.pop_back();
-        for (const Save& save : saves) {
+        for (const auto& save : saves) {
             WriteBytes(folder.File("ordkamp.ini"), from);
             ASSERT_TRUE(save());
             if (iniFiles.insert(IniFile()).second)

@@ -22,11 +22,6 @@ TEST(Vocabulary, TheDesktopsSwedishFilesLoad)
     EXPECT_EQ(LoadVocabulary(folder.filePath(QStringLiteral("easy.kvtml"))).title, QStringLiteral("Lätt"));
 }
 
-std::string Document(const std::string& entries, const std::string& title = "Djur")
-{
-    return KvtmlDocument(title, entries);
-}
-
 // Imperfect and hostile documents: what is valid is read, the rest skipped
 // or refused with its reason, in bounded time and memory.
 TEST(Vocabulary, ImperfectAndHostileDocuments)
@@ -48,19 +43,23 @@ TEST(Vocabulary, ImperfectAndHostileDocuments)
         unsigned skipped;
         const char* title;
     } cases[] = {
-        {"valid", Document(KvtmlEntry("Häst", " Ett  djur ") + KvtmlEntry("katt")), VocabularyError::None,
+        {"valid", KvtmlDocument("Djur", KvtmlEntry("Häst", " Ett  djur ") + KvtmlEntry("katt")), VocabularyError::None,
          "h\xe4st:Ett djur katt: ", 0, "Djur"},
         {"empty, two words, refused letters, twice",
-         Document(KvtmlEntry("") + "<entry/>" + KvtmlEntry("hej då") + KvtmlEntry("r2d2") + KvtmlEntry("ĳzer")
-                  + KvtmlEntry("katt", "först") + KvtmlEntry(" KATT ", "igen")),
+         KvtmlDocument("Djur",
+                       KvtmlEntry("") + "<entry/>" + KvtmlEntry("hej då") + KvtmlEntry("r2d2") + KvtmlEntry("ĳzer")
+                           + KvtmlEntry("katt", "först") + KvtmlEntry(" KATT ", "igen")),
          VocabularyError::None, "katt:f\xf6rst ", 5, "Djur"},
-        {"no title: the file's name", Document(KvtmlEntry("katt"), ""), VocabularyError::None, "katt: ", 0, "djur"},
-        {"Latin-1 bytes", Document(KvtmlEntry("\xe4lg", "Stort djur i skogen, st\xf6rre \xe4n en h\xe4st")),
+        {"no title: the file's name", KvtmlDocument("", KvtmlEntry("katt")), VocabularyError::None, "katt: ", 0,
+         "djur"},
+        {"Latin-1 bytes",
+         KvtmlDocument("Djur", KvtmlEntry("\xe4lg", "Stort djur i skogen, st\xf6rre \xe4n en h\xe4st")),
          VocabularyError::None, "\xe4lg:Stort djur i skogen, st\xf6rre \xe4n en h\xe4st ", 0, "Djur"},
         {"not KVTML", "<?xml version=\"1.0\"?><html><body>katt</body></html>", VocabularyError::NotKvtml, "", 0,
          "djur"},
         {"empty file", "", VocabularyError::Malformed, "", 0, "djur"},
-        {"cut off", Document(KvtmlEntry("katt")).substr(0, 120), VocabularyError::Malformed, "", 0, "djur"},
+        {"cut off", KvtmlDocument("Djur", KvtmlEntry("katt")).substr(0, 120), VocabularyError::Malformed, "", 0,
+         "djur"},
         {"nested deep", nested, VocabularyError::Malformed, "", 0, "djur"},
         {"entities expanding", laughs, VocabularyError::Malformed, "", 0, "djur"},
     };
