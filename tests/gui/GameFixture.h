@@ -78,10 +78,12 @@ struct GameWindow : ::testing::Test {
         WriteBytes(folder.File(StandardListName(LanguageCode(InstalledLanguage())).toStdString()), text);
     }
 
-    // The window as a player meets it: shown, painted, its list read.
+    // The window as a player meets it: shown, painted, its list read; its
+    // draws the same in every run.
     void Start()
     {
         dlg = std::make_unique<CWordGameDlg>();
+        dlg->m_engine.m_random.Seed(1);
         ASSERT_TRUE(dlg->OnInitDialog());
         dlg->EnsureWordListLoaded(); // as its first paint does
         QApplication::setActiveWindow(dlg.get()); // shortcuts reach the active window only
