@@ -30,10 +30,11 @@ struct Highscores : GameWindow {
 // count). A reset asks, and empties only the shown table.
 TEST_F(Highscores, PointsTheLatestPlaceAndResetting)
 {
+    for (unsigned i = 0; i < 50; ++i) // the mark, when its game is not shown, would fall on an entry
+        for (const unsigned table : {GAME_ANAGRAM, GAME_MIXWORD})
+            game.AddHighscore(table, i, "Anna", "2026-12-07", 8, static_cast<int16_t>(i));
     game.AddHighscore(GAME_ANAGRAM, 0, "\xC5sa", "2026-12-06", 7, 25);
     game.AddHighscore(GAME_ANAGRAM, 1, "Bo", "2026-12-05", 5, 130);
-    for (unsigned i = 0; i < 50; ++i)
-        game.AddHighscore(GAME_MIXWORD, i, "Anna", "2026-12-07", 8, static_cast<int16_t>(i));
     const auto marked = [&] {
         std::vector<int> rows;
         for (int row = 0; row < 100; ++row)
