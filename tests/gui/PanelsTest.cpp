@@ -39,12 +39,11 @@ TEST_F(Panels, AddingPlayers)
     EXPECT_EQ(Cell(1, 0), "Åsa");
     EXPECT_EQ(dlg->windowTitle(), "Ordkamp - Omgång: 1 ");
 
-    // Faces: the leader, the middle, the last.
     AddPlayer("Bo");
     dlg->m_engine.m_players[0].m_nPoints = 10;
     dlg->m_engine.m_players[1].m_nPoints = 5;
     dlg->RefreshPlayers();
-    EXPECT_EQ(std::vector<int>({Face(0), Face(1), Face(2)}), std::vector<int>({0, 1, 2}));
+    EXPECT_EQ(std::vector<int>({Face(0), Face(1), Face(2)}), std::vector<int>({0, 1, 2})); // leader, middle, last
 
     for (const int reply : {IDNO, IDYES}) { // resetting the scores asks first
         answer = reply;
