@@ -89,9 +89,9 @@ TEST(Puzzle, StaleCountsPickNoWordPastTheList)
 TEST(MixRows, ForcedApartEveryRowMovesWithinItsColumns)
 {
     const std::string triples[][3] = {
-        {"bakar", "hikar", "lokar"}, // one column with three letters
-        {"bakar", "hakor", "lakur"}, // one odd row in two columns
-        {"bakar", "hakar", "lokor"},
+        {"bakar", "hikar", "lokar"}, // a column of three letters
+        {"bakar", "hakor", "lakur"}, // another
+        {"bakar", "hakar", "lokor"}, // one odd row in two columns
     };
     for (const auto& words : triples) {
         std::string rows[3];
