@@ -14,7 +14,7 @@ TEST(Vocabulary, TheDesktopsSwedishFilesLoad)
 {
     const QDir folder(QStringLiteral(ORDKAMP_KVTML_FOLDER));
     const QStringList files = folder.entryList({QStringLiteral("*.kvtml")});
-    EXPECT_EQ(files.size(), 18);
+    ASSERT_GE(files.size(), 18); // the package installed
     for (const QString& file : files) {
         const Vocabulary vocabulary = LoadVocabulary(folder.filePath(file));
         EXPECT_TRUE(vocabulary.error == VocabularyError::None && vocabulary.words.size() > 1) << file.toStdString();
