@@ -124,7 +124,6 @@ void CWordGameDlg::ShowMatchResults()
         MatchStanding shown;
         shown.name = FromWindows1252(player.m_strName);
         shown.points = player.m_nPoints;
-        shown.longestStreak = streak;
         shown.place = standing.place;
         shown.face = PlayerFace(standing.place == 1                            ? FACE_LEADER
                                     : standing.place == standings.back().place ? FACE_LAST
@@ -164,7 +163,7 @@ void CWordGameDlg::ShowMatchResults()
     if (!m_results) { // made at the first results: nothing of it at start
         m_results = new CMatchResults(this);
         m_results->setAccessibleName(LoadString(IDS_A11Y_RESULTS));
-        m_results->NewMatchButton()->setText(LoadString(IDS_NEW_MATCH).section(QLatin1Char('\t'), 0, 0));
+        m_results->NewMatchButton()->setText(m_newMatchAction->text());
         connect(m_results->NewMatchButton(), &QPushButton::clicked, this, [this] { OnNewMatch(); });
     }
     m_results->SetResults(view);

@@ -101,10 +101,13 @@ void CLetterBoard::SetRows(const std::vector<TileRow>& rows, const std::function
             const TileMark mark = i < rows[r].marks.size() ? rows[r].marks[i] : TileMark::Free;
             CTile* tile = m_tiles[r][i];
             tile->setText(letter);
-            tile->setStyleSheet(StyleOf(mark));
-            QFont font = tile->font();
-            font.setStrikeOut(mark == TileMark::Wrong);
-            tile->setFont(font);
+            // Every key refreshes the board: a tile is styled again only when its mark changed.
+            if (const QString style = StyleOf(mark); tile->styleSheet() != style) {
+                tile->setStyleSheet(style);
+                QFont font = tile->font();
+                font.setStrikeOut(mark == TileMark::Wrong);
+                tile->setFont(font);
+            }
             tile->setEnabled(mark == TileMark::Free || mark == TileMark::Placed);
             tile->setAccessibleName(names ? names(letter, mark) : QString(letter));
         }

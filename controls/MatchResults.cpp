@@ -16,6 +16,11 @@ const QColor kColours[] = {QColor(0, 114, 178),   QColor(213, 94, 0),   QColor(0
                            QColor(204, 121, 167), QColor(86, 180, 233), QColor(230, 159, 0)};
 const Qt::PenStyle kDashes[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine};
 
+QColor LineColour(std::size_t line)
+{
+    return kColours[line % std::size(kColours)];
+}
+
 void DrawMarker(QPainter& painter, std::size_t line, QPointF at, qreal size)
 {
     QPainterPath path;
@@ -47,8 +52,8 @@ void DrawMarker(QPainter& painter, std::size_t line, QPointF at, qreal size)
         break;
     }
     painter.save();
-    painter.setPen(QPen(CMatchResults::LineColour(line), 2));
-    painter.setBrush(line % 5 == 4 ? Qt::NoBrush : QBrush(CMatchResults::LineColour(line)));
+    painter.setPen(QPen(LineColour(line), 2));
+    painter.setBrush(line % 5 == 4 ? Qt::NoBrush : QBrush(LineColour(line)));
     painter.drawPath(path);
     painter.restore();
 }
@@ -64,11 +69,6 @@ CMatchResults::CMatchResults(QWidget* parent)
     m_newMatch = new QPushButton(this);
     m_newMatch->setAutoDefault(false);
     m_newMatch->setFocusPolicy(Qt::TabFocus);
-}
-
-QColor CMatchResults::LineColour(std::size_t line)
-{
-    return kColours[line % std::size(kColours)];
 }
 
 void CMatchResults::SetResults(const MatchResultsView& view)

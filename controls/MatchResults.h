@@ -17,7 +17,6 @@ class QPushButton;
 struct MatchStanding {
     QString name;
     uint32_t points = 0;
-    uint32_t longestStreak = 0;
     unsigned place = 0;
     QPixmap face;
     QString text; // the standing as a line of text ("1: Anna, 523 poäng, längsta serie 4")
@@ -45,8 +44,6 @@ public:
 
     void SetResults(const MatchResultsView& view);
     QPushButton* NewMatchButton() const { return m_newMatch; }
-    // The pen of a chart line: colour, dashes and marker, distinct by index.
-    static QColor LineColour(std::size_t line);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
