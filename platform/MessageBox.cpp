@@ -1,6 +1,6 @@
 #include "platform/MessageBox.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -87,7 +87,13 @@ int AppMessageBox(QWidget* parent, const QString& text, unsigned type)
     const bool cancellable = buttons.back().result == IDCANCEL || buttons.size() == 1;
     box.setEscapeButton(cancellable ? box.button(buttons.back().button) : nullptr);
 
+    // Answered with the ordinary pointer, also when work under a wait cursor asks.
+    const bool busy = QApplication::overrideCursor() != nullptr;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
     box.exec();
+    if (busy)
+        QApplication::restoreOverrideCursor();
     for (const Button& b : buttons)
         if (box.clickedButton() == box.button(b.button))
             return b.result;

@@ -70,11 +70,13 @@ TEST(MessageBox, ButtonsSpeakSwedishAndKeepTheirDefault)
         {MB_OK, "OK|", IDOK},
     };
     SetMessageBoxHook({});
+    QApplication::setOverrideCursor(Qt::WaitCursor); // a box asked from work under way
     for (const auto& c : cases) {
         QStringList shown;
         QTimer::singleShot(0, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             ASSERT_NE(box, nullptr);
+            EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::ArrowCursor);
             for (QAbstractButton* button : box->buttons())
                 if (box->standardButton(button) != QMessageBox::NoButton)
                     shown << button->text();
@@ -84,6 +86,8 @@ TEST(MessageBox, ButtonsSpeakSwedishAndKeepTheirDefault)
         shown.sort(); // the order on screen is the style's; the texts are ours
         EXPECT_EQ(shown.join('|') + '|', QString::fromUtf8(c.buttons));
     }
+    QApplication::restoreOverrideCursor();
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 } // namespace
