@@ -206,14 +206,15 @@ void CWordGameDlg::StartOrResume()
 {
     if (m_turn.State() != TURN_WAITING && !m_turn.Paused())
         return;
-    // A key only starts the turn, or goes on with it: cleared from the field
-    // too, at once, for the turn disables the rule edits, and one losing the
-    // focus reads every control back.
-    m_strGuess.clear();
+    // A key only starts the turn, or goes on with the word begun before the
+    // pause: the key is no guess. In the field too, at once, for the turn
+    // disables the rule edits, and one losing the focus reads every control
+    // back.
+    m_strGuess = m_turn.Paused() ? m_guessBeforePause : QString();
     auto* guess = DialogControl<QLineEdit>(this, IDC_GUESS);
     {
         const QSignalBlocker quiet(guess);
-        guess->clear();
+        guess->setText(m_strGuess);
     }
     EnsureWordListLoaded();
     ShowTurn(m_turn.Paused() ? m_turn.Resume() : m_turn.Start());

@@ -94,6 +94,7 @@ void CWordGameDlg::ShowTurn(const TurnEvent& event)
         RefreshPlayers();
         break;
     case TurnShows::Paused:
+        m_guessBeforePause = m_strGuess;
         ShowMessage(MESSAGE_TEXT, true, IDS_PAUSED);
         break;
     case TurnShows::MatchOver:

@@ -193,6 +193,7 @@ public:
     int m_nTimeMixword = 0;
     int m_nTimeAnagram = 0;
     QString m_strGuess;
+    QString m_guessBeforePause; // the word begun when the turn was paused
     QIcon m_hIcon;
     QString m_strIniFile;
     CWordEngine m_engine;

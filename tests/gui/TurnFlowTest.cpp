@@ -128,6 +128,7 @@ TEST_F(Turns, TheBoardPlaysAsTheKeysDo)
         {GAME_ANAGRAM, "key:a key:ekorre", "start word"},
         {GAME_ANAGRAM, "key:a key:e", "start tap:e"}, // placed once, not placed and taken back
         {GAME_ANAGRAM, "key:a key:ek", "start tile:e tile:k tile:o back"},
+        {GAME_ANAGRAM, "key:a key:ek pause key:x key:o", "start tile:e tile:k paus display tile:o"},
         {GAME_ANAGRAM, "key:a key:ek", "rule start tile:e tile:k"}, // the start's prompt gone from "Gissa"
         {GAME_MIXWORD, "key:a key:bakar", "start word stale"}, // a click the turn could not follow: nothing
         {GAME_MIXWORD, "key:a key:bakar tick", "start word tick tile:b"},
@@ -187,6 +188,8 @@ TEST_F(Turns, TheBoardPlaysAsTheKeysDo)
         EXPECT_TRUE(Guess()->hasFocus()) << c.board; // the keys still go where they went
     }
 
+    // The word begun goes on after a pause, without the key that went on.
+    EXPECT_EQ(std::get<1>(play(GAME_ANAGRAM, "key:a key:ek pause key:x")), "ek");
     // The tiles' names: the letter, and what became of it.
     play(GAME_HANGMAN, "start tile:e tile:x");
     QStringList named;
